@@ -1,0 +1,38 @@
+# The plug-in: one object library shared by the module and the unit tests.
+
+# The thin layer that differs between Windows and Linux.
+if(WIN32)
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_windows.cpp)
+else()
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_posix.cpp)
+endif()
+add_library(tackpin_platform OBJECT ${TACKPIN_PLATFORM_SOURCES})
+target_include_directories(tackpin_platform PUBLIC ${PROJECT_SOURCE_DIR})
+if(NOT WIN32)
+  target_link_libraries(tackpin_platform PUBLIC ${CMAKE_DL_LIBS})
+else()
+  target_link_libraries(tackpin_platform PUBLIC user32)
+endif()
+
+file(GLOB TACKPIN_SOURCES CONFIGURE_DEPENDS
+  host/*.cpp widgets/*.cpp cmq/*.cpp marker/*.cpp window/*.cpp)
+add_library(tackpin_core OBJECT ${TACKPIN_SOURCES})
+target_include_directories(tackpin_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(tackpin_core PUBLIC tackpin_platform)
+set_target_properties(tackpin_core tackpin_platform PROPERTIES
+  CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+
+add_library(Tackpin MODULE
+  $<TARGET_OBJECTS:tackpin_core> $<TARGET_OBJECTS:tackpin_platform>)
+set_target_properties(Tackpin PROPERTIES PREFIX "" OUTPUT_NAME Tackpin)
+target_link_libraries(Tackpin PRIVATE tackpin_platform)
+if(WIN32)
+  target_sources(Tackpin PRIVATE platform/tackpin.rc)
+else()
+  # Exactly the fourteen entry points leave the module, and nothing is
+  # left for the host's loader to resolve.
+  target_link_options(Tackpin PRIVATE
+    -Wl,--version-script=${PROJECT_SOURCE_DIR}/platform/exports.map
+    -Wl,--no-undefined)
+  set_property(TARGET Tackpin APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/platform/exports.map)
+endif()

@@ -1,0 +1,165 @@
+#include "host/event_dispatch.h"
+
+#include "host/key_value_list.h"
+
+#include <optional>
+
+namespace host {
+
+namespace {
+
+const KeyValuePair* AsList(void* option) { return static_cast<const KeyValuePair*>(option); }
+
+// Buttons of "button_state" in the record's order: left, middle, right,
+// shift, ctrl and bit 5.
+void FillButtons(MouseState& state, int buttons) {
+    state.leftButton = (buttons & 0x01) != 0;
+    state.middleButton = (buttons & 0x10) != 0;
+    state.rightButton = (buttons & 0x02) != 0;
+    state.shift = (buttons & 0x04) != 0;
+    state.ctrl = (buttons & 0x08) != 0;
+    state.flag5 = (buttons & 0x20) != 0;
+}
+
+int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType,
+                         const KeyValuePair* list) {
+    auto* command = dynamic_cast<MQCommandPlugin*>(&station);
+    if (command == nullptr) return 0;
+    MouseState state{};
+    auto* scene = static_cast<MQScene>(FindValue(list, "scene"));
+    if (eventType >= 140) {
+        int key = FindIntValue(list, "key", 0);
+        FillButtons(state, FindIntValue(list, "button_state", 0));
+        return eventType == 140 ? command->OnKeyEvent140(doc, scene, key, state)
+                                : command->OnKeyEvent141(doc, scene, key, state);
+    }
+    using PointerOperation = int (MQCommandPlugin::*)(MQDocument, MQScene, MouseState&);
+    static const PointerOperation kPointerOperations[] = {
+        &MQCommandPlugin::OnPointerEvent120, &MQCommandPlugin::OnPointerEvent121,
+        &MQCommandPlugin::OnPointerEvent122, &MQCommandPlugin::OnPointerEvent123,
+        &MQCommandPlugin::OnPointerEvent124, &MQCommandPlugin::OnPointerEvent125,
+        &MQCommandPlugin::OnPointerEvent126, &MQCommandPlugin::OnPointerEvent127,
+        &MQCommandPlugin::OnPointerEvent128, &MQCommandPlugin::OnPointerEvent129,
+        &MQCommandPlugin::OnPointerEvent130};
+    int buttons = FindIntValue(list, "button_state", 0);
+    state.x = FindIntValue(list, "mouse_pos_x", 0);
+    state.y = FindIntValue(list, "mouse_pos_y", 0);
+    state.wheel = FindIntValue(list, "mouse_wheel", 0);
+    FillButtons(state, buttons);
+    state.pressure = FindFloatValue(list, "pressure", 0.0f);
+    return (command->*kPointerOperations[eventType - 120])(doc, scene, state);
+}
+
+// Answer for a station event; none when the event is not a station event.
+std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc, int eventType, void* option) {
+    const KeyValuePair* list = AsList(option);
+    switch (eventType) {
+    case 1:
+        return station.OnStart();
+    case 2:
+        station.OnExit();
+        return 1;
+    case 100:
+    case 102: {
+        // The option is the flag itself; a host that passes none gets 0.
+        if (option == nullptr) return 0;
+        int flag = *static_cast<const int*>(option);
+        if (eventType == 100) return station.OnActivate(doc, flag);
+        station.OnStationNotice(doc, flag);
+        return 1;
+    }
+    case 101:
+        return station.IsActivated(doc);
+    case 103: {
+        auto product = static_cast<unsigned int>(FindIntValue(list, "src_product", 0));
+        auto id = static_cast<unsigned int>(FindIntValue(list, "src_id", 0));
+        void* description = FindValue(list, "description");
+        void* message = FindValue(list, "message");
+        auto* result = static_cast<int*>(FindValue(list, "result"));
+        int answer = station.OnReceiveMessage(doc, product, id, description, message);
+        if (result != nullptr) *result = answer;
+        return 1;
+    }
+    case 110: {
+        int height = FindIntValue(list, "height", 1);
+        int width = FindIntValue(list, "width", 1);
+        auto* scene = static_cast<MQScene>(FindValue(list, "scene"));
+        station.OnDraw(doc, scene, width, height);
+        return 1;
+    }
+    case 200:
+    case 202: {
+        DocumentDataOption data{};
+        data.elem = static_cast<MQXmlElement>(FindValue(list, "xml_elem"));
+        auto* filename = static_cast<const char*>(FindValue(list, "filename"));
+        if (eventType == 200) {
+            station.OnLoadDocument(doc, filename, data);
+            return 1;
+        }
+        auto* saveUid = static_cast<int*>(FindValue(list, "save_uid"));
+        station.OnSaveDocument(doc, filename, data);
+        if (data.saveUniqueId != 0 && saveUid != nullptr) *saveUid = 1;
+        return 1;
+    }
+    case 201:
+        station.OnDocumentEvent201(doc);
+        return 1;
+    case 210:
+        return station.OnDocumentEvent210(doc, FindIntValue(list, "state", 0));
+    case 211:
+        return station.OnDocumentEvent211(doc, FindIntValue(list, "state", 0));
+    case 212: {
+        int size = FindIntValue(list, "size", 0);
+        int state = FindIntValue(list, "state", 0);
+        station.OnDocumentEvent212(doc, state, size);
+        return 1;
+    }
+    case 220:
+        station.OnDocumentEvent220(doc);
+        return 1;
+    case 221:
+        station.OnDocumentEvent221(doc);
+        return 1;
+    case 222:
+        station.OnDocumentEvent222(doc);
+        return 1;
+    case 230:
+        station.OnDocumentEvent230(doc);
+        return 1;
+    case 231:
+        station.OnDocumentEvent231(doc);
+        return 1;
+    case 240:
+        station.OnSceneEvent240(doc, static_cast<MQScene>(FindValue(list, "scene")));
+        return 1;
+    default:
+        if ((eventType >= 120 && eventType <= 130) || eventType == 140 || eventType == 141)
+            return DispatchCommandEvent(station, doc, eventType, list);
+        return std::nullopt;
+    }
+}
+
+int DispatchImportEvent(MQImportPlugin& importer, int eventType, void* option) {
+    const KeyValuePair* list = AsList(option);
+    if (eventType == 300) return importer.OnBackgroundImport();
+    if (eventType == 301) {
+        importer.background = FindIntValue(list, "background", 0);
+        importer.args = FindValue(list, "args");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int DispatchEvent(MQBasePlugin& plugin, MQDocument doc, int eventType, void* option) {
+    if (auto* station = dynamic_cast<MQStationPlugin*>(&plugin)) {
+        std::optional<int> answer = DispatchStationEvent(*station, doc, eventType, option);
+        if (answer) return *answer;
+    }
+    if (auto* importer = dynamic_cast<MQImportPlugin*>(&plugin))
+        return DispatchImportEvent(*importer, eventType, option);
+    return 0;
+}
+
+}  // namespace host

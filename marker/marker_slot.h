@@ -1,0 +1,46 @@
+// One marker row: the remembered vertices and lines of one host object, by
+// unique id, with its display state and colour.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "host/host_abi.h"
+
+// Key of one marked line between two vertex unique ids: the smaller id in
+// the high 32 bits, the larger in the low 32 bits.
+using EdgeKey = std::uint64_t;
+
+constexpr EdgeKey MakeEdgeKey(int a, int b) {
+    auto low = static_cast<std::uint32_t>(a < b ? b : a);
+    auto high = static_cast<std::uint32_t>(a < b ? a : b);
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+constexpr int EdgeKeyHigh(EdgeKey key) { return static_cast<int>(static_cast<std::uint32_t>(key >> 32)); }
+constexpr int EdgeKeyLow(EdgeKey key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
+
+struct MarkerSlot {
+    // The marker is displayed; mirrors the row's toggle button.
+    bool shown = false;
+    // Unique id of the marker's object; -1 until the first store.
+    int objectUniqueId = -1;
+    // Marked vertices in stored order, not de-duplicated.
+    std::vector<int> vertexUniqueIds;
+    // Marked lines, each once.
+    std::unordered_set<EdgeKey> edgeKeys;
+    // Vertex unique id -> mean normal, refilled by the drawing pass.
+    std::unordered_map<int, std::array<float, 3>> normalCache;
+    // The drawing object that shows this slot; deleted explicitly, never by
+    // the slot's own destruction.
+    MQObject drawObject = nullptr;
+    // Colour r, g, b in 0..1 (magenta by default).
+    std::array<float, 3> color{1.0f, 0.0f, 1.0f};
+
+    // The slot holds no marker.
+    bool IsEmpty() const {
+        return objectUniqueId == -1 || (vertexUniqueIds.empty() && edgeKeys.empty());
+    }
+};

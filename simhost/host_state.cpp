@@ -1,0 +1,117 @@
+#include "simhost/host_state.h"
+
+#include <cstring>
+
+#include "platform/export.h"
+#include "simhost/document_model.h"
+#include "simhost/settings_model.h"
+#include "simhost/violations.h"
+#include "simhost/widget_model.h"
+
+namespace sim {
+
+namespace {
+struct StationState {
+    std::vector<SentMessage> messages;
+    int refreshRequests = 0;
+    int deactivateNotices = 0;
+    unsigned int expectedProduct = 0;
+    unsigned int expectedId = 0;
+};
+
+StationState& State() {
+    static StationState state;
+    return state;
+}
+
+SentMessage Record(int number, const MessageHeader& header) {
+    SentMessage sent;
+    sent.number = number;
+    std::memcpy(&sent.header, &header, sizeof header);
+    if (number == host_message::kDeactivateNotice) {
+        if (header.option != nullptr) sent.flag = *static_cast<const int*>(header.option);
+        return sent;
+    }
+    auto* list = static_cast<const KeyValuePair*>(header.option);
+    for (const KeyValuePair* pair = list; pair != nullptr && pair->key != nullptr; ++pair)
+        sent.keys.emplace_back(pair->key);
+    return sent;
+}
+}  // namespace
+
+const std::vector<SentMessage>& SentMessages() { return State().messages; }
+int RefreshRequests() { return State().refreshRequests; }
+int DeactivateNotices() { return State().deactivateNotices; }
+
+void ExpectSender(unsigned int product, unsigned int id) {
+    State().expectedProduct = product;
+    State().expectedId = id;
+}
+
+void ResetHost() {
+    Documents().Reset();
+    Settings().Reset();
+    Widgets().Reset();
+    unsigned int product = State().expectedProduct;
+    unsigned int id = State().expectedId;
+    State() = StationState{};
+    ExpectSender(product, id);
+    ClearViolations();
+}
+
+std::string DumpHost() {
+    std::string dump = Documents().Dump() + Settings().Dump() + Widgets().Dump();
+    dump += "station: refresh requests " + std::to_string(State().refreshRequests) +
+            ", deactivation notices " + std::to_string(State().deactivateNotices) + "\n";
+    return dump;
+}
+
+namespace {
+void HandleMessage(int number, MessageHeader* record) {
+    const std::string where = "MQ_SendMessage(" + std::to_string(number) + "): ";
+    if (record == nullptr) {
+        ReportViolation(where + "null message record");
+        return;
+    }
+    State().messages.push_back(Record(number, *record));
+    StationState& state = State();
+    if (state.expectedProduct != 0 || state.expectedId != 0) {
+        if (record->product != state.expectedProduct || record->id != state.expectedId)
+            ReportViolation(where + "sender ids are not the plug-in's own");
+    }
+    if (record->reserved != 0) ReportViolation(where + "reserved field is not 0");
+    if (record->option == nullptr) {
+        ReportViolation(where + "no option");
+        return;
+    }
+    switch (number) {
+    case host_message::kDeactivateNotice:
+        ++state.deactivateNotices;
+        if (*static_cast<const int*>(record->option) != 0)
+            ReportViolation(where + "deactivation notice with a nonzero state");
+        break;
+    case host_message::kCreateDrawObject:
+    case host_message::kDeleteDrawObject:
+    case host_message::kSceneOption:
+        Documents().HandleMessage(number, *record);
+        break;
+    case host_message::kSettingsElement:
+        Settings().HandleMessage(*record);
+        break;
+    default:
+        ReportViolation(where + "unknown message number");
+    }
+}
+}  // namespace
+
+}  // namespace sim
+
+extern "C" TACKPIN_EXPORT int MQ_SendMessage(int message, MessageHeader* record) {
+    sim::HandleMessage(message, record);
+    return 0;
+}
+
+extern "C" TACKPIN_EXPORT void MQ_RefreshView(void* options) {
+    if (options != nullptr) sim::ReportViolation("MQ_RefreshView: options are not null");
+    ++sim::State().refreshRequests;
+}
