@@ -11,6 +11,8 @@ DocumentModel& Documents() {
 
 void DocumentModel::Reset() {}
 
+void DocumentModel::CheckAfterUnload() {}
+
 std::string DocumentModel::Dump() const { return "documents: (not modelled yet)\n"; }
 
 void DocumentModel::HandleMessage(int number, MessageHeader&) {

@@ -14,6 +14,9 @@ public:
     std::string Dump() const;
     // Messages 200 (create drawing object), 210 (delete it), 410 (scene options).
     void HandleMessage(int number, MessageHeader& record);
+    // Called when the plug-in module is unloaded: every drawing object the
+    // plug-in made must be gone by then.
+    void CheckAfterUnload();
 };
 
 DocumentModel& Documents();

@@ -1,6 +1,8 @@
 #include "simhost/plugin_module.h"
 
+#include "simhost/document_model.h"
 #include "simhost/violations.h"
+#include "simhost/widget_model.h"
 
 namespace sim {
 
@@ -74,8 +76,10 @@ bool PluginModule::LoadAndInitialize(const std::string& path) {
 }
 
 void PluginModule::Unload() {
-    if (module_ != nullptr) platform::ReleaseModule(module_);
+    if (module_ == nullptr) return;
+    platform::ReleaseModule(module_);
     module_ = nullptr;
+    Documents().CheckAfterUnload();
     exports_ = PluginExports{};
 }
 
@@ -86,7 +90,11 @@ int PluginModule::Event(MQDocument doc, int eventType, void* option) {
 
 int PluginModule::Start() { return Event(nullptr, host_event::kStart, nullptr); }
 
-int PluginModule::Exit() { return Event(nullptr, host_event::kExit, nullptr); }
+int PluginModule::Exit() {
+    int answer = Event(nullptr, host_event::kExit, nullptr);
+    Widgets().CheckAfterExit();
+    return answer;
+}
 
 int PluginModule::Activate(MQDocument doc, int flag) {
     return Event(doc, host_event::kActivate, &flag);

@@ -9,6 +9,8 @@ WidgetModel& Widgets() {
 
 void WidgetModel::Reset() {}
 
+void WidgetModel::CheckAfterExit() {}
+
 std::string WidgetModel::Dump() const { return "widgets: (not modelled yet)\n"; }
 
 }  // namespace sim

@@ -10,6 +10,9 @@ class WidgetModel {
 public:
     void Reset();
     std::string Dump() const;
+    // Called after the plug-in handled the exit event: every widget it
+    // created must be destroyed by then.
+    void CheckAfterExit();
 };
 
 WidgetModel& Widgets();
