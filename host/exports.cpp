@@ -1,23 +1,13 @@
 // The module's fourteen entry points. Each is a door from the host: nothing
 // thrown inside may cross it, so every body answers 0 (or null) on a C++
 // exception instead.
+#include "host/boundary_guard.h"
 #include "host/entry_points.h"
 #include "host/event_dispatch.h"
 #include "host/host_api.h"
 #include "platform/export.h"
 
-namespace {
-
-template <typename R, typename Body>
-R Guarded(R onFailure, Body body) {
-    try {
-        return body();
-    } catch (...) {
-        return onFailure;
-    }
-}
-
-}  // namespace
+using host::Guarded;
 
 extern "C" {
 
