@@ -12,6 +12,12 @@ int Mesh::AddVertex(Vec3 position) {
     return index;
 }
 
+void Mesh::Reserve(int vertices, int faces) {
+    vertices_.reserve(static_cast<std::size_t>(vertices));
+    faces_.reserve(static_cast<std::size_t>(faces));
+    indexByUniqueId_.reserve(static_cast<std::size_t>(vertices));
+}
+
 int Mesh::VertexUniqueId(int index) const {
     const Vertex& vertex = vertices_[index];
     return vertex.alive ? vertex.uniqueId : -1;

@@ -30,6 +30,8 @@ public:
     int FaceCount() const { return static_cast<int>(faces_.size()); }
     bool HasVertexSlot(int index) const { return index >= 0 && index < VertexCount(); }
     bool HasFaceSlot(int index) const { return index >= 0 && index < FaceCount(); }
+    // Room for this many vertex and face slots in all, ahead of a large build.
+    void Reserve(int vertices, int faces);
 
     // New vertex at the end, with a unique id never used before in this mesh.
     int AddVertex(Vec3 position);
