@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/host_api.h"
+#include "simhost/document_model.h"
 #include "tests/unit/station_under_test.h"
 
 namespace {
@@ -203,6 +204,54 @@ TEST_F(StationTest, DeactivateNoticeReachesTheHostWithStateZero) {
     EXPECT_EQ(sent.flag, 0);
     EXPECT_TRUE(sent.keys.empty());
     EXPECT_EQ(sim::DeactivateNotices(), 1);
+}
+
+TEST_F(StationTest, DrawObjectLivesFromCreateToDelete) {
+    MQDocument doc = sim::Documents().NewDocument();
+    MQObject drawing = station.CreateDrawObject(doc, 2);
+    ASSERT_NE(drawing, nullptr);
+    std::vector<sim::DrawObjectInfo> made = sim::Documents().DrawObjects(doc);
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_EQ(made[0].handle, drawing);
+    EXPECT_EQ(made[0].document, doc);
+    EXPECT_EQ(made[0].visibility, 2);
+    EXPECT_EQ(made[0].instant, 0);
+    EXPECT_EQ(sim::SentMessages().back().keys,
+              (std::vector<std::string>{"document", "visibility", "instant", "result"}));
+
+    station.DeleteDrawObject(doc, drawing);
+    EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 0);
+    EXPECT_EQ(sim::SentMessages().back().number, 210);
+}
+
+TEST_F(StationTest, DrawObjectRefusedByTheHostIsNull) {
+    MQDocument doc = sim::Documents().NewDocument();
+    sim::Documents().Faults().refuseDrawObjects = true;
+    EXPECT_EQ(station.CreateDrawObject(doc, 3), nullptr);
+    EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 0);
+}
+
+TEST_F(StationTest, SceneOptionsComeFromTheScene) {
+    MQDocument doc = sim::Documents().NewDocument();
+    MQScene scene = sim::Documents().NewScene(doc, sim::SceneOptions{1, 0, 1, 1, 0});
+    SceneOptions options;
+    station.GetSceneOption(scene, options);
+    EXPECT_EQ(options.showVertex, 1);
+    EXPECT_EQ(options.showLine, 0);
+    EXPECT_EQ(options.showFace, 1);
+    EXPECT_EQ(options.frontOnly, 1);
+    EXPECT_EQ(options.showBkimg, 0);
+}
+
+TEST_F(StationTest, SceneOptionsAreAllOffWhenTheSceneAnswersNothing) {
+    MQDocument doc = sim::Documents().NewDocument();
+    MQScene scene = sim::Documents().NewScene(doc, sim::SceneOptions{1, 1, 1, 1, 1});
+    sim::Documents().Faults().silentScenes = true;
+    SceneOptions options{1, 1, 1, 1, 1};
+    station.GetSceneOption(scene, options);
+    EXPECT_EQ(options.showVertex + options.showLine + options.showFace + options.frontOnly +
+                  options.showBkimg,
+              0);
 }
 
 }  // namespace
