@@ -2,7 +2,11 @@
 // operations, and MQOnEvent tests its class at run time.
 #pragma once
 
+#include <memory>
+
 #include "host/host_abi.h"
+#include "host/mq_setting.h"
+#include "host/station_services.h"
 
 // Abstract root of every plug-in kind.
 class MQBasePlugin {
@@ -51,6 +55,25 @@ public:
     // Calls the function whose address is the record's first field with
     // (this, doc, record); 0 for a null record or function.
     virtual int RunCallback(MQDocument doc, void* callbackRecord);
+
+    // Station services, each one host message sent with this plug-in's ids.
+
+    // The plug-in's own settings element, found or appended under the host's
+    // "pluginsettings" element; null when the host offers no settings place.
+    // Owned by the caller; deleting it leaves the host's document as it is.
+    // [ui-thread, after MQInit]
+    std::unique_ptr<MQSetting> OpenSetting();
+    // A new drawing object in `doc` (visibility bit 0: points, bit 1: lines),
+    // or null when the host made none. [ui-thread, after MQInit]
+    MQObject CreateDrawObject(MQDocument doc, int visibility);
+    // Deletes a drawing object that CreateDrawObject made for `doc`.
+    // [ui-thread, after MQInit]
+    void DeleteDrawObject(MQDocument doc, MQObject drawObject);
+    // The display options of `scene`; all off where the host answers nothing.
+    // [ui-thread, after MQInit]
+    void GetSceneOption(MQScene scene, SceneOptions& options);
+    // Tells the host that the plug-in turned itself off. [ui-thread, after MQInit]
+    void SendDeactivateNotice();
 };
 
 // Pointer and key state handed to a command plug-in's input operations.

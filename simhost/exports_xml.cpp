@@ -1,6 +1,10 @@
-// Settings element functions of the host (not modelled yet).
+// The host's settings element function: every action goes to the settings
+// document, which checks the handle and the record first.
 #include "host/host_abi.h"
 #include "platform/export.h"
-#include "simhost/violations.h"
+#include "simhost/settings_model.h"
 
-extern "C" TACKPIN_EXPORT int MQXmlElem_Value(MQXmlElement, int, void*) { sim::ReportUnexpectedCall("MQXmlElem_Value"); return {}; }
+extern "C" TACKPIN_EXPORT int MQXmlElem_Value(MQXmlElement elem, int action, void* record) {
+    sim::Settings().ElementValue(elem, action, record);
+    return 0;
+}
