@@ -1,30 +1,104 @@
-// Document and mesh functions of the host (not modelled yet).
+// The host's document functions: objects of a document by index and unique id,
+// the current object, and the selection by object index. Each checks the
+// plug-in's handles and indices before it acts.
 #include "host/host_abi.h"
 #include "platform/export.h"
+#include "simhost/document_model.h"
+#include "simhost/document_parts.h"
+#include "simhost/index_checks.h"
+#include "simhost/selection.h"
 #include "simhost/violations.h"
 
-extern "C" TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument) { sim::ReportUnexpectedCall("MQDoc_GetCurrentObjectIndex"); return {}; }
-extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument, int) { sim::ReportUnexpectedCall("MQDoc_GetObject"); return {}; }
-extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument, int) { sim::ReportUnexpectedCall("MQDoc_GetObjectFromUniqueID"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument, MQObject) { sim::ReportUnexpectedCall("MQDoc_GetObjectIndex"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_IsSelectVertex(MQDocument, int, int) { sim::ReportUnexpectedCall("MQDoc_IsSelectVertex"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_IsSelectLine(MQDocument, int, int, int) { sim::ReportUnexpectedCall("MQDoc_IsSelectLine"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_IsSelectFace(MQDocument, int, int) { sim::ReportUnexpectedCall("MQDoc_IsSelectFace"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_ClearSelect(MQDocument, unsigned int) { sim::ReportUnexpectedCall("MQDoc_ClearSelect"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument, int, int) { sim::ReportUnexpectedCall("MQDoc_AddSelectVertex"); return {}; }
-extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument, int, int, int) { sim::ReportUnexpectedCall("MQDoc_AddSelectLine"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetVisible(MQObject) { sim::ReportUnexpectedCall("MQObj_GetVisible"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetVertexCount(MQObject) { sim::ReportUnexpectedCall("MQObj_GetVertexCount"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetFaceCount(MQObject) { sim::ReportUnexpectedCall("MQObj_GetFaceCount"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetVertexRefCount(MQObject, int) { sim::ReportUnexpectedCall("MQObj_GetVertexRefCount"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetFacePointCount(MQObject, int) { sim::ReportUnexpectedCall("MQObj_GetFacePointCount"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetVertexUniqueID(MQObject, int) { sim::ReportUnexpectedCall("MQObj_GetVertexUniqueID"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject, int) { sim::ReportUnexpectedCall("MQObj_GetVertexIndexFromUniqueID"); return {}; }
-extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject, int, float*) { sim::ReportUnexpectedCall("MQObj_GetVertex"); }
-extern "C" TACKPIN_EXPORT int MQObj_AddVertex(MQObject, const float*) { sim::ReportUnexpectedCall("MQObj_AddVertex"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_AddFace(MQObject, int, const int*) { sim::ReportUnexpectedCall("MQObj_AddFace"); return {}; }
-extern "C" TACKPIN_EXPORT void MQObj_GetFacePointArray(MQObject, int, int*) { sim::ReportUnexpectedCall("MQObj_GetFacePointArray"); }
-extern "C" TACKPIN_EXPORT int MQObj_GetVertexRelatedFaces(MQObject, int, int*) { sim::ReportUnexpectedCall("MQObj_GetVertexRelatedFaces"); return {}; }
-extern "C" TACKPIN_EXPORT int MQObj_GetIntValue(MQObject, int) { sim::ReportUnexpectedCall("MQObj_GetIntValue"); return {}; }
-extern "C" TACKPIN_EXPORT void MQObj_SetFloatArray(MQObject, int, const float*) { sim::ReportUnexpectedCall("MQObj_SetFloatArray"); }
-extern "C" TACKPIN_EXPORT void MQObj_SetIntValue(MQObject, int, int) { sim::ReportUnexpectedCall("MQObj_SetIntValue"); }
+namespace {
+using sim::Document;
+using sim::Documents;
+using sim::Object;
+
+// The live object at `index` of a live document, or null (reported).
+Object* ObjectAt(const char* function, MQDocument doc, int index) {
+    Document* document = Documents().CheckDocument(function, doc);
+    return document == nullptr ? nullptr : Documents().CheckObjectAt(function, *document, index);
+}
+}  // namespace
+
+extern "C" TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) {
+    if (Documents().CheckDocument("MQDoc_GetCurrentObjectIndex", doc) == nullptr) return -1;
+    return Documents().CurrentObjectIndex(doc);
+}
+
+// A negative index answers null: it is what the host itself gives for "no
+// current object", so passing it back is no breach.
+extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
+    const char* function = "MQDoc_GetObject";
+    Document* document = Documents().CheckDocument(function, doc);
+    if (document == nullptr || index < 0) return nullptr;
+    if (index >= static_cast<int>(document->objects.size())) {
+        sim::ReportViolation(std::string(function) + ": object index " + std::to_string(index) +
+                             " out of range (" + std::to_string(document->objects.size()) + " objects)");
+        return nullptr;
+    }
+    Object* object = document->At(index);
+    return object == nullptr ? nullptr : object->handle;
+}
+
+extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument doc, int uniqueId) {
+    if (Documents().CheckDocument("MQDoc_GetObjectFromUniqueID", doc) == nullptr) return nullptr;
+    return Documents().ObjectFromUniqueId(doc, uniqueId);
+}
+
+extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument doc, MQObject obj) {
+    const char* function = "MQDoc_GetObjectIndex";
+    Document* document = Documents().CheckDocument(function, doc);
+    Object* object = Documents().CheckObject(function, obj);
+    if (document == nullptr || object == nullptr || object->drawing || object->document != document) return -1;
+    return document->indexByUniqueId.at(object->uniqueId);
+}
+
+extern "C" TACKPIN_EXPORT int MQDoc_IsSelectVertex(MQDocument doc, int objIndex, int vertex) {
+    const char* function = "MQDoc_IsSelectVertex";
+    Object* object = ObjectAt(function, doc, objIndex);
+    if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
+    return object->selection.VertexSelected(vertex) ? 1 : 0;
+}
+
+extern "C" TACKPIN_EXPORT int MQDoc_IsSelectLine(MQDocument doc, int objIndex, int face, int line) {
+    const char* function = "MQDoc_IsSelectLine";
+    Object* object = ObjectAt(function, doc, objIndex);
+    if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;
+    return object->selection.LineSelected(face, line) ? 1 : 0;
+}
+
+extern "C" TACKPIN_EXPORT int MQDoc_IsSelectFace(MQDocument doc, int objIndex, int face) {
+    const char* function = "MQDoc_IsSelectFace";
+    Object* object = ObjectAt(function, doc, objIndex);
+    if (object == nullptr || !sim::CheckFaceIndex(function, *object, face)) return 0;
+    return object->selection.FaceSelected(face) ? 1 : 0;
+}
+
+// Clears the kinds named by the flag's bits (1 vertices, 2 lines, 4 faces) in
+// every object of the document.
+extern "C" TACKPIN_EXPORT int MQDoc_ClearSelect(MQDocument doc, unsigned int flag) {
+    Document* document = Documents().CheckDocument("MQDoc_ClearSelect", doc);
+    if (document == nullptr) return 0;
+    for (auto& object : document->objects)
+        if (object != nullptr) object->selection.Clear(flag);
+    return 1;
+}
+
+// A deleted vertex's slot cannot be selected: the call answers 0.
+extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex, int vertex) {
+    const char* function = "MQDoc_AddSelectVertex";
+    Object* object = ObjectAt(function, doc, objIndex);
+    if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
+    if (!object->mesh.VertexAlive(vertex)) return 0;
+    object->selection.SelectVertex(vertex);
+    return 1;
+}
+
+extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, int face, int line) {
+    const char* function = "MQDoc_AddSelectLine";
+    Object* object = ObjectAt(function, doc, objIndex);
+    if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;
+    object->selection.SelectLine(face, line);
+    return 1;
+}

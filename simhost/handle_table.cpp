@@ -1,0 +1,52 @@
+#include "simhost/handle_table.h"
+
+namespace sim {
+
+namespace {
+// Tokens are spaced like aligned addresses so that they look like the
+// pointers the plug-in expects, but they point at nothing.
+constexpr std::uintptr_t kBase = 0x5EED00000000;
+constexpr std::uintptr_t kStride = 16;
+}  // namespace
+
+const char* HandleKindName(HandleKind kind) {
+    switch (kind) {
+    case HandleKind::Document: return "document";
+    case HandleKind::Object: return "object";
+    case HandleKind::DrawObject: return "drawing object";
+    case HandleKind::Scene: return "scene";
+    }
+    return "?";
+}
+
+void* HandleTable::Issue(HandleKind kind, void* target) {
+    const std::uintptr_t token = kBase + kStride * (entries_.size() + 1);
+    entries_.push_back(Entry{kind, target, false});
+    return reinterpret_cast<void*>(token);
+}
+
+std::size_t HandleTable::SlotOf(const void* token) const {
+    const std::uintptr_t value = reinterpret_cast<std::uintptr_t>(token);
+    if (value <= kBase || (value - kBase) % kStride != 0) return entries_.size();
+    const std::uintptr_t slot = (value - kBase) / kStride - 1;
+    return slot < entries_.size() ? slot : entries_.size();
+}
+
+const HandleTable::Entry* HandleTable::Find(const void* token) const {
+    const std::size_t slot = SlotOf(token);
+    return slot < entries_.size() ? &entries_[slot] : nullptr;
+}
+
+void HandleTable::Retire(const void* token) {
+    const std::size_t slot = SlotOf(token);
+    if (slot < entries_.size()) entries_[slot].target = nullptr;
+}
+
+void HandleTable::RetireAll() {
+    for (Entry& entry : entries_) {
+        if (entry.target != nullptr) entry.reset = true;
+        entry.target = nullptr;
+    }
+}
+
+}  // namespace sim
