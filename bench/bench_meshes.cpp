@@ -5,6 +5,7 @@
 
 #include "simhost/document_model.h"
 #include "simhost/host_state.h"
+#include "simhost/mesh_builders.h"
 
 namespace bench {
 
@@ -15,19 +16,9 @@ BenchMesh BuildGrid(int faces) {
     mesh.doc = model.NewDocument();
     mesh.object = model.AddObject(mesh.doc, "grid");
 
+    // A closed grid: every line is shared by two faces, as on a real model.
     const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(faces))));
-    for (int j = 0; j <= side; ++j) {
-        for (int i = 0; i <= side; ++i) {
-            model.AddVertex(mesh.object, {static_cast<float>(i), static_cast<float>(j), 0.0f});
-        }
-    }
-    const int stride = side + 1;
-    for (int j = 0; j < side; ++j) {
-        for (int i = 0; i < side; ++i) {
-            const int corner = j * stride + i;
-            model.AddFace(mesh.object, {corner, corner + 1, corner + 1 + stride, corner + stride});
-        }
-    }
+    sim::AddClosedGrid(mesh.object, side, side);
     mesh.faces = side * side;
     SelectATenth(mesh);
     return mesh;

@@ -1,4 +1,4 @@
-// The meshes the benchmarks run on: a flat quad grid in a fresh simulated
+// The meshes the benchmarks run on: a closed quad grid in a fresh simulated
 // host, with about a tenth of its faces, lines and vertices selected.
 #pragma once
 
@@ -12,7 +12,7 @@ struct BenchMesh {
     int faces = 0;
 };
 
-// Resets the simulated host and builds a grid of about `faces` quads, made
+// Resets the simulated host and builds a closed grid of about `faces` quads, made
 // the current object. Whatever an earlier call built is gone.
 BenchMesh BuildGrid(int faces);
 

@@ -10,6 +10,7 @@
 #include "host/host_api.h"
 #include "simhost/document_model.h"
 #include "simhost/host_state.h"
+#include "simhost/mesh_builders.h"
 #include "simhost/plugin_module.h"
 #include "simhost/violations.h"
 
@@ -31,24 +32,6 @@ protected:
         std::vector<int> indices;
         for (const sim::Vec3& p : positions) indices.push_back(sim::Documents().AddVertex(obj, p));
         return indices;
-    }
-
-    // A flat grid of columns x rows quads on a fresh object. Vertex (i, j) is
-    // j * (columns + 1) + i; quad (i, j) is j * columns + i with the points
-    // (i, j) (i+1, j) (i+1, j+1) (i, j+1).
-    static void AddGrid(MQObject obj, int columns, int rows) {
-        for (int j = 0; j <= rows; ++j) {
-            for (int i = 0; i <= columns; ++i) {
-                sim::Documents().AddVertex(obj, {static_cast<float>(i), static_cast<float>(j), 0.0f});
-            }
-        }
-        const int stride = columns + 1;
-        for (int j = 0; j < rows; ++j) {
-            for (int i = 0; i < columns; ++i) {
-                const int corner = j * stride + i;
-                sim::Documents().AddFace(obj, {corner, corner + 1, corner + 1 + stride, corner + stride});
-            }
-        }
     }
 
     // Unique id of vertex `index` of `obj`.

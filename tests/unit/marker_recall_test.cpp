@@ -19,7 +19,9 @@ protected:
         HostTableTest::SetUp();
         plugin.slots.resize(3);
         obj = sim::Documents().AddObject(doc, "grid");
-        AddGrid(obj, 3, 3);  // vertices 0..15, quads 0..8, quad 4 in the middle
+        // Vertex (c, r) is 4r + c, quad (c, r) is 3r + c with the points (c, r)
+        // (c+1, r) (c+1, r+1) (c, r+1); quad 4 is in the middle.
+        sim::AddQuadGrid(obj, 3, 3);
     }
 
     std::vector<int> SelectedVertices() const { return sim::Documents().SelectedVertices(doc, obj); }
@@ -109,7 +111,7 @@ TEST_F(MarkerRecallTest, MarkerOfAFaceSelectsItsLinesInEveryFaceThatJoinsTheEnds
 TEST_F(MarkerRecallTest, LinesOfWideUniqueIdsAreFound) {
     MQObject wide = sim::Documents().AddObject(doc, "wide");
     sim::Documents().SetNextVertexUniqueId(wide, 65536);
-    AddGrid(wide, 2, 1);
+    sim::AddQuadGrid(wide, 2, 1);
     sim::Documents().SetCurrentObject(doc, sim::Documents().ObjectIndex(doc, wide));
     sim::Documents().SelectLine(doc, wide, 0, 1);  // shared by quads 0 and 1
     sim::Documents().SelectVertex(doc, wide, 5);
@@ -179,7 +181,7 @@ TEST_F(MarkerRecallTest, DeletedElementsDropOutAndTheRestComesBack) {
 
 TEST_F(MarkerRecallTest, MarkerWhoseObjectIsGoneChangesNothing) {
     MQObject other = sim::Documents().AddObject(doc, "other");
-    AddGrid(other, 1, 1);
+    sim::AddQuadGrid(other, 1, 1);
     sim::Documents().SetCurrentObject(doc, sim::Documents().ObjectIndex(doc, other));
     sim::Documents().SelectVertex(doc, other, 2);
     ASSERT_EQ(plugin.StoreMarker(doc, 0, false), 1);
