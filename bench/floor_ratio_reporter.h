@@ -1,6 +1,7 @@
 // A console reporter that, after the usual table, prints each operation's
 // time as a ratio to its floor ("<Name>Floor", the host calls alone) per mesh
 // size, and the time per face, so that growth with the mesh shows at once.
+// Times are CPU times, the least of the repetitions.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -17,7 +18,8 @@ public:
     void Finalize() override;
 
 private:
-    // (operation name, faces) -> CPU nanoseconds per iteration.
+    // (operation name, faces) -> CPU nanoseconds per iteration, the least of
+    // the repetitions.
     std::map<std::pair<std::string, long long>, double> times_;
 };
 

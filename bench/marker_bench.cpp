@@ -151,23 +151,24 @@ void SelectMarkerFloor(benchmark::State& state) {
     Finish(state, mesh);
 }
 
-// Per size: the store and its floor, then the recall and its floor; one
-// large mesh at a time.
-void Sizes(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)->MinTime(0.2);
+// Short runs, three repetitions each (the ratios take the fastest).
+void Settings(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->MinTime(0.1)->Repetitions(3)->ReportAggregatesOnly(false);
 }
 
 }  // namespace
 
-BENCHMARK(StoreMarker)->Arg(10000)->Apply(Sizes);
-BENCHMARK(StoreMarkerFloor)->Arg(10000)->Apply(Sizes);
-BENCHMARK(SelectMarker)->Arg(10000)->Apply(Sizes);
-BENCHMARK(SelectMarkerFloor)->Arg(10000)->Apply(Sizes);
-BENCHMARK(StoreMarker)->Arg(100000)->Apply(Sizes);
-BENCHMARK(StoreMarkerFloor)->Arg(100000)->Apply(Sizes);
-BENCHMARK(SelectMarker)->Arg(100000)->Apply(Sizes);
-BENCHMARK(SelectMarkerFloor)->Arg(100000)->Apply(Sizes);
-BENCHMARK(StoreMarker)->Arg(1000000)->Apply(Sizes);
-BENCHMARK(StoreMarkerFloor)->Arg(1000000)->Apply(Sizes);
-BENCHMARK(SelectMarker)->Arg(1000000)->Apply(Sizes);
-BENCHMARK(SelectMarkerFloor)->Arg(1000000)->Apply(Sizes);
+// Per size: the store and its floor, then the recall and its floor; one
+// large mesh at a time.
+BENCHMARK(StoreMarker)->Arg(10000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(10000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(10000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(10000)->Apply(Settings);
+BENCHMARK(StoreMarker)->Arg(100000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(100000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(100000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(100000)->Apply(Settings);
+BENCHMARK(StoreMarker)->Arg(1000000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(1000000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(1000000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(1000000)->Apply(Settings);

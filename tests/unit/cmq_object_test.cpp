@@ -136,12 +136,6 @@ TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
     EXPECT_EQ(view.FindLinesBetween(v[1], v[0]), (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
 }
 
-TEST_F(MeshViewTest, LinesBetweenVerticesWithoutFacesOrIndicesAreNone) {
-    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}});
-    EXPECT_TRUE(view.FindLinesBetween(v[0], v[1]).empty());
-    EXPECT_TRUE(view.FindLinesBetween(-1, v[1]).empty());
-}
-
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
     const int f = AddSquare();
     // Corner v = 1 with next neighbour u = 2 and previous w = 0.
@@ -158,13 +152,6 @@ TEST_F(MeshViewTest, LinesAtAVertexWithNoNeighbourNamedAreAllOfThem) {
     // The 2-point face whose pair is the key itself is left out.
     EXPECT_EQ(view.GetLinesAtVertex(v[1], cmq::VertexPairKey(v[4], v[1])),
               (LineSet{MakeLineKey(quad, 0), MakeLineKey(quad, 1)}));
-}
-
-TEST_F(MeshViewTest, AddFaceReturnsTheNewFaceIndex) {
-    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
-    EXPECT_EQ(view.AddFace({v[0], v[1], v[2]}), 0);
-    EXPECT_EQ(view.AddFace({v[2], v[1], v[0]}), 1);
-    EXPECT_EQ(view.GetVertexRelatedFaces(v[1]), (std::vector<int>{0, 1}));
 }
 
 TEST_F(MeshViewTest, CurrentObjectAndUniqueIdLookUps) {
@@ -187,11 +174,6 @@ TEST(LineKeyTest, WideFaceAndLineIndicesSurviveTheKey) {
     EXPECT_EQ(key, 0x0001117000010000ull);
     EXPECT_EQ(cmq::LineKeyFace(key), 70000);
     EXPECT_EQ(cmq::LineKeyLine(key), 65536);
-}
-
-TEST(LineKeyTest, PairKeyPutsTheSmallerIndexHigh) {
-    EXPECT_EQ(cmq::VertexPairKey(7, 3), 0x0000000300000007ull);
-    EXPECT_EQ(cmq::VertexPairKey(-1, 4), 0xFFFFFFFF00000004ull);
 }
 
 }  // namespace

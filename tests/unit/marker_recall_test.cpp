@@ -193,15 +193,4 @@ TEST_F(MarkerRecallTest, MarkerWhoseObjectIsGoneChangesNothing) {
     EXPECT_EQ(SelectedVertices(), (std::vector<int>{5}));
 }
 
-TEST_F(MarkerRecallTest, RecallChangesNoSlot) {
-    sim::Documents().SelectVertex(doc, obj, 5);
-    ASSERT_EQ(plugin.StoreMarker(doc, 0, false), 1);
-    plugin.slots[0].shown = false;
-    plugin.normalsDirty = false;
-    plugin.SelectMarker(doc, 0, false);
-    EXPECT_FALSE(plugin.slots[0].shown);
-    EXPECT_FALSE(plugin.normalsDirty);
-    EXPECT_EQ(plugin.slots[0].vertexUniqueIds.size(), 1u);
-}
-
 }  // namespace
