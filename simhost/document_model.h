@@ -76,7 +76,7 @@ public:
     // Null for a deleted slot or an index out of range.
     MQObject ObjectAt(MQDocument doc, int index) const;
     MQObject ObjectFromUniqueId(MQDocument doc, int uniqueId) const;
-    int ObjectIndex(MQDocument doc, MQObject obj) const;  // -1 when not in doc
+    int ObjectIndex(MQDocument doc, MQObject obj) const;  // -1 when not in doc (or deleted)
     // The slot stays empty (other objects keep their indices); the handle turns
     // stale. A deleted current object hands "current" to the first remaining one.
     void DeleteObject(MQDocument doc, MQObject obj);

@@ -17,7 +17,10 @@ constexpr int kMaxPairs = 64;
 
 std::string KeyList(const std::vector<std::string>& keys) {
     std::string text;
-    for (const std::string& key : keys) text += (text.empty() ? "\"" : ", \"") + key + "\"";
+    for (const std::string& key : keys) {
+        if (!text.empty()) text += ", ";
+        text += "\"" + key + "\"";
+    }
     return text.empty() ? "none" : text;
 }
 

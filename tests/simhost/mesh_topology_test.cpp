@@ -204,6 +204,7 @@ TEST_F(DocumentObjects, DeletedObjectLeavesItsSlotAndHandsOnCurrent) {
     EXPECT_EQ(model.ObjectCount(doc), 2);
     EXPECT_EQ(MQDoc_GetObject(doc, 0), nullptr);
     EXPECT_EQ(MQDoc_GetObjectFromUniqueID(doc, firstId), nullptr);
+    EXPECT_EQ(model.ObjectIndex(doc, obj), -1);
     EXPECT_EQ(MQDoc_GetObjectIndex(doc, second), 1);
     EXPECT_EQ(MQDoc_GetCurrentObjectIndex(doc), 1);
 
@@ -242,7 +243,14 @@ TEST_F(DocumentObjects, ObjectUniqueIdsKeepRisingAcrossResets) {
 TEST_F(DocumentObjects, DumpNamesObjectsFacesAndSelection) {
     sim::AddTriangle(obj, {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     model.SelectVertex(doc, obj, 1);
+    MQObject drawing = SendCreateDrawObject(doc, 3);
+    const float red[3] = {1, 0, 0};
+    MQObj_SetFloatArray(drawing, 513, red);
+    model.NewScene(doc, {1, 1, 0, 0, 0});
     const std::string dump = model.Dump();
+    SendDeleteDrawObject(doc, drawing);
+    EXPECT_NE(dump.find("visibility 3, instant 0, colour 1 0 0"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("show_vertex 1, show_line 1"), std::string::npos) << dump;
     EXPECT_NE(dump.find("\"obj1\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("face 0: 0 1 2"), std::string::npos) << dump;
     EXPECT_NE(dump.find("selected vertices [1]"), std::string::npos) << dump;
