@@ -22,7 +22,9 @@ void EmptyContent(MarkerSlot& slot) {
 }
 
 // Appends the unique ids of the selected used vertices, ascending by index.
-// Ids already in the list are appended again.
+// Ids already in the list are appended again. The walk uses the indices
+// alone: a vertex record would also read the position, which a store never
+// needs.
 void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<int>& uniqueIds) {
     for (auto vertex = object.Vertices().begin(); vertex != cmq::ElementRangeEnd{}; ++vertex) {
         const int v = vertex.Index();
