@@ -14,6 +14,9 @@ namespace bench {
 
 class FloorRatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table is read from logs as often as from a terminal.
+    FloorRatioReporter() : benchmark::ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
