@@ -31,6 +31,22 @@ public:
     void OnDocumentEvent221(MQDocument doc) override;
     void OnDocumentEvent220(MQDocument doc) override;
 
+    // Writes the current object's selected used vertices and selected lines
+    // (lines of selected faces included) into slot `index`, growing the list
+    // as needed. `add` keeps the old content when the marker already belongs
+    // to the current object; otherwise the marker moves to it. 1 when written;
+    // 0 for a negative index or a document without a current object, and
+    // then nothing changes. [ui-thread]
+    int StoreMarker(MQDocument doc, int index, bool add);
+    // Empties slot `index` and hides it, growing the list as needed; keeps
+    // its object and colour. 1 when emptied, 0 for a negative index. [ui-thread]
+    int ClearMarker(int index);
+    // Selects the marker of slot `index` on its object: its vertices in stored
+    // order, then every face line that joins the ends of a marked line. `add`
+    // false clears the selection first. An empty slot, an index outside the
+    // list or a marker whose object is gone changes nothing. [ui-thread]
+    void SelectMarker(MQDocument doc, int index, bool add);
+
     // Marker rows 0, 1, 2 after start-up; grows on demand.
     std::vector<MarkerSlot> slots;
     // The plug-in is activated: its panel is shown and drawing works.

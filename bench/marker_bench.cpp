@@ -1,0 +1,174 @@
+// Storing and recalling a marker on grids of 10 thousand to a million faces,
+// each beside its floor: the host calls the operation cannot avoid, made in
+// a plain loop without the plug-in's containers and look-ups.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "bench/bench_meshes.h"
+#include "cmq/cmq_object.h"
+#include "host/host_api.h"
+#include "marker/tackpin.h"
+
+namespace {
+
+// The grid of the size being measured; rebuilt when the size changes, so
+// that only one large mesh lives at a time.
+const bench::BenchMesh& MeshOf(int faces) {
+    static bench::BenchMesh mesh;
+    static int builtFor = -1;
+    if (builtFor != faces) {
+        mesh = bench::BuildGrid(faces);
+        builtFor = faces;
+    }
+    bench::SelectATenth(mesh);
+    return mesh;
+}
+
+void Finish(benchmark::State& state, const bench::BenchMesh& mesh) {
+    state.counters["faces"] = mesh.faces;
+}
+
+void StoreMarker(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    Tackpin plugin;
+    plugin.slots.resize(3);
+    for (auto _ : state) benchmark::DoNotOptimize(plugin.StoreMarker(mesh.doc, 0, false));
+    state.counters["vertices"] = static_cast<double>(plugin.slots[0].vertexUniqueIds.size());
+    state.counters["lines"] = static_cast<double>(plugin.slots[0].edgeKeys.size());
+    Finish(state, mesh);
+}
+
+// Every host question a store must ask: the current object and its place,
+// each vertex's use and selection, each face's points and selection, the
+// points of faces with marked lines and the unique ids of what is stored.
+void StoreMarkerFloor(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    MQDocument doc = mesh.doc;
+    std::vector<int> points;
+    for (auto _ : state) {
+        long long sink = 0;
+        MQObject object = host::DocGetObject(doc, host::DocGetCurrentObjectIndex(doc));
+        sink += host::ObjGetIntValue(object, host::kObjectUniqueId);
+        const int objectIndex = host::DocGetObjectIndex(doc, object);
+        const int vertices = host::ObjGetVertexCount(object);
+        for (int v = 0; v < vertices; ++v) {
+            if (host::ObjGetVertexRefCount(object, v) < 1) continue;
+            if (host::DocIsSelectVertex(doc, objectIndex, v) != 0) sink += host::ObjGetVertexUniqueID(object, v);
+        }
+        const int faces = host::ObjGetFaceCount(object);
+        for (int f = 0; f < faces; ++f) {
+            const int n = host::ObjGetFacePointCount(object, f);
+            if (n < 1) continue;
+            const bool whole = host::DocIsSelectFace(doc, objectIndex, f) != 0;
+            bool read = false;
+            for (int k = 0; k < n; ++k) {
+                if (!whole && host::DocIsSelectLine(doc, objectIndex, f, k) == 0) continue;
+                if (!read) {
+                    points.resize(static_cast<std::size_t>(n));
+                    host::ObjGetFacePointArray(object, f, points.data());
+                    read = true;
+                }
+                sink += host::ObjGetVertexUniqueID(object, points[static_cast<std::size_t>(k)]);
+                sink += host::ObjGetVertexUniqueID(object, points[static_cast<std::size_t>((k + 1) % n)]);
+            }
+        }
+        benchmark::DoNotOptimize(sink);
+    }
+    Finish(state, mesh);
+}
+
+// Slot 0 of `plugin` takes what the store takes from the grid.
+void StoreOnce(Tackpin& plugin, const bench::BenchMesh& mesh) {
+    plugin.slots.resize(3);
+    plugin.StoreMarker(mesh.doc, 0, false);
+}
+
+void SelectMarker(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    Tackpin plugin;
+    StoreOnce(plugin, mesh);
+    for (auto _ : state) plugin.SelectMarker(mesh.doc, 0, false);
+    Finish(state, mesh);
+}
+
+// The recall's host calls for a slot whose answers were worked out before
+// the loop: per marked line, the end look-ups, both ends' related faces, the
+// points of the faces they share and one selection per line found.
+void SelectMarkerFloor(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    Tackpin plugin;
+    StoreOnce(plugin, mesh);
+    const MarkerSlot& slot = plugin.slots[0];
+    const cmq::CMQObject view(mesh.object, mesh.doc);
+
+    struct Planned {
+        int uidA, uidB;
+        std::vector<int> sharedFaces;
+        std::vector<cmq::LineKey> lines;
+    };
+    std::vector<Planned> plan;
+    for (EdgeKey key : slot.edgeKeys) {
+        Planned item{EdgeKeyHigh(key), EdgeKeyLow(key), {}, {}};
+        const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidA);
+        const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidB);
+        for (int fa : view.GetVertexRelatedFaces(a)) {
+            for (int fb : view.GetVertexRelatedFaces(b)) {
+                if (fa == fb) item.sharedFaces.push_back(fa);
+            }
+        }
+        for (cmq::LineKey line : view.FindLinesBetween(a, b)) item.lines.push_back(line);
+        plan.push_back(std::move(item));
+    }
+
+    MQDocument doc = mesh.doc;
+    std::vector<int> buffer(64);
+    for (auto _ : state) {
+        host::DocClearSelect(doc, 7);
+        MQObject object = host::DocGetObjectFromUniqueID(doc, slot.objectUniqueId);
+        const int objectIndex = host::DocGetObjectIndex(doc, object);
+        for (int uid : slot.vertexUniqueIds) {
+            host::DocAddSelectVertex(doc, objectIndex, host::ObjGetVertexIndexFromUniqueID(object, uid));
+        }
+        for (const Planned& item : plan) {
+            const int a = host::ObjGetVertexIndexFromUniqueID(object, item.uidA);
+            const int b = host::ObjGetVertexIndexFromUniqueID(object, item.uidB);
+            for (int v : {a, b}) {
+                const int count = host::ObjGetVertexRelatedFaces(object, v, nullptr);
+                if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+                host::ObjGetVertexRelatedFaces(object, v, buffer.data());
+            }
+            for (int face : item.sharedFaces) {
+                const int count = host::ObjGetFacePointCount(object, face);
+                if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+                host::ObjGetFacePointArray(object, face, buffer.data());
+            }
+            for (cmq::LineKey line : item.lines) {
+                host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line), cmq::LineKeyLine(line));
+            }
+        }
+    }
+    Finish(state, mesh);
+}
+
+// Short runs, three repetitions each (the ratios take the fastest).
+void Settings(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->MinTime(0.1)->Repetitions(3)->ReportAggregatesOnly(false);
+}
+
+}  // namespace
+
+// Per size: the store and its floor, then the recall and its floor; one
+// large mesh at a time.
+BENCHMARK(StoreMarker)->Arg(10000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(10000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(10000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(10000)->Apply(Settings);
+BENCHMARK(StoreMarker)->Arg(100000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(100000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(100000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(100000)->Apply(Settings);
+BENCHMARK(StoreMarker)->Arg(1000000)->Apply(Settings);
+BENCHMARK(StoreMarkerFloor)->Arg(1000000)->Apply(Settings);
+BENCHMARK(SelectMarker)->Arg(1000000)->Apply(Settings);
+BENCHMARK(SelectMarkerFloor)->Arg(1000000)->Apply(Settings);

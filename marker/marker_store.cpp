@@ -1,0 +1,105 @@
+// Storing the current selection into a marker slot, and clearing a slot.
+#include <unordered_set>
+#include <vector>
+
+#include "cmq/cmq_object.h"
+#include "host/host_api.h"
+#include "marker/tackpin.h"
+
+namespace {
+
+// Slot `index` (not negative), the list grown to reach it.
+MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
+    const auto position = static_cast<std::size_t>(index);
+    if (position >= slots.size()) slots.resize(position + 1);
+    return slots[position];
+}
+
+void EmptyContent(MarkerSlot& slot) {
+    slot.vertexUniqueIds.clear();
+    slot.edgeKeys.clear();
+    slot.normalCache.clear();
+}
+
+// Appends the unique ids of the selected used vertices, ascending by index.
+// Ids already in the list are appended again. The walk uses the indices
+// alone: a vertex record would also read the position, which a store never
+// needs.
+void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<int>& uniqueIds) {
+    for (auto vertex = object.Vertices().begin(); vertex != cmq::ElementRangeEnd{}; ++vertex) {
+        const int v = vertex.Index();
+        if (host::DocIsSelectVertex(object.document, objectIndex, v) != 0) {
+            uniqueIds.push_back(host::ObjGetVertexUniqueID(object.object, v));
+        }
+    }
+}
+
+// Inserts the key of every selected line and of every line of a selected
+// face; a line that two faces share gives one key.
+void CaptureLines(const cmq::CMQObject& object, int objectIndex, std::unordered_set<EdgeKey>& keys) {
+    std::vector<int> points;
+    const auto insertLine = [&](int k) {
+        const int start = points[static_cast<std::size_t>(k)];
+        const int end = points[static_cast<std::size_t>(k + 1) % points.size()];
+        keys.insert(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
+                                host::ObjGetVertexUniqueID(object.object, end)));
+    };
+    for (auto face = object.Faces().begin(); face != cmq::ElementRangeEnd{}; ++face) {
+        const int f = face.Index();
+        const int n = face.Size();
+        // Whether the face is selected cannot change during the store: ask once.
+        if (host::DocIsSelectFace(object.document, objectIndex, f) != 0) {
+            points = object.GetFacePoints(f);
+            for (int k = 0; k < static_cast<int>(points.size()); ++k) insertLine(k);
+            continue;
+        }
+        bool pointsRead = false;
+        for (int k = 0; k < n; ++k) {
+            if (host::DocIsSelectLine(object.document, objectIndex, f, k) == 0) continue;
+            // The points are read only for faces that have a marked line.
+            if (!pointsRead) {
+                points = object.GetFacePoints(f);
+                pointsRead = true;
+            }
+            if (k < static_cast<int>(points.size())) insertLine(k);
+        }
+    }
+}
+
+}  // namespace
+
+int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
+    if (index < 0) return 0;
+    const cmq::CMQObject current = cmq::CMQObject::FromCurrentObject(doc);
+    // Without a current object there is no selection to store.
+    if (!current.IsValid()) return 0;
+    // The object's place in the document is the same for every element.
+    const int objectIndex = host::DocGetObjectIndex(doc, current.object);
+    if (objectIndex < 0) return 0;
+
+    MarkerSlot& slot = SlotAt(slots, index);
+    const int objectUniqueId = current.UniqueId();
+    if (slot.objectUniqueId == -1) {
+        slot.objectUniqueId = objectUniqueId;
+    } else if (!add || objectUniqueId != slot.objectUniqueId) {
+        // Overwrite, or add on another object: the marker moves to the current one.
+        EmptyContent(slot);
+        slot.objectUniqueId = objectUniqueId;
+    }
+    slot.normalCache.clear();
+
+    CaptureVertices(current, objectIndex, slot.vertexUniqueIds);
+    CaptureLines(current, objectIndex, slot.edgeKeys);
+
+    slot.shown = true;
+    normalsDirty = true;
+    return 1;
+}
+
+int Tackpin::ClearMarker(int index) {
+    if (index < 0) return 0;
+    MarkerSlot& slot = SlotAt(slots, index);
+    slot.shown = false;
+    EmptyContent(slot);
+    return 1;
+}

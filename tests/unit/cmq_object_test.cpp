@@ -1,0 +1,179 @@
+// The mesh view against the simulated host: element ranges, line wrapping,
+// corner normals, and the line look-ups the markers rely on.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "cmq/cmq_object.h"
+#include "tests/unit/host_table_fixture.h"
+
+namespace {
+
+using cmq::CMQObject;
+using cmq::Line;
+using cmq::LineKey;
+using cmq::MakeLineKey;
+using LineSet = std::unordered_set<LineKey>;
+
+class MeshViewTest : public HostTableTest {
+protected:
+    void SetUp() override {
+        HostTableTest::SetUp();
+        obj = sim::Documents().AddObject(doc, "mesh");
+        view = CMQObject(obj, doc);
+    }
+
+    // The unit square (0,0,0) (1,0,0) (1,1,0) (0,1,0) as one face; its index.
+    int AddSquare() {
+        auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+        return sim::Documents().AddFace(obj, v);
+    }
+
+    MQObject obj = nullptr;
+    CMQObject view;
+};
+
+std::vector<int> VertexIndices(const CMQObject& view) {
+    std::vector<int> indices;
+    for (const auto& vertex : view.Vertices()) indices.push_back(vertex->index);
+    return indices;
+}
+
+std::vector<int> FaceIndices(const CMQObject& view) {
+    std::vector<int> indices;
+    for (const auto& face : view.Faces()) indices.push_back(face->index);
+    return indices;
+}
+
+TEST_F(MeshViewTest, VertexRangeSkipsAVertexNoFaceUses) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {5, 5, 5}, {1, 1, 0}, {0, 1, 0}});
+    sim::Documents().AddFace(obj, {v[0], v[1], v[3]});
+    sim::Documents().AddFace(obj, {v[0], v[3], v[4]});
+    EXPECT_EQ(VertexIndices(view), (std::vector<int>{0, 1, 3, 4}));
+}
+
+TEST_F(MeshViewTest, VertexRecordsCarryTheirPositions) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 2, 3}, {0, 1, 0}});
+    sim::Documents().AddFace(obj, v);
+    std::vector<cmq::Vec3> positions;
+    for (const auto& vertex : view.Vertices()) positions.push_back(vertex->position);
+    ASSERT_EQ(positions.size(), 3u);
+    EXPECT_EQ(positions[1], (cmq::Vec3{1, 2, 3}));
+}
+
+TEST_F(MeshViewTest, FaceRangeSkipsAFaceWithoutPoints) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+    sim::Documents().AddFace(obj, {v[0], v[1], v[2]});
+    sim::Documents().AddFace(obj, {v[0], v[2], v[3]});
+    sim::Documents().AddFace(obj, {v[1], v[2], v[3]});
+    sim::Documents().DeleteFace(obj, 1);
+    EXPECT_EQ(FaceIndices(view), (std::vector<int>{0, 2}));
+}
+
+TEST_F(MeshViewTest, RangesOfAnEmptyObjectOrNoObjectAreEmpty) {
+    EXPECT_TRUE(VertexIndices(view).empty());
+    EXPECT_TRUE(FaceIndices(view).empty());
+    EXPECT_TRUE(VertexIndices(CMQObject(nullptr, doc)).empty());
+    EXPECT_TRUE(FaceIndices(CMQObject(nullptr, doc)).empty());
+}
+
+TEST_F(MeshViewTest, GetLineWrapsInBothDirections) {
+    const int f = AddSquare();
+    EXPECT_EQ(view.GetLine(f, 0), (Line{0, 1}));
+    EXPECT_EQ(view.GetLine(f, 3), (Line{3, 0}));
+    EXPECT_EQ(view.GetLine(f, -1), (Line{3, 0}));
+    EXPECT_EQ(view.GetLine(f, 4), (Line{0, 1}));
+    EXPECT_EQ(view.GetLine(f, -6), (Line{2, 3}));
+}
+
+TEST_F(MeshViewTest, CornerNormalOfATriangle) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
+    const int f = sim::Documents().AddFace(obj, v);
+    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -1}));
+}
+
+TEST_F(MeshViewTest, CornerNormalOfASquare) {
+    const int f = AddSquare();
+    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -1}));
+    EXPECT_EQ(view.GetCornerNormal(f, 2), (cmq::Vec3{0, 0, -1}));
+}
+
+TEST_F(MeshViewTest, CornerNormalOfAQuadIsNotNormalised) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});
+    const int f = sim::Documents().AddFace(obj, v);
+    // E1 = (2,0,0), E0 = (0,-2,0), E2 = (0,2,0): T = (0,-2,0), E1 x T = (0,0,-4).
+    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -4}));
+}
+
+TEST_F(MeshViewTest, FaceWithoutPointsHasNoLineAndAZeroNormal) {
+    const int f = AddSquare();
+    sim::Documents().DeleteFace(obj, f);
+    EXPECT_EQ(view.GetLine(f, 0), cmq::kNoLine);
+    EXPECT_EQ(view.GetLine(f, -1), cmq::kNoLine);
+    EXPECT_EQ(view.GetCornerNormal(f, 1), (cmq::Vec3{0, 0, 0}));
+    EXPECT_TRUE(view.GetFacePoints(f).empty());
+}
+
+TEST_F(MeshViewTest, LinesBetweenTheEndsOfASharedLineComeFromBothFaces) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+    const int first = sim::Documents().AddFace(obj, {v[0], v[1], v[2]});
+    const int second = sim::Documents().AddFace(obj, {v[0], v[2], v[3]});
+    // Line 2 of the first face runs 2 -> 0, line 0 of the second 0 -> 2.
+    EXPECT_EQ(view.FindLinesBetween(v[0], v[2]), (LineSet{MakeLineKey(first, 2), MakeLineKey(second, 0)}));
+    EXPECT_EQ(view.FindLinesBetween(v[2], v[0]), view.FindLinesBetween(v[0], v[2]));
+}
+
+TEST_F(MeshViewTest, DiagonalCornersOfAQuadHaveNoLineBetweenThem) {
+    AddSquare();
+    EXPECT_TRUE(view.FindLinesBetween(0, 2).empty());
+    EXPECT_TRUE(view.FindLinesBetween(1, 3).empty());
+}
+
+TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}});
+    const int f = view.AddLine(v[0], v[1]);
+    EXPECT_EQ(view.GetFacePoints(f), (std::vector<int>{v[0], v[1]}));
+    EXPECT_EQ(view.FindLinesBetween(v[1], v[0]), (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
+}
+
+TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
+    const int f = AddSquare();
+    // Corner v = 1 with next neighbour u = 2 and previous w = 0.
+    EXPECT_EQ(view.GetLinesAtVertex(1, cmq::VertexPairKey(1, 2)), (LineSet{MakeLineKey(f, 0)}));
+    EXPECT_EQ(view.GetLinesAtVertex(1, cmq::VertexPairKey(0, 1)), (LineSet{MakeLineKey(f, 1)}));
+}
+
+TEST_F(MeshViewTest, LinesAtAVertexWithNoNeighbourNamedAreAllOfThem) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}});
+    const int quad = sim::Documents().AddFace(obj, {v[0], v[1], v[2], v[3]});
+    const int line = sim::Documents().AddFace(obj, {v[1], v[4]});
+    EXPECT_EQ(view.GetLinesAtVertex(v[1], cmq::VertexPairKey(-1, v[1])),
+              (LineSet{MakeLineKey(quad, 0), MakeLineKey(quad, 1), MakeLineKey(line, 0)}));
+    // The 2-point face whose pair is the key itself is left out.
+    EXPECT_EQ(view.GetLinesAtVertex(v[1], cmq::VertexPairKey(v[4], v[1])),
+              (LineSet{MakeLineKey(quad, 0), MakeLineKey(quad, 1)}));
+}
+
+TEST_F(MeshViewTest, CurrentObjectAndUniqueIdLookUps) {
+    EXPECT_EQ(CMQObject::FromCurrentObject(doc).object, obj);
+    const int uid = sim::Documents().ObjectUniqueId(obj);
+    EXPECT_EQ(view.UniqueId(), uid);
+    EXPECT_EQ(CMQObject::FromUniqueId(doc, uid).object, obj);
+    sim::Documents().DeleteObject(doc, obj);
+    EXPECT_FALSE(CMQObject::FromUniqueId(doc, uid).IsValid());
+}
+
+TEST_F(MeshViewTest, NoCurrentObjectGivesAViewWithoutObject) {
+    sim::Documents().Faults().noCurrentObject = true;
+    EXPECT_FALSE(CMQObject::FromCurrentObject(doc).IsValid());
+    EXPECT_FALSE(CMQObject::FromCurrentObject(nullptr).IsValid());
+}
+
+TEST(LineKeyTest, WideFaceAndLineIndicesSurviveTheKey) {
+    const LineKey key = MakeLineKey(70000, 65536);
+    EXPECT_EQ(key, 0x0001117000010000ull);
+    EXPECT_EQ(cmq::LineKeyFace(key), 70000);
+    EXPECT_EQ(cmq::LineKeyLine(key), 65536);
+}
+
+}  // namespace
