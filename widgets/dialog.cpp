@@ -3,7 +3,9 @@
 #include "host/host_api.h"
 #include "widgets/widget_messages.h"
 
-MQDialog::MQDialog(MQWindowBase& parent) : MQWindowBase("dialog") { parent.AddChildWindow(this); }
+MQDialog::MQDialog(MQWindowBase* parent) : MQWindowBase("dialog") {
+    if (parent != nullptr) parent->AddChildWindow(this);
+}
 
 int MQDialog::RunModal() {
     int result = 0;

@@ -6,8 +6,9 @@
 class MQDialog : public MQWindowBase {
 public:
     // Creates a "dialog" at the host and makes it a child window of
-    // `parent`. [ui-thread, after MQInit]
-    explicit MQDialog(MQWindowBase& parent);
+    // `parent`, which must exist (a null parent adopts it nowhere).
+    // [ui-thread, after MQInit]
+    explicit MQDialog(MQWindowBase* parent);
 
     // Runs the dialog modally and returns the host's answer (the
     // "modalresult" of the button that closed it); 0 when the host answers

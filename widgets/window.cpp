@@ -3,7 +3,9 @@
 #include "host/host_api.h"
 #include "widgets/widget_messages.h"
 
-MQWindow::MQWindow(MQWindowBase& parent) : MQWindowBase("window") { parent.AddChildWindow(this); }
+MQWindow::MQWindow(MQWindowBase* parent) : MQWindowBase("window") {
+    if (parent != nullptr) parent->AddChildWindow(this);
+}
 
 MQWindow MQWindow::GetMainWindow() {
     int mainId = -1;

@@ -7,8 +7,10 @@
 class MQWindow : public MQWindowBase {
 public:
     // Creates a "window" at the host and makes it a child window of
-    // `parent`. [ui-thread, after MQInit]
-    explicit MQWindow(MQWindowBase& parent);
+    // `parent`, which must exist (a null parent adopts it nowhere). By
+    // pointer: a reference to a window would select the copy constructor.
+    // [ui-thread, after MQInit]
+    explicit MQWindow(MQWindowBase* parent);
 
     // Wraps the host's main window without owning it: destroying the wrapper
     // never destroys the main window. The id is -1 when the host does not

@@ -10,13 +10,13 @@
 #include "widgets/widget_property.h"
 
 MQWindowBase::~MQWindowBase() {
-    for (MQWidgetBase* child : ownedChildren) delete child;
+    for (auto child = ownedChildren.rbegin(); child != ownedChildren.rend(); ++child) delete *child;
     ownedChildren.clear();
 }
 
 template <typename W>
 W* MQWindowBase::Own(std::unique_ptr<W> widget) {
-    ownedChildren.insert(widget.get());
+    ownedChildren.push_back(widget.get());
     return widget.release();
 }
 

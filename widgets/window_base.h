@@ -3,7 +3,7 @@
 #pragma once
 
 #include <memory>
-#include <set>
+#include <vector>
 
 #include "widgets/widget_base.h"
 
@@ -15,8 +15,8 @@ class MQFrame;
 
 class MQWindowBase : public MQWidgetBase {
 public:
-    // Deletes every owned control (each destroyed at the host), then the
-    // window itself. [ui-thread]
+    // Deletes every owned control, newest first (each destroyed at the
+    // host), then the window itself. [ui-thread]
     ~MQWindowBase() override;
 
     // Creation operations: the new control is owned by this window and
@@ -54,6 +54,9 @@ private:
     template <typename W>
     W* Own(std::unique_ptr<W> widget);
 
-    // Owning; ordered by address, so the order of deletion means nothing.
-    std::set<MQWidgetBase*> ownedChildren;
+    // Owning, in creation order. A control's parent is made before it, so
+    // deleting from the back destroys every control before the frame that
+    // holds it: the host destroys a frame's children with the frame, and a
+    // later destroy would address an id that is gone (or already reused).
+    std::vector<MQWidgetBase*> ownedChildren;
 };
