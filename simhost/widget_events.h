@@ -83,7 +83,7 @@ EventList PlainEventList(int targetId, int senderId, const std::string& type);
 struct EventOutcome {
     bool delivered = false;  // the widget was alive and the event went out
     int handlersCalled = 0;
-    int answer = 0;          // the last handler's result; 0 when none ran
+    int answer = 0;  // the last handler's result; 0 when none ran
 };
 
 // Hands `list` to every handler registered for `type` on the widget (those

@@ -70,10 +70,10 @@ std::string MessageName(int message) {
 
 bool IsKnownEvent(const std::string& type) {
     static const char* const kEvents[] = {
-        "leftdown",  "leftup",     "leftdoubleclick",  "middledown", "middleup",
-        "middledoubleclick", "rightdown", "rightup", "rightdoubleclick", "mousemove",
-        "mousewheel", "keydown",   "keyup",            "paint",      "execute",
-        "changing",  "changed",    "hide",             "show"};
+        "leftdown",  "leftup",  "leftdoubleclick",  "middledown", "middleup",   "middledoubleclick",
+        "rightdown", "rightup", "rightdoubleclick", "mousemove",  "mousewheel", "keydown",
+        "keyup",     "paint",   "execute",          "changing",   "changed",    "hide",
+        "show"};
     for (const char* known : kEvents) {
         if (type == known) return true;
     }
@@ -106,8 +106,8 @@ void WidgetModel::Reset() {
 // ---- the plug-in's calls --------------------------------------------------
 
 int WidgetModel::HandleMessage(int id, int message, KeyValuePair* list) {
-    const std::string where = "MQWidget_Value(" + MessageName(message) + ", widget " +
-                              std::to_string(id) + ")";
+    const std::string where =
+        "MQWidget_Value(" + MessageName(message) + ", widget " + std::to_string(id) + ")";
     WidgetMessage logged;
     logged.id = id;
     logged.message = message;
@@ -122,7 +122,8 @@ int WidgetModel::HandleMessage(int id, int message, KeyValuePair* list) {
             logged.name = ReadNarrowText(pair->value).value_or("");
         }
         const KeyValuePair* child = FindPair(list, "child");
-        if (child != nullptr && child->value != nullptr) logged.child = *static_cast<int*>(child->value);
+        if (child != nullptr && child->value != nullptr)
+            logged.child = *static_cast<int*>(child->value);
     }
     log_.push_back(std::move(logged));
 
@@ -162,8 +163,7 @@ WidgetModel::Widget* WidgetModel::Addressed(int id, const std::string& where) {
         return nullptr;
     }
     if (!found->second.alive) {
-        ReportViolation(where + ": " + Describe(id, found->second.widgetClass) +
-                        " was destroyed");
+        ReportViolation(where + ": " + Describe(id, found->second.widgetClass) + " was destroyed");
         return nullptr;
     }
     return &found->second;
@@ -268,9 +268,9 @@ int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) 
         return 0;
     }
     if (added->parent != 0 || Contains(*child, id)) {
-        ReportViolation(where + ": " + Describe(*child, added->widgetClass) +
-                        (added->parent != 0 ? " already has a parent"
-                                            : " would contain its own parent"));
+        ReportViolation(
+            where + ": " + Describe(*child, added->widgetClass) +
+            (added->parent != 0 ? " already has a parent" : " would contain its own parent"));
         return 0;
     }
     added->parent = id;
@@ -320,8 +320,8 @@ int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& wher
     const std::string name = list[0].key;
     const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
     if (spec == nullptr) {
-        ReportViolation(where + ": " + Describe(id, widget->widgetClass) +
-                        " has no property \"" + name + "\"");
+        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
+                        name + "\"");
         return 0;
     }
     if (!IsReadableForm(spec->form)) {
@@ -350,8 +350,8 @@ int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& wher
     const std::string name = list[0].key;
     const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
     if (spec == nullptr) {
-        ReportViolation(where + ": " + Describe(id, widget->widgetClass) +
-                        " has no property \"" + name + "\"");
+        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
+                        name + "\"");
         return 0;
     }
     if (list[0].value == nullptr) {
@@ -361,8 +361,8 @@ int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& wher
     std::string problem;
     std::optional<PropertyValue> value = ReadValue(*spec, list[0].value, problem);
     if (!value) {
-        ReportViolation(where + ": \"" + name + "\" is not in its form (" +
-                        FormName(spec->form) + "): " + problem);
+        ReportViolation(where + ": \"" + name + "\" is not in its form (" + FormName(spec->form) +
+                        "): " + problem);
         return 0;
     }
     widget->properties[name] = *value;
@@ -442,8 +442,7 @@ int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
         Widget* dialog = Addressed(id, where);
         if (dialog == nullptr) return 0;
         if (dialog->widgetClass != "dialog") {
-            ReportViolation(where + ": " + Describe(id, dialog->widgetClass) +
-                            " is not a dialog");
+            ReportViolation(where + ": " + Describe(id, dialog->widgetClass) + " is not a dialog");
             return 0;
         }
         if (dialog->inModalRun) {
@@ -522,8 +521,8 @@ std::vector<int> WidgetModel::LiveWidgetsOfPlugin() const {
     return live;
 }
 
-std::vector<int> WidgetModel::FindByText(const std::string& widgetClass,
-                                         const std::u16string& text, int within) const {
+std::vector<int> WidgetModel::FindByText(const std::string& widgetClass, const std::u16string& text,
+                                         int within) const {
     std::vector<int> found;
     for (int id : creationOrder_) {
         const Widget* widget = Find(id);
@@ -593,7 +592,10 @@ void WidgetModel::CheckAfterExit() {
         const Widget& widget = *Find(id);
         std::string what = "after exit: " + Describe(id, widget.widgetClass);
         auto caption = widget.properties.find("text");
-        if (caption != widget.properties.end()) what += " " + sim::Describe(caption->second);
+        if (caption != widget.properties.end()) {
+            what += ' ';
+            what += sim::Describe(caption->second);
+        }
         ReportViolation(what + " is still alive");
     }
 }
@@ -604,7 +606,8 @@ void WidgetModel::DumpWidget(const Widget& widget, int depth, std::string& out) 
     out += std::string(2 * depth + 2, ' ') + "#" + std::to_string(widget.id) + " " +
            widget.widgetClass;
     if (!widget.ofPlugin) out += " (main window)";
-    for (const auto& [name, value] : widget.properties) out += " " + name + "=" + sim::Describe(value);
+    for (const auto& [name, value] : widget.properties)
+        out += " " + name + "=" + sim::Describe(value);
     for (const WidgetHandler& handler : widget.handlers) out += " on:" + handler.type;
     out += "\n";
     for (int child : widget.children) {
@@ -633,7 +636,8 @@ std::string WidgetModel::Dump() const {
     }
     if (!loose.empty()) out += "  not placed:\n" + loose;
     if (!destroyed.empty()) out += "  destroyed:" + destroyed + "\n";
-    if (refusedCreations_ > 0) out += "  refused creations: " + std::to_string(refusedCreations_) + "\n";
+    if (refusedCreations_ > 0)
+        out += "  refused creations: " + std::to_string(refusedCreations_) + "\n";
     return out;
 }
 

@@ -114,8 +114,8 @@ private:
         bool alive = true;
         bool ofPlugin = true;  // created by the plug-in (not the main window)
         bool inModalRun = false;
-        int parent = 0;        // add child
-        int ownerWindow = 0;   // add child window
+        int parent = 0;       // add child
+        int ownerWindow = 0;  // add child window
         std::vector<int> children;
         std::vector<int> childWindows;
         std::map<std::string, PropertyValue> properties;

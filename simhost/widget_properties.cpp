@@ -263,6 +263,15 @@ std::string Printable(const std::u16string& text) {
     return out;
 }
 
+namespace {
+std::string Quoted(const std::string& text, char quote) {
+    std::string quoted(1, quote);
+    quoted += text;
+    quoted += quote;
+    return quoted;
+}
+}  // namespace
+
 std::string Describe(const PropertyValue& value) {
     switch (FormOf(value)) {
     case Form::Bool: return std::get<bool>(value) ? "true" : "false";
@@ -272,12 +281,20 @@ std::string Describe(const PropertyValue& value) {
         std::snprintf(number, sizeof number, "%g", std::get<double>(value));
         return number;
     }
-    case Form::WideText: return "\"" + Printable(std::get<std::u16string>(value)) + "\"";
-    case Form::NarrowText: return "'" + std::get<std::string>(value) + "'";
+    // Built by appending: GCC 12 misreads "literal" + temporary string as
+    // an overlapping copy (-Wrestrict) once it is inlined.
+    case Form::WideText: return Quoted(Printable(std::get<std::u16string>(value)), '"');
+    case Form::NarrowText: return Quoted(std::get<std::string>(value), '\'');
     case Form::Rgb: {
         const RgbValue& rgb = std::get<RgbValue>(value);
-        return "(" + std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," +
-               std::to_string(rgb.b) + ")";
+        std::string text(1, '(');
+        text += std::to_string(rgb.r);
+        text += ',';
+        text += std::to_string(rgb.g);
+        text += ',';
+        text += std::to_string(rgb.b);
+        text += ')';
+        return text;
     }
     }
     return "?";

@@ -9,7 +9,8 @@ MQDialog::MQDialog(MQWindowBase* parent) : MQWindowBase("dialog") {
 
 int MQDialog::RunModal() {
     int result = 0;
-    KeyValuePair list[] = {{"type", const_cast<char*>("modal")}, {"result", &result}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"type", const_cast<char*>("modal")}, {"result", &result}, {nullptr, nullptr}};
     host::WidgetValue(id, widget_message::kRun, list);
     return result;
 }

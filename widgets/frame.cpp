@@ -3,7 +3,8 @@
 #include "widgets/widget_property.h"
 
 void MQFrame::SetAlignment(Alignment alignment) {
-    widget_property::SetNarrow(id, "alignment", alignment == Alignment::Horizontal ? "horz" : "vert");
+    widget_property::SetNarrow(id, "alignment",
+                               alignment == Alignment::Horizontal ? "horz" : "vert");
 }
 
 void MQFrame::SetInSpace(double space) { widget_property::SetDouble(id, "inspace", space); }

@@ -17,7 +17,8 @@ void DestroyAtHost(int id) {
 
 MQWidgetBase::MQWidgetBase(const char* hostClass) {
     int created = 0;
-    KeyValuePair list[] = {{"type", const_cast<char*>(hostClass)}, {"id", &created}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"type", const_cast<char*>(hostClass)}, {"id", &created}, {nullptr, nullptr}};
     host::WidgetValue(0, widget_message::kCreate, list);
     if (created == 0) return;
     id = created;

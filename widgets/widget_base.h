@@ -78,8 +78,8 @@ private:
     template <typename T>
     void AddMouseHandler(const char* type, T* owner,
                          typename MQWidgetMouseEventClosure<T>::Method method) {
-        AddEventHandler(type, std::make_shared<MQWidgetMouseEventClosure<T>>(
-                                  owner, owner->GetID(), method));
+        AddEventHandler(
+            type, std::make_shared<MQWidgetMouseEventClosure<T>>(owner, owner->GetID(), method));
     }
     template <typename T>
     void AddPlainHandler(const char* type, T* owner,

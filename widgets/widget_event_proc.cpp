@@ -14,8 +14,8 @@ enum class EventKind { Mouse, Key, Paint, Plain };
 
 EventKind KindOf(const char* type) {
     static const char* const kMouseEvents[] = {
-        "leftdown",   "leftup",   "leftdoubleclick",  "middledown", "middleup",  "middledoubleclick",
-        "rightdown",  "rightup",  "rightdoubleclick", "mousemove",  "mousewheel"};
+        "leftdown",  "leftup",  "leftdoubleclick",  "middledown", "middleup",  "middledoubleclick",
+        "rightdown", "rightup", "rightdoubleclick", "mousemove",  "mousewheel"};
     for (const char* name : kMouseEvents) {
         if (std::strcmp(type, name) == 0) return EventKind::Mouse;
     }
@@ -65,8 +65,7 @@ int Route(MQDocument document, const KeyValuePair* list, const void* pointer) {
         record.canvas = &canvas;
         return closure->Invoke(sender, document, record);
     }
-    case EventKind::Plain:
-        break;
+    case EventKind::Plain: break;  // no record
     }
     return closure->Invoke(sender, document, record);
 }

@@ -78,9 +78,7 @@ int MQWindowBase::ShowMessageBox(const char16_t* message, const char16_t* title)
     return result;
 }
 
-void MQWindowBase::SetTitle(const char16_t* title) {
-    widget_property::SetText(id, "title", title);
-}
+void MQWindowBase::SetTitle(const char16_t* title) { widget_property::SetText(id, "title", title); }
 
 void MQWindowBase::SetCanResize(bool canResize) {
     widget_property::SetBool(id, "canresize", canResize);

@@ -1,5 +1,7 @@
 // Widget events as the simulated host builds and delivers them, and the
 // user's actions behind them.
+#include "simhost/widget_events.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,7 +11,6 @@
 #include "simhost/host_state.h"
 #include "simhost/violations.h"
 #include "simhost/widget_dialogs.h"
-#include "simhost/widget_events.h"
 #include "simhost/widget_model.h"
 #include "tests/simhost/widget_host_calls.h"
 
@@ -26,7 +27,8 @@ const void* ValueOf(const KeyValuePair* list, const char* key) {
 
 std::vector<std::string> KeysOf(const KeyValuePair* list) {
     std::vector<std::string> keys;
-    for (const KeyValuePair* pair = list; pair->key != nullptr; ++pair) keys.emplace_back(pair->key);
+    for (const KeyValuePair* pair = list; pair->key != nullptr; ++pair)
+        keys.emplace_back(pair->key);
     return keys;
 }
 
@@ -77,10 +79,10 @@ TEST_F(WidgetEvents, MouseListCarriesIdsTypePositionsStateAndPressure) {
     sim::PointerInfo pointer{10, 20, 30, 40, 50, 60, 70, 80, -120, 0x0C, 0.5f};
     sim::EventList list = sim::MouseEventList(101, 102, "leftdown", pointer);
     KeyValuePair* pairs = list.Pairs();
-    EXPECT_EQ(KeysOf(pairs), (std::vector<std::string>{
-                                 "target_id", "sender_id", "type", "client_x", "client_y",
-                                 "screen_x", "screen_y", "down_x", "down_y", "last_x", "last_y",
-                                 "wheel_delta", "button_state", "pressure"}));
+    EXPECT_EQ(KeysOf(pairs),
+              (std::vector<std::string>{"target_id", "sender_id", "type", "client_x", "client_y",
+                                        "screen_x", "screen_y", "down_x", "down_y", "last_x",
+                                        "last_y", "wheel_delta", "button_state", "pressure"}));
     EXPECT_EQ(*static_cast<const int*>(ValueOf(pairs, "target_id")), 101);
     EXPECT_EQ(*static_cast<const int*>(ValueOf(pairs, "sender_id")), 102);
     EXPECT_STREQ(static_cast<const char*>(ValueOf(pairs, "type")), "leftdown");
@@ -92,8 +94,9 @@ TEST_F(WidgetEvents, MouseListCarriesIdsTypePositionsStateAndPressure) {
 
 TEST_F(WidgetEvents, KeyPaintAndPlainListsCarryTheirOwnKeys) {
     sim::EventList key = sim::KeyEventList(1, 2, "keydown", 'Q', true, sim::button_bits::kShift);
-    EXPECT_EQ(KeysOf(key.Pairs()), (std::vector<std::string>{"target_id", "sender_id", "type", "key",
-                                                             "auto_repeat", "button_state"}));
+    EXPECT_EQ(KeysOf(key.Pairs()),
+              (std::vector<std::string>{"target_id", "sender_id", "type", "key", "auto_repeat",
+                                        "button_state"}));
     EXPECT_EQ(*static_cast<const int*>(ValueOf(key.Pairs(), "auto_repeat")), 1);
     int canvas = 0;
     sim::EventList paint = sim::PaintEventList(1, 1, &canvas);
@@ -163,12 +166,13 @@ TEST_F(WidgetEvents, RightDownCarriesTheRightButtonAndModifiers) {
     int seenState = 0;
     static int* s_state = nullptr;
     s_state = &seenState;
-    AddEvent(button, "rightdown",
-             [](MQDocument, KeyValuePair* list, void*) {
-                 *s_state = *static_cast<const int*>(ValueOf(list, "button_state"));
-                 return 1;
-             },
-             &tags[0]);
+    AddEvent(
+        button, "rightdown",
+        [](MQDocument, KeyValuePair* list, void*) {
+            *s_state = *static_cast<const int*>(ValueOf(list, "button_state"));
+            return 1;
+        },
+        &tags[0]);
     sim::PointerInfo pointer;
     pointer.buttonState = sim::button_bits::kCtrl;
     EXPECT_EQ(sim::UserRightDown(button, pointer).answer, 1);
@@ -209,7 +213,8 @@ TEST_F(WidgetEvents, ClosingAWindowHidesItThenSendsHide) {
 TEST_F(WidgetEvents, RawSendPassesAnOddListAsItIs) {
     int button = Create("button");
     AddEvent(button, "execute", &RecordingProc, &tags[0]);
-    KeyValuePair odd[] = {{"type", const_cast<char*>("execute")}, {"target_id", &tags[3]}, {nullptr, nullptr}};
+    KeyValuePair odd[] = {
+        {"type", const_cast<char*>("execute")}, {"target_id", &tags[3]}, {nullptr, nullptr}};
     sim::EventOutcome outcome = sim::SendWidgetEvent(button, "execute", odd);
     EXPECT_EQ(outcome.handlersCalled, 1);
     EXPECT_EQ(g_deliveries[0].target, 0);

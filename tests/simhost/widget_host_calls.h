@@ -12,7 +12,8 @@ namespace host_calls {
 
 inline int Create(const char* widgetClass) {
     int id = 0;
-    KeyValuePair list[] = {{"type", const_cast<char*>(widgetClass)}, {"id", &id}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"type", const_cast<char*>(widgetClass)}, {"id", &id}, {nullptr, nullptr}};
     MQWidget_Value(0, 0x101, list);
     return id;
 }
@@ -55,7 +56,8 @@ inline int AddEvent(int id, const char* type, WidgetEventProcType proc, void* po
 
 inline int MainWindow() {
     int result = -1;
-    KeyValuePair list[] = {{"system", const_cast<char*>("main_window")}, {"result", &result}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"system", const_cast<char*>("main_window")}, {"result", &result}, {nullptr, nullptr}};
     MQWidget_Value(0, 0x100, list);
     return result;
 }
@@ -75,7 +77,8 @@ inline int MessageBox(int parent, const char16_t* message, const char16_t* title
 
 inline int RunModal(int dialog) {
     int result = 0;
-    KeyValuePair list[] = {{"type", const_cast<char*>("modal")}, {"result", &result}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"type", const_cast<char*>("modal")}, {"result", &result}, {nullptr, nullptr}};
     MQWidget_Value(dialog, 1, list);
     return result;
 }

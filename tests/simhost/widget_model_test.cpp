@@ -1,5 +1,7 @@
 // The simulated host's widgets: what it does with each call, the breaches it
 // reports, the faults it injects and its scripted dialogs.
+#include "simhost/widget_model.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include "simhost/host_state.h"
 #include "simhost/violations.h"
 #include "simhost/widget_dialogs.h"
-#include "simhost/widget_model.h"
 #include "tests/simhost/widget_host_calls.h"
 
 namespace {
@@ -123,7 +124,8 @@ TEST_F(WidgetModel, MessagesToWidgetsThatAreNotThereAreBreaches) {
     ExpectBreach("was destroyed", [&] { Destroy(button); });
     ExpectBreach("was destroyed", [&] { Get(button, "down", false); });
     ExpectBreach("was destroyed", [&] {
-        AddEvent(button, "leftdown", [](MQDocument, KeyValuePair*, void*) { return 0; }, &down);
+        AddEvent(
+            button, "leftdown", [](MQDocument, KeyValuePair*, void*) { return 0; }, &down);
     });
 }
 
@@ -172,8 +174,10 @@ TEST_F(WidgetModel, MalformedListsAreBreaches) {
     });
     ExpectBreach("has no \"proc\"", [&] {
         bool prior = false;
-        KeyValuePair list[] = {{"type", const_cast<char*>("execute")}, {"pointer", &prior},
-                               {"prior", &prior}, {nullptr, nullptr}};
+        KeyValuePair list[] = {{"type", const_cast<char*>("execute")},
+                               {"pointer", &prior},
+                               {"prior", &prior},
+                               {nullptr, nullptr}};
         MQWidget_Value(frame, 0x304, list);
     });
 }
@@ -189,7 +193,8 @@ TEST_F(WidgetModel, CallsOutsideTheProtocolAreBreaches) {
         MQWidget_Value(button, 0x999, list);
     });
     ExpectBreach("no event \"click\"", [&] {
-        AddEvent(button, "click", [](MQDocument, KeyValuePair*, void*) { return 0; }, &dummy);
+        AddEvent(
+            button, "click", [](MQDocument, KeyValuePair*, void*) { return 0; }, &dummy);
     });
     ExpectBreach("destroyed the host's main window", [&] { Destroy(host.MainWindowId()); });
     ExpectBreach("takes no children", [&] { AddChild(button, frame); });
@@ -200,13 +205,15 @@ TEST_F(WidgetModel, CallsOutsideTheProtocolAreBreaches) {
     ExpectBreach("is not a dialog", [&] { RunModal(window); });
     ExpectBreach("unknown system widget", [&] {
         int result = -1;
-        KeyValuePair list[] = {{"system", const_cast<char*>("desktop")}, {"result", &result}, {nullptr, nullptr}};
+        KeyValuePair list[] = {
+            {"system", const_cast<char*>("desktop")}, {"result", &result}, {nullptr, nullptr}};
         MQWidget_Value(0, 0x100, list);
     });
     ExpectBreach("widget 4242 does not exist", [&] { MessageBox(4242, u"Clear?", u"Marker"); });
     ExpectBreach("unknown run type", [&] {
         int result = 0;
-        KeyValuePair list[] = {{"type", const_cast<char*>("popup")}, {"result", &result}, {nullptr, nullptr}};
+        KeyValuePair list[] = {
+            {"type", const_cast<char*>("popup")}, {"result", &result}, {nullptr, nullptr}};
         MQWidget_Value(0, 1, list);
     });
 }
@@ -218,7 +225,8 @@ TEST_F(WidgetModel, WidgetsThePluginLeftAliveAreReportedAfterExit) {
     AddChild(window, button);
     host.CheckAfterExit();
     ASSERT_EQ(sim::Violations().size(), 2u) << sim::ViolationReport();
-    EXPECT_NE(sim::Violations()[1].find("(button) \"Set\" is still alive"), std::string::npos) << sim::Violations()[1];
+    EXPECT_NE(sim::Violations()[1].find("(button) \"Set\" is still alive"), std::string::npos)
+        << sim::Violations()[1];
     sim::ClearViolations();
 }
 

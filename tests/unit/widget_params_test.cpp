@@ -1,8 +1,9 @@
 // The mouse and key records filled from the host's event lists.
+#include "widgets/widget_params.h"
+
 #include <gtest/gtest.h>
 
 #include "simhost/widget_events.h"
-#include "widgets/widget_params.h"
 
 namespace {
 

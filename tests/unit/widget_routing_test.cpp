@@ -20,7 +20,9 @@ protected:
     }
 
     // The closure registered last on `widget`, as the host holds it.
-    static void* LastClosure(const MQWidgetBase& widget) { return widget.GetHandlers().back().get(); }
+    static void* LastClosure(const MQWidgetBase& widget) {
+        return widget.GetHandlers().back().get();
+    }
 
     std::unique_ptr<MQWindow> main;
 };
@@ -106,7 +108,8 @@ TEST_F(WidgetRouting, MouseEventWithoutSenderReachesTheHandlerWithNullSender) {
     MQButton* button = window.CreateButton(&window, u"0");
     button->AddRightDownHandler(&window, &CountingWindow::OnMouse);
     int id = button->GetID();
-    KeyValuePair list[] = {{"target_id", &id}, {"type", const_cast<char*>("rightdown")}, {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"target_id", &id}, {"type", const_cast<char*>("rightdown")}, {nullptr, nullptr}};
     calls.sender = button;
 
     sim::EventOutcome outcome = sim::SendWidgetEvent(id, "rightdown", list);
@@ -309,7 +312,8 @@ TEST_F(WidgetRouting, ClosuresCompareByKindOwnerAndMethod) {
     CountingWindow window(main.get(), calls);
     MQWidgetEventClosure<CountingWindow> plain(&window, window.GetID(), &CountingWindow::OnPlain);
     MQWidgetEventClosure<CountingWindow> same(&window, 0, &CountingWindow::OnPlain);
-    MQWidgetMouseEventClosure<CountingWindow> mouse(&window, window.GetID(), &CountingWindow::OnMouse);
+    MQWidgetMouseEventClosure<CountingWindow> mouse(&window, window.GetID(),
+                                                    &CountingWindow::OnMouse);
     EXPECT_TRUE(plain.IsEqual(same));
     EXPECT_FALSE(plain.IsEqual(mouse));
     EXPECT_EQ(mouse.GetTarget(), &window);

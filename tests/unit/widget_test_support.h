@@ -22,8 +22,8 @@ protected:
 
     void TearDown() override {
         EXPECT_EQ(TheWidgetRegistry().Size(), 0u) << "wrappers left registered";
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
+        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
+                                               << sim::ViolationReport() << sim::DumpHost();
     }
 
     sim::WidgetModel& host = sim::Widgets();
