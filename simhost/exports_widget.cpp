@@ -1,6 +1,8 @@
-// Widget functions of the host (not modelled yet).
+// The host's widget function: every window and control call of the plug-in.
 #include "host/host_abi.h"
 #include "platform/export.h"
-#include "simhost/violations.h"
+#include "simhost/widget_model.h"
 
-extern "C" TACKPIN_EXPORT int MQWidget_Value(int, int, KeyValuePair*) { sim::ReportUnexpectedCall("MQWidget_Value"); return {}; }
+extern "C" TACKPIN_EXPORT int MQWidget_Value(int id, int message, KeyValuePair* list) {
+    return sim::Widgets().HandleMessage(id, message, list);
+}

@@ -1,18 +1,157 @@
-// The host's widgets: ids, classes, properties, the parent tree, event
-// handlers, message boxes and modal runs.
+// The host's widgets: ids, classes, typed properties, the parent tree, child
+// windows, event handlers, the main window, message boxes and modal runs,
+// and the checks of every MQWidget_Value call the plug-in makes.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "host/host_abi.h"
+#include "simhost/widget_properties.h"
 
 namespace sim {
 
+// Message numbers of MQWidget_Value as the host defines them.
+namespace widget_msg {
+constexpr int kRun = 0x001;
+constexpr int kSystemLookup = 0x100;
+constexpr int kCreate = 0x101;
+constexpr int kDestroy = 0x102;
+constexpr int kAddChild = 0x201;
+constexpr int kAddChildWindow = 0x203;
+constexpr int kGetProperty = 0x301;
+constexpr int kSetProperty = 0x302;
+constexpr int kAddEvent = 0x304;
+}  // namespace widget_msg
+
+// One MQWidget_Value call as the host received it.
+struct WidgetMessage {
+    int id = 0;
+    int message = 0;
+    std::vector<std::string> keys;  // the list's keys, in order
+    // create: the class; get, set: the property; add event: the event;
+    // run: "messagebox" or "modal"; system lookup: the system name.
+    std::string name;
+    int child = 0;  // add child, add child window: the child's id
+};
+
+// One event handler registration (add event).
+struct WidgetHandler {
+    std::string type;
+    WidgetEventProcType proc = nullptr;
+    void* pointer = nullptr;
+    bool prior = false;
+};
+
 class WidgetModel {
 public:
+    // A new host: only the main window, no messages, no faults.
     void Reset();
+    // The widget tree with classes and properties, for failure messages.
     std::string Dump() const;
     // Called after the plug-in handled the exit event: every widget it
-    // created must be destroyed by then.
+    // created must be destroyed by then (the main window is the host's).
     void CheckAfterExit();
+
+    // MQWidget_Value: checks and carries out one call. Returns 1 when the
+    // call was well formed, else 0 (after reporting the violation).
+    int HandleMessage(int id, int message, KeyValuePair* list);
+
+    // The widgets as tests see them.
+    int MainWindowId() const { return mainWindow_; }
+    bool Exists(int id) const;
+    bool IsAlive(int id) const;
+    std::string ClassOf(int id) const;
+    int ParentOf(int id) const;  // 0: not added anywhere
+    std::vector<int> ChildrenOf(int id) const;
+    std::vector<int> ChildWindowsOf(int id) const;
+    std::vector<WidgetHandler> HandlersOf(int id) const;
+    // Widgets the plug-in created that are still alive, oldest first.
+    std::vector<int> LiveWidgetsOfPlugin() const;
+    // Live widgets of `widgetClass` whose "text" is `text`, oldest first;
+    // only those inside `within` (and its child windows) when it is nonzero.
+    std::vector<int> FindByText(const std::string& widgetClass, const std::u16string& text,
+                                int within = 0) const;
+    std::optional<PropertyValue> Property(int id, const std::string& name) const;
+    std::optional<bool> BoolProperty(int id, const std::string& name) const;
+    std::optional<int> IntProperty(int id, const std::string& name) const;
+    std::optional<double> DoubleProperty(int id, const std::string& name) const;
+    std::optional<std::u16string> TextProperty(int id, const std::string& name) const;
+    std::optional<std::string> NarrowProperty(int id, const std::string& name) const;
+    std::optional<RgbValue> RgbProperty(int id, const std::string& name) const;
+    // The user (or the host itself) changes a property; no event is sent.
+    // False when the widget is not alive or the property is not of its
+    // class and form.
+    bool SetByUser(int id, const std::string& name, const PropertyValue& value);
+
+    // Every call received since the last reset, oldest first.
+    const std::vector<WidgetMessage>& Log() const { return log_; }
+    // The logged calls with message number `message`.
+    std::vector<WidgetMessage> LogOf(int message) const;
+    void ClearLog() { log_.clear(); }
+
+    // Faults on demand.
+    // The next `count` creations answer id 0.
+    void FailNextCreations(int count = 1) { failCreations_ = count; }
+    // The next creation gets `id` again, which must be a destroyed id: the
+    // host reuses ids only when a test asks it to.
+    void ReuseIdForNextCreation(int id) { reuseId_ = id; }
+    // Property reads are left unanswered: the plug-in's preset stays.
+    void LeaveReadsUnanswered(bool unanswered) { readsUnanswered_ = unanswered; }
+    // The main-window lookup is left unanswered.
+    void LeaveSystemLookupUnanswered(bool unanswered) { lookupUnanswered_ = unanswered; }
+
+    // The document handed to widget event callbacks.
+    void SetEventDocument(MQDocument document) { eventDocument_ = document; }
+    MQDocument EventDocument() const { return eventDocument_; }
+
+private:
+    struct Widget {
+        int id = 0;
+        std::string widgetClass;
+        bool alive = true;
+        bool ofPlugin = true;  // created by the plug-in (not the main window)
+        bool inModalRun = false;
+        int parent = 0;       // add child
+        int ownerWindow = 0;  // add child window
+        std::vector<int> children;
+        std::vector<int> childWindows;
+        std::map<std::string, PropertyValue> properties;
+        std::vector<WidgetHandler> handlers;
+    };
+
+    const Widget* Find(int id) const;
+    Widget* FindAlive(int id);
+    // The live widget `id` or null after reporting why a message cannot
+    // address it.
+    Widget* Addressed(int id, const std::string& where);
+    void Destroy(Widget& widget);
+    bool Contains(int root, int id) const;
+    void DumpWidget(const Widget& widget, int depth, std::string& out) const;
+
+    int Create(KeyValuePair* list, const std::string& where);
+    int DestroyMessage(int id, KeyValuePair* list, const std::string& where);
+    int AddChild(int id, KeyValuePair* list, const std::string& where);
+    int AddChildWindow(int id, KeyValuePair* list, const std::string& where);
+    int GetProperty(int id, KeyValuePair* list, const std::string& where);
+    int SetProperty(int id, KeyValuePair* list, const std::string& where);
+    int AddEvent(int id, KeyValuePair* list, const std::string& where);
+    int Run(int id, KeyValuePair* list, const std::string& where);
+    int SystemLookup(int id, KeyValuePair* list, const std::string& where);
+
+    std::map<int, Widget> widgets_;
+    std::vector<int> creationOrder_;
+    std::vector<WidgetMessage> log_;
+    int mainWindow_ = 0;
+    int nextId_ = 0;
+    int failCreations_ = 0;
+    int refusedCreations_ = 0;
+    int reuseId_ = 0;
+    bool readsUnanswered_ = false;
+    bool lookupUnanswered_ = false;
+    MQDocument eventDocument_ = nullptr;
 };
 
 WidgetModel& Widgets();

@@ -1,0 +1,314 @@
+// The simulated host's widgets: what it does with each call, the breaches it
+// reports, the faults it injects and its scripted dialogs.
+#include "simhost/widget_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "simhost/host_state.h"
+#include "simhost/violations.h"
+#include "simhost/widget_dialogs.h"
+#include "tests/simhost/widget_host_calls.h"
+
+namespace {
+
+using namespace host_calls;
+
+class WidgetModel : public ::testing::Test {
+protected:
+    void SetUp() override { sim::ResetHost(); }
+    void TearDown() override {
+        EXPECT_TRUE(sim::Violations().empty()) << sim::ViolationReport() << host.Dump();
+        sim::ResetHost();
+    }
+
+    // `action` makes exactly one breach, whose report contains `part`.
+    void ExpectBreach(const std::string& part, const std::function<void()>& action) {
+        SCOPED_TRACE(part);
+        sim::ClearViolations();
+        action();
+        ASSERT_EQ(sim::Violations().size(), 1u) << sim::ViolationReport();
+        EXPECT_NE(sim::Violations()[0].find(part), std::string::npos) << sim::Violations()[0];
+        sim::ClearViolations();
+    }
+
+    sim::WidgetModel& host = sim::Widgets();
+};
+
+TEST_F(WidgetModel, CreationGivesFreshIdsAndTheClassesFirstValues) {
+    int button = Create("button");
+    int check = Create("checkbox");
+    EXPECT_NE(button, 0);
+    EXPECT_NE(check, button);
+    EXPECT_NE(button, host.MainWindowId());
+    EXPECT_EQ(host.ClassOf(button), "button");
+    EXPECT_EQ(host.BoolProperty(button, "down"), false);
+    EXPECT_EQ(host.TextProperty(button, "text"), u"");
+    EXPECT_EQ(host.BoolProperty(check, "checked"), false);
+    EXPECT_EQ(host.LiveWidgetsOfPlugin(), (std::vector<int>{button, check}));
+    // Destroyed ids are not given out again.
+    Destroy(button);
+    EXPECT_NE(Create("button"), button);
+}
+
+TEST_F(WidgetModel, MainWindowIsTheHostsAndFoundByTheSystemLookup) {
+    EXPECT_EQ(MainWindow(), host.MainWindowId());
+    EXPECT_TRUE(host.IsAlive(host.MainWindowId()));
+    EXPECT_TRUE(host.LiveWidgetsOfPlugin().empty());
+    host.CheckAfterExit();  // the main window does not count
+}
+
+TEST_F(WidgetModel, PropertiesAreStoredAndAnsweredInTheirForms) {
+    int spin = Create("doublespinbox");
+    double position = 7.5;
+    Set(spin, "position", &position);
+    EXPECT_EQ(Get(spin, "position", 0.0), 7.5);
+    int panel = Create("colorpanel");
+    int rgb[3] = {255, 0, 128};
+    Set(panel, "rgb", rgb);
+    int read[3] = {};
+    KeyValuePair list[] = {{"rgb", read}, {nullptr, nullptr}};
+    MQWidget_Value(panel, 0x301, list);
+    EXPECT_EQ(read[0], 255);
+    EXPECT_EQ(read[2], 128);
+    int frame = Create("frame");
+    Set(frame, "alignment", "vert");
+    EXPECT_EQ(host.NarrowProperty(frame, "alignment"), "vert");
+    int window = Create("window");
+    Set(window, "title", u"Tackpin");
+    EXPECT_EQ(host.TextProperty(window, "title"), u"Tackpin");
+    bool visible = true;
+    Set(window, "visible", &visible);
+    EXPECT_TRUE(Get(window, "visible", false));
+}
+
+TEST_F(WidgetModel, DestroyingAWidgetDestroysItsChildrenAndChildWindows) {
+    int window = Create("window");
+    int frame = Create("frame");
+    int button = Create("button");
+    int dialog = Create("dialog");
+    EXPECT_EQ(AddChildWindow(host.MainWindowId(), window), 0);
+    EXPECT_EQ(AddChild(window, frame), 0);
+    EXPECT_EQ(AddChild(frame, button), 0);
+    AddChildWindow(window, dialog);
+    EXPECT_EQ(host.ParentOf(button), frame);
+    EXPECT_EQ(host.ChildWindowsOf(window), std::vector<int>{dialog});
+
+    Destroy(window);
+    for (int id : {window, frame, button, dialog}) EXPECT_FALSE(host.IsAlive(id)) << id;
+    EXPECT_TRUE(host.ChildWindowsOf(host.MainWindowId()).empty());
+    EXPECT_TRUE(host.LiveWidgetsOfPlugin().empty());
+}
+
+TEST_F(WidgetModel, LogKeepsEveryCallWithItsKeysInOrder) {
+    int button = Create("button");
+    Set(button, "text", u"Set");
+    const auto& log = host.Log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].message, sim::widget_msg::kCreate);
+    EXPECT_EQ(log[0].name, "button");
+    EXPECT_EQ(log[1].id, button);
+    EXPECT_EQ(log[1].name, "text");
+    EXPECT_EQ(log[1].keys, std::vector<std::string>{"text"});
+}
+
+TEST_F(WidgetModel, MessagesToWidgetsThatAreNotThereAreBreaches) {
+    int button = Create("button");
+    bool down = true;
+    ExpectBreach("widget 9999 does not exist", [&] { Set(9999, "down", &down); });
+    ExpectBreach("widget 0 does not exist", [&] { Set(0, "down", &down); });
+    Destroy(button);
+    ExpectBreach("was destroyed", [&] { Destroy(button); });
+    ExpectBreach("was destroyed", [&] { Get(button, "down", false); });
+    ExpectBreach("was destroyed", [&] {
+        AddEvent(
+            button, "leftdown", [](MQDocument, KeyValuePair*, void*) { return 0; }, &down);
+    });
+}
+
+TEST_F(WidgetModel, PropertiesInAnotherFormOrUnknownToTheClassAreBreaches) {
+    int button = Create("button");
+    int check = Create("checkbox");
+    int frame = Create("frame");
+    int spin = Create("doublespinbox");
+    unsigned char two = 2;
+    ExpectBreach("a bool is one byte 0 or 1", [&] { Set(button, "down", &two); });
+    ExpectBreach("is not one of its values", [&] { Set(frame, "alignment", "diagonal"); });
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    ExpectBreach("not a finite number", [&] { Set(spin, "position", &nan); });
+    char16_t lone[] = {0xD800, u'x', 0};
+    ExpectBreach("not NUL-terminated UTF-16", [&] { Set(button, "text", lone); });
+    bool on = true;
+    ExpectBreach("has no property \"toggle\"", [&] { Set(check, "toggle", &on); });
+    ExpectBreach("has no property \"text\"", [&] { Set(frame, "text", u"x"); });
+    ExpectBreach("cannot be read", [&] { Get(button, "text", 0); });
+    EXPECT_EQ(host.BoolProperty(button, "down"), false);
+}
+
+TEST_F(WidgetModel, MalformedListsAreBreaches) {
+    int frame = Create("frame");
+    int button = Create("button");
+    ExpectBreach("null list", [&] { MQWidget_Value(frame, 0x302, nullptr); });
+    ExpectBreach("has no \"id\"", [&] {
+        KeyValuePair list[] = {{"type", const_cast<char*>("button")}, {nullptr, nullptr}};
+        MQWidget_Value(0, 0x101, list);
+    });
+    ExpectBreach("\"child\" has a null value pointer", [&] {
+        int result = -1;
+        KeyValuePair list[] = {{"child", nullptr}, {"result", &result}, {nullptr, nullptr}};
+        MQWidget_Value(frame, 0x201, list);
+    });
+    ExpectBreach("\"down\" has a null value pointer", [&] { Set(button, "down", nullptr); });
+    ExpectBreach("exactly one property", [&] {
+        bool down = false;
+        KeyValuePair list[] = {{"down", &down}, {"toggle", &down}, {nullptr, nullptr}};
+        MQWidget_Value(button, 0x302, list);
+    });
+    ExpectBreach("the list is not empty", [&] {
+        int zero = 0;
+        KeyValuePair list[] = {{"now", &zero}, {nullptr, nullptr}};
+        MQWidget_Value(button, 0x102, list);
+    });
+    ExpectBreach("has no \"proc\"", [&] {
+        bool prior = false;
+        KeyValuePair list[] = {{"type", const_cast<char*>("execute")},
+                               {"pointer", &prior},
+                               {"prior", &prior},
+                               {nullptr, nullptr}};
+        MQWidget_Value(frame, 0x304, list);
+    });
+}
+
+TEST_F(WidgetModel, CallsOutsideTheProtocolAreBreaches) {
+    int button = Create("button");
+    int frame = Create("frame");
+    int window = Create("window");
+    int dummy = 0;
+    ExpectBreach("no widget class \"label\"", [&] { Create("label"); });
+    ExpectBreach("unknown message number", [&] {
+        KeyValuePair list[] = {{nullptr, nullptr}};
+        MQWidget_Value(button, 0x999, list);
+    });
+    ExpectBreach("no event \"click\"", [&] {
+        AddEvent(
+            button, "click", [](MQDocument, KeyValuePair*, void*) { return 0; }, &dummy);
+    });
+    ExpectBreach("destroyed the host's main window", [&] { Destroy(host.MainWindowId()); });
+    ExpectBreach("takes no children", [&] { AddChild(button, frame); });
+    AddChild(window, frame);
+    ExpectBreach("already has a parent", [&] { AddChild(window, frame); });
+    ExpectBreach("is a window, not a control", [&] { AddChild(frame, window); });
+    ExpectBreach("cannot be a child window", [&] { AddChildWindow(window, button); });
+    ExpectBreach("is not a dialog", [&] { RunModal(window); });
+    ExpectBreach("unknown system widget", [&] {
+        int result = -1;
+        KeyValuePair list[] = {
+            {"system", const_cast<char*>("desktop")}, {"result", &result}, {nullptr, nullptr}};
+        MQWidget_Value(0, 0x100, list);
+    });
+    ExpectBreach("widget 4242 does not exist", [&] { MessageBox(4242, u"Clear?", u"Marker"); });
+    ExpectBreach("unknown run type", [&] {
+        int result = 0;
+        KeyValuePair list[] = {
+            {"type", const_cast<char*>("popup")}, {"result", &result}, {nullptr, nullptr}};
+        MQWidget_Value(0, 1, list);
+    });
+}
+
+TEST_F(WidgetModel, WidgetsThePluginLeftAliveAreReportedAfterExit) {
+    int window = Create("window");
+    int button = Create("button");
+    Set(button, "text", u"Set");
+    AddChild(window, button);
+    host.CheckAfterExit();
+    ASSERT_EQ(sim::Violations().size(), 2u) << sim::ViolationReport();
+    EXPECT_NE(sim::Violations()[1].find("(button) \"Set\" is still alive"), std::string::npos)
+        << sim::Violations()[1];
+    sim::ClearViolations();
+}
+
+TEST_F(WidgetModel, RefusedCreationAnswersZeroAndCallsOnIdZeroAreIgnored) {
+    host.FailNextCreations(1);
+    EXPECT_EQ(Create("button"), 0);
+    bool down = true;
+    Set(0, "down", &down);
+    EXPECT_FALSE(Get(0, "down", false));
+    int frame = Create("frame");
+    EXPECT_NE(frame, 0);
+    AddChild(frame, 0);
+    EXPECT_TRUE(host.ChildrenOf(frame).empty());
+}
+
+TEST_F(WidgetModel, UnansweredReadsAndLookupsLeaveThePresets) {
+    int button = Create("button");
+    bool down = true;
+    Set(button, "down", &down);
+    host.LeaveReadsUnanswered(true);
+    EXPECT_FALSE(Get(button, "down", false));
+    host.LeaveSystemLookupUnanswered(true);
+    EXPECT_EQ(MainWindow(), -1);
+}
+
+TEST_F(WidgetModel, AnIdIsReusedOnlyWhenATestAsksAndOnlyOnceDead) {
+    int first = Create("window");
+    host.ReuseIdForNextCreation(first);
+    EXPECT_NE(Create("button"), first);  // still alive: not reused
+    Destroy(first);
+    host.ReuseIdForNextCreation(first);
+    EXPECT_EQ(Create("button"), first);
+    EXPECT_EQ(host.ClassOf(first), "button");
+    EXPECT_TRUE(host.IsAlive(first));
+}
+
+TEST_F(WidgetModel, MessageBoxesTakeQueuedAnswersAndAreRecorded) {
+    int window = Create("window");
+    sim::Dialogs().QueueMessageBoxAnswer(1);
+    EXPECT_EQ(MessageBox(window, u"Overwrite?", u"Marker"), 1);
+    EXPECT_EQ(MessageBox(window, u"Clear?", u"Marker"), 0);  // unanswered
+    const auto& boxes = sim::Dialogs().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].parent, window);
+    EXPECT_EQ(boxes[0].message, u"Overwrite?");
+    EXPECT_EQ(boxes[0].title, u"Marker");
+    EXPECT_EQ(boxes[0].answer, 1);
+    EXPECT_FALSE(boxes[1].answer.has_value());
+}
+
+TEST_F(WidgetModel, ModalRunShowsTheDialogWhileTheUserActs) {
+    int dialog = Create("dialog");
+    int seenDialog = 0;
+    bool visibleDuringRun = false;
+    sim::Dialogs().QueueModalAction([&](int id) -> std::optional<int> {
+        seenDialog = id;
+        visibleDuringRun = host.BoolProperty(id, "visible").value_or(false);
+        return 2;
+    });
+    EXPECT_EQ(RunModal(dialog), 2);
+    EXPECT_EQ(seenDialog, dialog);
+    EXPECT_TRUE(visibleDuringRun);
+    EXPECT_EQ(host.BoolProperty(dialog, "visible"), false);
+    EXPECT_EQ(RunModal(dialog), 0);  // nothing queued: unanswered
+    ASSERT_EQ(sim::Dialogs().ModalRuns().size(), 2u);
+    EXPECT_FALSE(sim::Dialogs().ModalRuns()[1].answer.has_value());
+    EXPECT_EQ(sim::Dialogs().PendingModalActions(), 0u);
+}
+
+TEST_F(WidgetModel, DumpShowsTheTreeWithClassesAndProperties) {
+    int window = Create("window");
+    AddChildWindow(host.MainWindowId(), window);
+    int button = Create("button");
+    Set(button, "text", u"Clr");
+    AddChild(window, button);
+    int loose = Create("checkbox");
+    std::string dump = host.Dump();
+    EXPECT_NE(dump.find("#" + std::to_string(button) + " button"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text=\"Clr\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("not placed"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("#" + std::to_string(loose) + " checkbox"), std::string::npos) << dump;
+    EXPECT_NE(sim::DumpHost().find("widgets:"), std::string::npos);
+}
+
+}  // namespace

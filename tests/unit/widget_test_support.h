@@ -1,0 +1,64 @@
+// Shared by the widget unit tests: a fresh simulated host with the host
+// table filled, a check at the end that no wrapper is left registered and
+// the host saw no breach, and a window class whose handlers count calls.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "simhost/host_state.h"
+#include "simhost/plugin_module.h"
+#include "simhost/violations.h"
+#include "simhost/widget_model.h"
+#include "widgets/widgets.h"
+
+extern "C" int MQInit(const char* hostModulePath);
+
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sim::ResetHost();
+        ASSERT_EQ(MQInit(sim::HostModulePath().c_str()), 1);
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(TheWidgetRegistry().Size(), 0u) << "wrappers left registered";
+        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
+                                               << sim::ViolationReport() << sim::DumpHost();
+    }
+
+    sim::WidgetModel& host = sim::Widgets();
+};
+
+// What a handler saw; kept outside the window so that it outlives it.
+struct HandlerCalls {
+    int count = 0;
+    MQWidgetBase* sender = nullptr;
+    MQDocument document = nullptr;
+    WidgetMouseParam mouse;
+};
+
+// A window whose handlers record their calls and answer fixed values.
+class CountingWindow : public MQWindow {
+public:
+    CountingWindow(MQWindowBase* parent, HandlerCalls& calls) : MQWindow(parent), calls_(calls) {}
+
+    static constexpr int kMouseAnswer = 7;
+    static constexpr int kPlainAnswer = 3;
+
+    int OnMouse(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse) {
+        ++calls_.count;
+        calls_.sender = sender;
+        calls_.document = document;
+        calls_.mouse = mouse;
+        return kMouseAnswer;
+    }
+    int OnPlain(MQWidgetBase* sender, MQDocument document) {
+        ++calls_.count;
+        calls_.sender = sender;
+        calls_.document = document;
+        return kPlainAnswer;
+    }
+
+private:
+    HandlerCalls& calls_;
+};

@@ -1,0 +1,40 @@
+#include "widgets/widget_params.h"
+
+#include "host/key_value_list.h"
+
+namespace {
+// The record orders the buttons left, middle, right: bits 0, 4, 1.
+template <typename Param>
+void FillButtons(Param& param, int state) {
+    param.left_button = (state & button_state::kLeft) != 0;
+    param.middle_button = (state & button_state::kMiddle) != 0;
+    param.right_button = (state & button_state::kRight) != 0;
+    param.shift = (state & button_state::kShift) != 0;
+    param.ctrl = (state & button_state::kCtrl) != 0;
+    param.flag5 = (state & button_state::kFlag5) != 0;
+}
+}  // namespace
+
+WidgetMouseParam ParseMouseParam(const KeyValuePair* list) {
+    WidgetMouseParam param;
+    param.client_x = host::FindIntValue(list, "client_x", 0);
+    param.client_y = host::FindIntValue(list, "client_y", 0);
+    param.screen_x = host::FindIntValue(list, "screen_x", 0);
+    param.screen_y = host::FindIntValue(list, "screen_y", 0);
+    param.down_x = host::FindIntValue(list, "down_x", 0);
+    param.down_y = host::FindIntValue(list, "down_y", 0);
+    param.last_x = host::FindIntValue(list, "last_x", 0);
+    param.last_y = host::FindIntValue(list, "last_y", 0);
+    param.wheel_delta = host::FindIntValue(list, "wheel_delta", 0);
+    FillButtons(param, host::FindIntValue(list, "button_state", 0));
+    param.pressure = host::FindFloatValue(list, "pressure", 0.0f);
+    return param;
+}
+
+WidgetKeyParam ParseKeyParam(const KeyValuePair* list) {
+    WidgetKeyParam param;
+    param.key = host::FindIntValue(list, "key", 0);
+    param.auto_repeat = host::FindIntValue(list, "auto_repeat", 0) != 0;
+    FillButtons(param, host::FindIntValue(list, "button_state", 0));
+    return param;
+}
