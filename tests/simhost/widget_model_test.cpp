@@ -304,10 +304,16 @@ TEST_F(WidgetModel, DumpShowsTheTreeWithClassesAndProperties) {
     AddChild(window, button);
     int loose = Create("checkbox");
     std::string dump = host.Dump();
-    EXPECT_NE(dump.find("#" + std::to_string(button) + " button"), std::string::npos) << dump;
+    auto entry = [](int id, const char* widgetClass) {
+        std::string text = "#";
+        text += std::to_string(id);
+        text += ' ';
+        return text + widgetClass;
+    };
+    EXPECT_NE(dump.find(entry(button, "button")), std::string::npos) << dump;
     EXPECT_NE(dump.find("text=\"Clr\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("not placed"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("#" + std::to_string(loose) + " checkbox"), std::string::npos) << dump;
+    EXPECT_NE(dump.find(entry(loose, "checkbox")), std::string::npos) << dump;
     EXPECT_NE(sim::DumpHost().find("widgets:"), std::string::npos);
 }
 
