@@ -308,64 +308,63 @@ int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const std::string& w
     return 1;
 }
 
-int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
+WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* list,
+                                                         const std::string& where,
+                                                         const char* verb) {
+    PropertyCall call;
     if (CountPairs(list) != 1) {
-        ReportViolation(where + ": a read carries exactly one property, got " +
+        ReportViolation(where + ": a " + verb + " carries exactly one property, got " +
                         std::to_string(CountPairs(list)));
-        return 0;
+        return call;
     }
-    if (refusedCreations_ > 0 && id == 0) return 1;
+    if (refusedCreations_ > 0 && id == 0) {
+        call.answer = 1;
+        return call;
+    }
     Widget* widget = Addressed(id, where);
-    if (widget == nullptr) return 0;
+    if (widget == nullptr) return call;
     const std::string name = list[0].key;
     const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
     if (spec == nullptr) {
         ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
                         name + "\"");
-        return 0;
-    }
-    if (!IsReadableForm(spec->form)) {
-        ReportViolation(where + ": \"" + name + "\" (" + FormName(spec->form) +
-                        ") cannot be read through an out variable");
-        return 0;
+        return call;
     }
     if (list[0].value == nullptr) {
         ReportViolation(where + ": \"" + name + "\" has a null value pointer");
+        return call;
+    }
+    call.widget = widget;
+    call.spec = spec;
+    return call;
+}
+
+int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
+    PropertyCall call = CheckPropertyCall(id, list, where, "read");
+    if (call.widget == nullptr) return call.answer;
+    const std::string name = list[0].key;
+    if (!IsReadableForm(call.spec->form)) {
+        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.spec->form) +
+                        ") cannot be read through an out variable");
         return 0;
     }
     if (readsUnanswered_) return 1;
-    WriteValue(widget->properties.at(name), list[0].value);
+    WriteValue(call.widget->properties.at(name), list[0].value);
     return 1;
 }
 
 int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& where) {
-    if (CountPairs(list) != 1) {
-        ReportViolation(where + ": a set carries exactly one property, got " +
-                        std::to_string(CountPairs(list)));
-        return 0;
-    }
-    if (refusedCreations_ > 0 && id == 0) return 1;
-    Widget* widget = Addressed(id, where);
-    if (widget == nullptr) return 0;
+    PropertyCall call = CheckPropertyCall(id, list, where, "set");
+    if (call.widget == nullptr) return call.answer;
     const std::string name = list[0].key;
-    const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
-    if (spec == nullptr) {
-        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
-                        name + "\"");
-        return 0;
-    }
-    if (list[0].value == nullptr) {
-        ReportViolation(where + ": \"" + name + "\" has a null value pointer");
-        return 0;
-    }
     std::string problem;
-    std::optional<PropertyValue> value = ReadValue(*spec, list[0].value, problem);
+    std::optional<PropertyValue> value = ReadValue(*call.spec, list[0].value, problem);
     if (!value) {
-        ReportViolation(where + ": \"" + name + "\" is not in its form (" + FormName(spec->form) +
-                        "): " + problem);
+        ReportViolation(where + ": \"" + name + "\" is not in its form (" +
+                        FormName(call.spec->form) + "): " + problem);
         return 0;
     }
-    widget->properties[name] = *value;
+    call.widget->properties[name] = *value;
     return 1;
 }
 

@@ -135,6 +135,15 @@ private:
     int DestroyMessage(int id, KeyValuePair* list, const std::string& where);
     int AddChild(int id, KeyValuePair* list, const std::string& where);
     int AddChildWindow(int id, KeyValuePair* list, const std::string& where);
+    // The widget and property a one-property read or set addresses, after the
+    // checks both share; no widget when the call ends there with `answer`.
+    struct PropertyCall {
+        Widget* widget = nullptr;
+        const PropertySpec* spec = nullptr;
+        int answer = 0;
+    };
+    PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const std::string& where,
+                                   const char* verb);
     int GetProperty(int id, KeyValuePair* list, const std::string& where);
     int SetProperty(int id, KeyValuePair* list, const std::string& where);
     int AddEvent(int id, KeyValuePair* list, const std::string& where);
