@@ -24,6 +24,11 @@ StationState& State() {
     return state;
 }
 
+bool IsListMessage(int number) {
+    return number == host_message::kCreateDrawObject || number == host_message::kDeleteDrawObject ||
+           number == host_message::kSceneOption || number == host_message::kSettingsElement;
+}
+
 SentMessage Record(int number, const MessageHeader& header) {
     SentMessage sent;
     sent.number = number;
@@ -32,6 +37,9 @@ SentMessage Record(int number, const MessageHeader& header) {
         if (header.option != nullptr) sent.flag = *static_cast<const int*>(header.option);
         return sent;
     }
+    // Only the messages the host knows carry a list; the option of any other
+    // number is of unknown shape and is not read.
+    if (!IsListMessage(number)) return sent;
     auto* list = static_cast<const KeyValuePair*>(header.option);
     for (const KeyValuePair* pair = list; pair != nullptr && pair->key != nullptr; ++pair)
         sent.keys.emplace_back(pair->key);

@@ -1,6 +1,6 @@
 # Reads the plug-in module's export table (and on Windows its imports) and
-# fails unless it exports exactly the fourteen entry points and imports only
-# system DLLs.
+# fails unless it exports exactly the fourteen entry points, and on Windows
+# imports only system DLLs and carries its version resource.
 set(expected MQCheckVersion MQCreate MQEnumFileExt MQEnumFileType MQEnumString MQExportFile
     MQGetPlugInID MQGetPlugInName MQGetPlugInType MQImportFile MQInit MQModifyObject
     MQModifySelect MQOnEvent)
@@ -20,6 +20,18 @@ if(WINDOWS)
     string(REGEX REPLACE ".*\\] " "" name "${row}")
     list(APPEND exports ${name})
   endforeach()
+  # The version resource that Windows shows in the file's properties.
+  string(REPLACE "objdump" "strings" strings_tool "${TOOL}")
+  execute_process(COMMAND ${strings_tool} -el ${MODULE} OUTPUT_VARIABLE wide_texts)
+  foreach(text VS_VERSION_INFO FileVersion ProductName FileDescription)
+    if(NOT wide_texts MATCHES "${text}\n")
+      message(FATAL_ERROR "Tackpin.dll has no version resource entry ${text}")
+    endif()
+  endforeach()
+  if(NOT wide_texts MATCHES "ProductName\nTackpin\n")
+    message(FATAL_ERROR "Tackpin.dll's product name is not Tackpin")
+  endif()
+
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${table}")
   foreach(import IN LISTS imports)
     string(REPLACE "DLL Name: " "" dll "${import}")

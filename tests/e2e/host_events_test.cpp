@@ -35,3 +35,26 @@ TEST_F(HostEvents, ListEventsWithoutOptionTakeTheirDefaults) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HostEvents, SavingADocumentLeavesSaveUidAlone) {
+    // The plug-in keeps nothing in documents, so it never asks the host to
+    // keep unique ids.
+    int saveUid = 0;
+    char name[] = "scene.mqo";
+    KeyValuePair list[] = {{"filename", name}, {"save_uid", &saveUid}, {nullptr, nullptr}};
+    EXPECT_EQ(plugin.Event(nullptr, 202, list), 1);
+    EXPECT_EQ(saveUid, 0);
+}
+
+TEST_F(HostEvents, DocumentEventsAnswerAsTheHostExpects) {
+    EXPECT_EQ(plugin.Start(), 1);
+    EXPECT_EQ(plugin.DocumentEvent(nullptr, 210, 1), 0);
+    EXPECT_EQ(plugin.DocumentEvent(nullptr, 220), 1);
+    EXPECT_EQ(plugin.DocumentEvent(nullptr, 221), 1);
+    for (int event : {201, 222, 230, 231, 240}) EXPECT_EQ(plugin.DocumentEvent(nullptr, event), 1);
+    EXPECT_EQ(plugin.Exit(), 1);
+}
+
+}  // namespace
