@@ -41,3 +41,9 @@ endif()
 add_test(NAME module_tables
   COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:Tackpin> -DTOOL=${TACKPIN_OBJDUMP}
           -DWINDOWS=${WIN32} -P ${PROJECT_SOURCE_DIR}/tests/check_module_tables.cmake)
+
+# A host module that lacks most names, for MQInit's failure path.
+add_library(partial_host SHARED tests/fixtures/partial_host.cpp)
+target_include_directories(partial_host PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(partial_host PROPERTIES PREFIX "")
+add_dependencies(unit_tests partial_host)

@@ -11,6 +11,7 @@ const char kPathSeparator = '\\';
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wide text on Windows");
 
 ModuleHandle LoadModule(const char* path) {
+    if (path == nullptr) return nullptr;
     return reinterpret_cast<ModuleHandle>(LoadLibraryA(path));
 }
 

@@ -1,30 +1,18 @@
-// Fixture for unit tests of plug-in code linked into the test: a fresh
-// simulated host, the host table filled by MQInit's resolution against it,
-// and a check at the end that the host saw no breach of its contract.
+// Fixture for the mesh view and marker tests: a linked host with one new
+// document, and helpers to build and name vertices.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <vector>
 
-#include "host/host_api.h"
 #include "simhost/document_model.h"
-#include "simhost/host_state.h"
 #include "simhost/mesh_builders.h"
-#include "simhost/plugin_module.h"
-#include "simhost/violations.h"
+#include "tests/unit/linked_host_test.h"
 
-class HostTableTest : public ::testing::Test {
+class HostTableTest : public LinkedHostTest {
 protected:
     void SetUp() override {
-        sim::ResetHost();
-        ASSERT_EQ(host::ResolveHostFunctions(sim::HostModulePath().c_str()), 1);
+        LinkedHostTest::SetUp();
         doc = sim::Documents().NewDocument();
-    }
-
-    void TearDown() override {
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
     }
 
     // Adds vertices at the given positions; their indices, in order.

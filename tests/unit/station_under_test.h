@@ -3,14 +3,8 @@
 // the simulated host the way MQInit does in the host's process.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include "host/plugin_classes.h"
-#include "simhost/host_state.h"
-#include "simhost/plugin_module.h"
-#include "simhost/violations.h"
-
-extern "C" int MQInit(const char* hostModulePath);
+#include "tests/unit/linked_host_test.h"
 
 class StationUnderTest : public MQStationPlugin {
 public:
@@ -40,20 +34,18 @@ private:
 
 // A fresh simulated host that expects the station's ids in every message,
 // and no breach of the host's contract at the end.
-class StationTest : public ::testing::Test {
+class StationTest : public LinkedHostTest {
 protected:
     static constexpr unsigned int kProduct = 0xABCD;
     static constexpr unsigned int kId = 0x12;
 
     void SetUp() override {
-        ASSERT_EQ(MQInit(sim::HostModulePath().c_str()), 1);
-        sim::ResetHost();
+        LinkedHostTest::SetUp();
         sim::ExpectSender(kProduct, kId);
     }
 
     void TearDown() override {
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
+        LinkedHostTest::TearDown();
         sim::ExpectSender(0, 0);
         sim::ResetHost();
     }

@@ -3,27 +3,15 @@
 // the host saw no breach, and a window class whose handlers count calls.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include "simhost/host_state.h"
-#include "simhost/plugin_module.h"
-#include "simhost/violations.h"
 #include "simhost/widget_model.h"
+#include "tests/unit/linked_host_test.h"
 #include "widgets/widgets.h"
 
-extern "C" int MQInit(const char* hostModulePath);
-
-class WidgetTest : public ::testing::Test {
+class WidgetTest : public LinkedHostTest {
 protected:
-    void SetUp() override {
-        sim::ResetHost();
-        ASSERT_EQ(MQInit(sim::HostModulePath().c_str()), 1);
-    }
-
     void TearDown() override {
         EXPECT_EQ(TheWidgetRegistry().Size(), 0u) << "wrappers left registered";
-        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
-                                               << sim::ViolationReport() << sim::DumpHost();
+        LinkedHostTest::TearDown();
     }
 
     sim::WidgetModel& host = sim::Widgets();
