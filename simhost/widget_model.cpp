@@ -324,8 +324,8 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
     Widget* widget = Addressed(id, where);
     if (widget == nullptr) return call;
     const std::string name = list[0].key;
-    const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
-    if (spec == nullptr) {
+    const PropertySpec* propertySpec = FindPropertySpec(widget->widgetClass, name);
+    if (propertySpec == nullptr) {
         ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
                         name + "\"");
         return call;
@@ -335,7 +335,7 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
         return call;
     }
     call.widget = widget;
-    call.spec = spec;
+    call.propertySpec = propertySpec;
     return call;
 }
 
@@ -343,8 +343,8 @@ int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& wher
     PropertyCall call = CheckPropertyCall(id, list, where, "read");
     if (call.widget == nullptr) return call.answer;
     const std::string name = list[0].key;
-    if (!IsReadableForm(call.spec->form)) {
-        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.spec->form) +
+    if (!IsReadableForm(call.propertySpec->form)) {
+        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.propertySpec->form) +
                         ") cannot be read through an out variable");
         return 0;
     }
@@ -358,10 +358,10 @@ int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& wher
     if (call.widget == nullptr) return call.answer;
     const std::string name = list[0].key;
     std::string problem;
-    std::optional<PropertyValue> value = ReadValue(*call.spec, list[0].value, problem);
+    std::optional<PropertyValue> value = ReadValue(*call.propertySpec, list[0].value, problem);
     if (!value) {
         ReportViolation(where + ": \"" + name + "\" is not in its form (" +
-                        FormName(call.spec->form) + "): " + problem);
+                        FormName(call.propertySpec->form) + "): " + problem);
         return 0;
     }
     call.widget->properties[name] = *value;
@@ -572,8 +572,8 @@ std::optional<RgbValue> WidgetModel::RgbProperty(int id, const std::string& name
 bool WidgetModel::SetByUser(int id, const std::string& name, const PropertyValue& value) {
     Widget* widget = FindAlive(id);
     if (widget == nullptr) return false;
-    const PropertySpec* spec = FindPropertySpec(widget->widgetClass, name);
-    if (spec == nullptr || spec->form != FormOf(value)) return false;
+    const PropertySpec* propertySpec = FindPropertySpec(widget->widgetClass, name);
+    if (propertySpec == nullptr || propertySpec->form != FormOf(value)) return false;
     widget->properties[name] = value;
     return true;
 }

@@ -139,7 +139,7 @@ private:
     // checks both share; no widget when the call ends there with `answer`.
     struct PropertyCall {
         Widget* widget = nullptr;
-        const PropertySpec* spec = nullptr;
+        const PropertySpec* propertySpec = nullptr;
         int answer = 0;
     };
     PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const std::string& where,

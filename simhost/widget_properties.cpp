@@ -58,8 +58,8 @@ const std::vector<ClassSpec>& Classes() {
 }
 
 const ClassSpec* FindClass(std::string_view widgetClass) {
-    for (const ClassSpec& spec : Classes()) {
-        if (spec.name == widgetClass) return &spec;
+    for (const ClassSpec& propertySpec : Classes()) {
+        if (propertySpec.name == widgetClass) return &propertySpec;
     }
     return nullptr;
 }
@@ -77,12 +77,12 @@ bool IsWindowClass(std::string_view widgetClass) {
 }
 
 const PropertySpec* FindPropertySpec(std::string_view widgetClass, std::string_view name) {
-    const ClassSpec* spec = FindClass(widgetClass);
-    if (spec == nullptr) return nullptr;
+    const ClassSpec* propertySpec = FindClass(widgetClass);
+    if (propertySpec == nullptr) return nullptr;
     for (const PropertySpec& property : CommonProperties()) {
         if (property.name == name) return &property;
     }
-    for (const PropertySpec& property : spec->properties) {
+    for (const PropertySpec& property : propertySpec->properties) {
         if (property.name == name) return &property;
     }
     return nullptr;
@@ -174,9 +174,9 @@ std::optional<std::string> ReadNarrowText(const void* pointer, std::size_t limit
     return std::nullopt;
 }
 
-std::optional<PropertyValue> ReadValue(const PropertySpec& spec, const void* pointer,
+std::optional<PropertyValue> ReadValue(const PropertySpec& propertySpec, const void* pointer,
                                        std::string& problem) {
-    switch (spec.form) {
+    switch (propertySpec.form) {
     case Form::Bool: {
         unsigned char byte = *static_cast<const unsigned char*>(pointer);
         if (byte > 1) {
@@ -209,9 +209,9 @@ std::optional<PropertyValue> ReadValue(const PropertySpec& spec, const void* poi
             problem = "not NUL-terminated narrow text";
             return std::nullopt;
         }
-        if (!spec.allowed.empty()) {
+        if (!propertySpec.allowed.empty()) {
             bool known = false;
-            for (std::string_view allowed : spec.allowed) known = known || allowed == *text;
+            for (std::string_view allowed : propertySpec.allowed) known = known || allowed == *text;
             if (!known) {
                 problem = "\"" + *text + "\" is not one of its values";
                 return std::nullopt;

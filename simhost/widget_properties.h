@@ -54,7 +54,7 @@ bool IsReadableForm(PropertyForm form);
 // that is not of the form (a bool byte other than 0 or 1, a number that is
 // not finite, text without an end, a value outside the allowed ones) returns
 // nothing and says why in `problem`.
-std::optional<PropertyValue> ReadValue(const PropertySpec& spec, const void* pointer,
+std::optional<PropertyValue> ReadValue(const PropertySpec& propertySpec, const void* pointer,
                                        std::string& problem);
 // Writes `value` into the plug-in's out variable (bool, int, double, rgb).
 void WriteValue(const PropertyValue& value, void* pointer);
