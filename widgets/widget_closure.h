@@ -36,56 +36,66 @@ public:
 // owner's function must not be called.
 bool IsLiveTarget(int targetId, const MQWidgetBase* target);
 
-// Binds an event without a record: (sender, document) -> int.
-template <typename T>
-class MQWidgetEventClosure : public MQWidgetEventClosureBase {
+// What both closure kinds hold: the owner, its widget id when bound, and
+// the owner's member function of type `Method`.
+template <typename T, typename Method>
+class MQWidgetClosureOf : public MQWidgetEventClosureBase {
 public:
-    using Method = int (T::*)(MQWidgetBase* sender, MQDocument document);
+    using MethodType = Method;
 
-    MQWidgetEventClosure(T* target, int targetId, Method method)
-        : target_(target), targetId_(targetId), method_(method) {}
-
-    int Invoke(MQWidgetBase* sender, MQDocument document, const WidgetEventRecord&) override {
-        if (!IsLiveTarget(targetId_, target_)) return 0;
-        return (target_->*method_)(sender, document);
-    }
     bool IsEqual(const MQWidgetEventClosureBase& other) const override {
-        auto* same = dynamic_cast<const MQWidgetEventClosure*>(&other);
+        auto* same = dynamic_cast<const MQWidgetClosureOf*>(&other);
         return same != nullptr && same->target_ == target_ && same->method_ == method_;
     }
     MQWidgetBase* GetTarget() const override { return target_; }
 
-private:
+protected:
+    MQWidgetClosureOf(T* target, int targetId, Method method)
+        : target_(target), targetId_(targetId), method_(method) {}
+    bool OwnerIsLive() const { return IsLiveTarget(targetId_, target_); }
+
     T* target_;
     int targetId_;
     Method method_;
 };
 
+// Binds an event without a record: (sender, document) -> int.
+template <typename T>
+class MQWidgetEventClosure
+    : public MQWidgetClosureOf<T, int (T::*)(MQWidgetBase* sender, MQDocument document)> {
+    using Base = MQWidgetClosureOf<T, int (T::*)(MQWidgetBase* sender, MQDocument document)>;
+
+public:
+    using Method = typename Base::MethodType;
+
+    MQWidgetEventClosure(T* target, int targetId, Method method) : Base(target, targetId, method) {}
+
+    int Invoke(MQWidgetBase* sender, MQDocument document, const WidgetEventRecord&) override {
+        if (!this->OwnerIsLive()) return 0;
+        return (this->target_->*this->method_)(sender, document);
+    }
+};
+
 // Binds a mouse event: (sender, document, mouse record) -> int.
 template <typename T>
-class MQWidgetMouseEventClosure : public MQWidgetEventClosureBase {
+class MQWidgetMouseEventClosure
+    : public MQWidgetClosureOf<T, int (T::*)(MQWidgetBase* sender, MQDocument document,
+                                             WidgetMouseParam& param)> {
+    using Base = MQWidgetClosureOf<T, int (T::*)(MQWidgetBase* sender, MQDocument document,
+                                                 WidgetMouseParam& param)>;
+
 public:
-    using Method = int (T::*)(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& param);
+    using Method = typename Base::MethodType;
 
     MQWidgetMouseEventClosure(T* target, int targetId, Method method)
-        : target_(target), targetId_(targetId), method_(method) {}
+        : Base(target, targetId, method) {}
 
     int Invoke(MQWidgetBase* sender, MQDocument document,
                const WidgetEventRecord& record) override {
         // A mouse handler bound to an event of another kind has no record
         // to read.
         if (record.mouse == nullptr) return 0;
-        if (!IsLiveTarget(targetId_, target_)) return 0;
-        return (target_->*method_)(sender, document, *record.mouse);
+        if (!this->OwnerIsLive()) return 0;
+        return (this->target_->*this->method_)(sender, document, *record.mouse);
     }
-    bool IsEqual(const MQWidgetEventClosureBase& other) const override {
-        auto* same = dynamic_cast<const MQWidgetMouseEventClosure*>(&other);
-        return same != nullptr && same->target_ == target_ && same->method_ == method_;
-    }
-    MQWidgetBase* GetTarget() const override { return target_; }
-
-private:
-    T* target_;
-    int targetId_;
-    Method method_;
 };
