@@ -15,19 +15,7 @@ using sim::widget_msg::kCreate;
 using sim::widget_msg::kDestroy;
 using sim::widget_msg::kSetProperty;
 
-class WidgetClasses : public WidgetTest {
-protected:
-    void SetUp() override {
-        WidgetTest::SetUp();
-        main.reset(new MQWindow(MQWindow::GetMainWindow()));
-    }
-    void TearDown() override {
-        main.reset();
-        WidgetTest::TearDown();
-    }
-
-    std::unique_ptr<MQWindow> main;
-};
+using WidgetClasses = MainWindowTest;
 
 TEST_F(WidgetClasses, ButtonInARowIsCreatedThenCaptionedThenAdded) {
     MQWindow window(main.get());

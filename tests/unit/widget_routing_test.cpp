@@ -7,24 +7,12 @@
 
 namespace {
 
-class WidgetRouting : public WidgetTest {
+class WidgetRouting : public MainWindowTest {
 protected:
-    void SetUp() override {
-        WidgetTest::SetUp();
-        // Built in place: a wrapper is never copied or moved.
-        main.reset(new MQWindow(MQWindow::GetMainWindow()));
-    }
-    void TearDown() override {
-        main.reset();
-        WidgetTest::TearDown();
-    }
-
     // The closure registered last on `widget`, as the host holds it.
     static void* LastClosure(const MQWidgetBase& widget) {
         return widget.GetHandlers().back().get();
     }
-
-    std::unique_ptr<MQWindow> main;
 };
 
 TEST_F(WidgetRouting, LeftDownReachesTheHandlerWithTheMouseRecord) {

@@ -3,6 +3,8 @@
 // the host saw no breach, and a window class whose handlers count calls.
 #pragma once
 
+#include <memory>
+
 #include "simhost/widget_model.h"
 #include "tests/unit/linked_host_test.h"
 #include "widgets/widgets.h"
@@ -15,6 +17,22 @@ protected:
     }
 
     sim::WidgetModel& host = sim::Widgets();
+};
+
+// A widget test with a wrapper of the host's main window to build under.
+class MainWindowTest : public WidgetTest {
+protected:
+    void SetUp() override {
+        WidgetTest::SetUp();
+        // Built in place: a wrapper is never copied or moved.
+        main.reset(new MQWindow(MQWindow::GetMainWindow()));
+    }
+    void TearDown() override {
+        main.reset();
+        WidgetTest::TearDown();
+    }
+
+    std::unique_ptr<MQWindow> main;
 };
 
 // What a handler saw; kept outside the window so that it outlives it.
