@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
 export WINEDEBUG=-all
+# No .NET or HTML runtime is needed; skipping them keeps the first start of a
+# new prefix from asking to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
 # A private Wine prefix, so the run does not depend on the user's own.
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-prefix}"
 
