@@ -36,6 +36,9 @@ struct MarkerSlot {
     // The drawing object that shows this slot; deleted explicitly, never by
     // the slot's own destruction.
     MQObject drawObject = nullptr;
+    // The document `drawObject` was made in: it is deleted there and nowhere
+    // else, also once the plug-in has forgotten the document of its last pass.
+    MQDocument drawDocument = nullptr;
     // Colour r, g, b in 0..1 (magenta by default).
     std::array<float, 3> color{1.0f, 0.0f, 1.0f};
 

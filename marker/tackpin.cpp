@@ -44,3 +44,10 @@ int Tackpin::OnDocumentEvent210(MQDocument, int) { return 0; }
 void Tackpin::OnDocumentEvent221(MQDocument) {}
 
 void Tackpin::OnDocumentEvent220(MQDocument) {}
+
+void Tackpin::ReleaseDrawObject(MarkerSlot& slot) {
+    if (slot.drawObject != nullptr && slot.drawDocument != nullptr)
+        DeleteDrawObject(slot.drawDocument, slot.drawObject);
+    slot.drawObject = nullptr;
+    slot.drawDocument = nullptr;
+}

@@ -47,6 +47,10 @@ public:
     // list or a marker whose object is gone changes nothing. [ui-thread]
     void SelectMarker(MQDocument doc, int index, bool add);
 
+    // Deletes the slot's drawing object, if it has one, in the document it
+    // was made in, and forgets it. [ui-thread, after MQInit]
+    void ReleaseDrawObject(MarkerSlot& slot);
+
     // Marker rows 0, 1, 2 after start-up; grows on demand.
     std::vector<MarkerSlot> slots;
     // The plug-in is activated: its panel is shown and drawing works.
