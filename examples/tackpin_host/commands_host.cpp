@@ -72,7 +72,6 @@ void Draw(Session& session, Arguments& args) {
     sim::DocumentModel& documents = sim::Documents();
     documents.SetSceneOptions(session.Scene(), session.ViewOptions());
     session.SetLastAnswer(session.Plugin().Draw(session.Document(), session.Scene(), kViewWidth, kViewHeight));
-    session.SetDrawnView(session.ViewOptions());
     std::size_t count = documents.DrawObjects(session.Document()).size();
     session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(count) +
                 " drawing object(s) in the document");

@@ -14,12 +14,18 @@ namespace {
 
 sim::DocumentModel& Documents() { return sim::Documents(); }
 
-std::string Counts(MQObject object) {
+}  // namespace
+
+std::string MeshCounts(MQObject object) {
     int vertices = 0, faces = 0;
     for (int i = 0; i < Documents().VertexCount(object); ++i) vertices += Documents().VertexUniqueId(object, i) >= 0;
     for (int i = 0; i < Documents().FaceCount(object); ++i) faces += !Documents().FacePoints(object, i).empty();
     return std::to_string(vertices) + " vertices, " + std::to_string(faces) + " faces";
 }
+
+namespace {
+
+std::string Counts(MQObject object) { return MeshCounts(object); }
 
 MQObject NewObject(Session& session, const std::string& name) {
     for (int i = 0; i < Documents().ObjectCount(session.Document()); ++i) {
@@ -74,7 +80,7 @@ void Open(Session& session, Arguments& args) {
     args.End();
     if (!ObjFilesAvailable())
         throw SessionError("this build reads no OBJ files (tinyobjloader is built for Linux only)");
-    std::vector<ImportedMesh> meshes = ReadObjFile(path);
+    std::vector<ImportedMesh> meshes = ReadObjFile(session.InputPath(path));
     for (const ImportedMesh& mesh : meshes) {
         MQObject object = NewObject(session, mesh.name);
         const int first = Documents().VertexCount(object);

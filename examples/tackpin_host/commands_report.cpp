@@ -112,6 +112,8 @@ const std::vector<ValueSpec>& Values() {
          }},
         {"object", "", "the current object's name",
          [](Session& s, Arguments&) { return Documents().ObjectName(s.CurrentObject()); }},
+        {"mesh", "", "the current object's live vertices and faces",
+         [](Session& s, Arguments&) { return MeshCounts(s.CurrentObject()); }},
         {"objects", "", "the document's objects, by name (hidden ones in brackets)",
          [](Session& s, Arguments&) {
              std::string text;
@@ -229,12 +231,9 @@ void PrintHost(Session& session) {
             session.Show("  [" + std::to_string(i) + "] (deleted)");
             continue;
         }
-        int vertices = 0, faces = 0;
-        for (int v = 0; v < Documents().VertexCount(object); ++v) vertices += Documents().VertexUniqueId(object, v) >= 0;
-        for (int f = 0; f < Documents().FaceCount(object); ++f) faces += !Documents().FacePoints(object, f).empty();
         session.Show("  [" + std::to_string(i) + "] \"" + Documents().ObjectName(object) + "\" " +
-                     (Documents().ObjectVisible(object) ? "visible" : "hidden") + ", " + std::to_string(vertices) +
-                     " vertices, " + std::to_string(faces) + " faces, selected " +
+                     (Documents().ObjectVisible(object) ? "visible" : "hidden") + ", " + MeshCounts(object) +
+                     ", selected " +
                      std::to_string(Documents().SelectedVertices(doc, object).size()) + " vertices " +
                      std::to_string(Documents().SelectedLines(doc, object).size()) + " lines " +
                      std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");

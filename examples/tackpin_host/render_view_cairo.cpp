@@ -80,7 +80,7 @@ void Bounds(const std::vector<sim::Vec3>& points, sim::Vec3& low, sim::Vec3& hig
 
 class ViewPainter {
 public:
-    ViewPainter(Session& session, cairo_t* cr) : session_(session), cr_(cr), view_(session.DrawnView()) {}
+    ViewPainter(Session& session, cairo_t* cr) : session_(session), cr_(cr), view_(session.ViewOptions()) {}
 
     void Paint() {
         sim::DocumentModel& documents = sim::Documents();

@@ -50,8 +50,11 @@ void Session::LoadSettings() {
 
 void Session::SaveSettings() {
     WriteHostSettings(options_.settingsPath);
-    Say(SettingsKeptOnDisk() ? "host: settings file written"
-                             : "host: settings kept until this run ends (this build writes no settings file)");
+    Say("host: settings saved");
+    if (!SettingsKeptOnDisk() && !settingsNoted_) {
+        Note("this build keeps the settings only until the process ends (it has no XML library)");
+        settingsNoted_ = true;
+    }
 }
 
 void Session::LoadModule(const std::string& path) {
@@ -119,6 +122,11 @@ void Session::ReportEdit() {
     if (plugin_.IsLoaded()) plugin_.Event(document_, 221, nullptr);
 }
 
+std::string Session::InputPath(const std::string& path) const {
+    if (scriptFolder_.empty() || std::filesystem::path(path).is_absolute()) return path;
+    return (std::filesystem::path(scriptFolder_) / path).string();
+}
+
 MQObject Session::CurrentObject() const {
     int index = sim::Documents().CurrentObjectIndex(document_);
     MQObject object = index >= 0 ? sim::Documents().ObjectAt(document_, index) : nullptr;
@@ -175,6 +183,7 @@ void Session::TellHostRequests(int refreshesBefore, int noticesBefore) {
 }
 
 void Session::Close() {
+    if (plugin_.IsLoaded() && !options_.quiet) std::fprintf(transcript_, "> (the host closes)\n");
     if (started_) Exit();
     if (plugin_.IsLoaded()) Unload();
     CheckContract();

@@ -38,6 +38,9 @@ std::vector<CommandSpec> PanelCommands();
 std::vector<CommandSpec> ReportCommands();
 std::vector<CommandSpec> PictureCommands();
 
+// "12 vertices, 6 faces": the live elements of a mesh object.
+std::string MeshCounts(MQObject object);
+
 class Session {
 public:
     Session(SessionOptions options, std::FILE* transcript, std::FILE* notes);
@@ -78,7 +81,8 @@ public:
     const SessionOptions& Options() const { return options_; }
     MQDocument Document() const { return document_; }
     MQScene Scene() const { return scene_; }
-    // The view options the next draw event passes in its scene.
+    // The view's options: what the view shows of the meshes, and what the
+    // next draw event passes in its scene.
     sim::SceneOptions& ViewOptions() { return view_; }
     ViewCamera& Camera() { return camera_; }
     bool Started() const { return started_; }
@@ -99,9 +103,11 @@ public:
     int LastAnswer() const { return lastAnswer_; }
     void SetLastAnswer(int answer) { lastAnswer_ = answer; }
 
-    // The view options of the last draw event, or the current ones before any.
-    const sim::SceneOptions& DrawnView() const { return drawnView_; }
-    void SetDrawnView(const sim::SceneOptions& view) { drawnView_ = view; }
+    // Files a script reads are found beside the script; at the prompt, in
+    // the current folder. Pictures are written to the current folder.
+    void SetScriptFolder(std::string folder) { scriptFolder_ = std::move(folder); }
+    std::string InputPath(const std::string& path) const;
+
     // `quit` at the prompt or in a script: the session ends after this command.
     void RequestEnd() { endRequested_ = true; }
     bool EndRequested() const { return endRequested_; }
@@ -126,8 +132,9 @@ private:
     MQDocument document_ = nullptr;
     MQScene scene_ = nullptr;
     sim::SceneOptions view_{1, 1, 1, 0, 0};
-    sim::SceneOptions drawnView_{1, 1, 1, 0, 0};
     bool endRequested_ = false;
+    bool settingsNoted_ = false;
+    std::string scriptFolder_;
     ViewCamera camera_;
     bool started_ = false;
     int lastAnswer_ = 0;

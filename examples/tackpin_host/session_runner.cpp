@@ -1,5 +1,6 @@
 #include "examples/tackpin_host/session_runner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -50,6 +51,7 @@ int RunScript(Session& session, const std::string& path) {
         }
     }
     std::istream& in = fromInput ? std::cin : file;
+    if (!fromInput) session.SetScriptFolder(std::filesystem::path(path).parent_path().string());
     int status = Guarded(session, name + ": ", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, name + ": ");
     std::string line;
