@@ -27,6 +27,34 @@ bool ReadNumber(const std::string& word, double& value) {
     return stop == word.c_str() + word.size() && std::isfinite(value);
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+void AppendWord(std::string& text, const std::string& word, const char* separator) {
+    if (!text.empty()) text += separator;
+    text += word;
+}
+
+std::string IndexText(const std::vector<int>& indices) {
+    std::string text;
+    for (int index : indices) AppendWord(text, std::to_string(index));
+    return text;
+}
+
+std::string LineText(const std::vector<std::pair<int, int>>& lines) {
+    std::string text;
+    for (auto [face, line] : lines) {
+        AppendWord(text, std::to_string(face));
+        text += ':';
+        text += std::to_string(line);
+    }
+    return text;
+}
+
 std::string NumberText(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value == 0.0 ? 0.0 : value);

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace host_tool {
@@ -51,6 +52,15 @@ private:
 // Reads a whole word as a number; false when it is not one.
 bool ReadInt(const std::string& word, int& value);
 bool ReadNumber(const std::string& word, double& value);
+// Text pieces for the transcript, built by appending (the "literal" + string
+// form trips a false warning of MinGW's g++ 12).
+std::string Quoted(const std::string& text);
+// Appends `word` to `text`, after `separator` unless `text` is empty.
+void AppendWord(std::string& text, const std::string& word, const char* separator = " ");
+// "0 1 5": indices separated by blanks.
+std::string IndexText(const std::vector<int>& indices);
+// "3:1 4:0": face lines as FACE:LINE.
+std::string LineText(const std::vector<std::pair<int, int>>& lines);
 // A number as the transcript shows it: at most 6 significant digits, no
 // trailing zeros ("5", "0.498039").
 std::string NumberText(double value);

@@ -107,7 +107,7 @@ void SetVisible(Session& session, Arguments& args, bool visible) {
     MQObject object = session.FindObject(args.Word("object"));
     args.End();
     Documents().SetObjectVisible(object, visible);
-    session.Say("\"" + Documents().ObjectName(object) + "\" is " + (visible ? "shown" : "hidden"));
+    session.Say(Quoted(Documents().ObjectName(object)) + " is " + (visible ? "shown" : "hidden"));
 }
 
 bool VertexAlive(MQObject object, int index) {
@@ -195,7 +195,7 @@ void Delete(Session& session, Arguments& args) {
         if (kind == 0) Documents().DeleteVertex(object, index);
         if (kind == 1 && FaceAlive(object, index)) Documents().DeleteFace(object, index);
     }
-    session.Say("\"" + Documents().ObjectName(object) + "\": " + Counts(object) + " left");
+    session.Say(Quoted(Documents().ObjectName(object)) + ": " + Counts(object) + " left");
     session.ReportEdit();
 }
 
@@ -203,7 +203,7 @@ void Compact(Session& session, Arguments& args) {
     args.End();
     MQObject object = session.CurrentObject();
     Documents().Compact(object);
-    session.Say("\"" + Documents().ObjectName(object) + "\" compacted: " + Counts(object));
+    session.Say(Quoted(Documents().ObjectName(object)) + " compacted: " + Counts(object));
     session.ReportEdit();
 }
 

@@ -24,12 +24,6 @@ sim::DocumentModel& Documents() { return sim::Documents(); }
 
 std::string OnOff(bool on) { return on ? "on" : "off"; }
 
-std::string IndexText(const std::vector<int>& indices) {
-    std::string text;
-    for (int index : indices) text += (text.empty() ? "" : " ") + std::to_string(index);
-    return text;
-}
-
 std::string ColourText(const float colour[3]) {
     return NumberText(colour[0]) + " " + NumberText(colour[1]) + " " + NumberText(colour[2]);
 }
@@ -121,18 +115,21 @@ const std::vector<ValueSpec>& Values() {
                  MQObject object = Documents().ObjectAt(s.Document(), i);
                  if (object == nullptr) continue;
                  std::string name = Documents().ObjectName(object);
-                 text += (text.empty() ? "" : " ") + (Documents().ObjectVisible(object) ? name : "(" + name + ")");
+                 if (!Documents().ObjectVisible(object)) name = "(" + name + ")";
+                 AppendWord(text, name);
              }
              return text;
          }},
         {"selection", "", "the current object's selection",
          [](Session& s, Arguments&) {
              MQObject object = s.CurrentObject();
-             std::string lines;
-             for (auto [face, line] : Documents().SelectedLines(s.Document(), object))
-                 lines += (lines.empty() ? "" : " ") + std::to_string(face) + ":" + std::to_string(line);
-             return "vertices [" + IndexText(Documents().SelectedVertices(s.Document(), object)) + "] lines [" +
-                    lines + "] faces [" + IndexText(Documents().SelectedFaces(s.Document(), object)) + "]";
+             std::string text = "vertices [";
+             text += IndexText(Documents().SelectedVertices(s.Document(), object));
+             text += "] lines [";
+             text += LineText(Documents().SelectedLines(s.Document(), object));
+             text += "] faces [";
+             text += IndexText(Documents().SelectedFaces(s.Document(), object));
+             return text + "]";
          }},
         {"vertex", "INDEX", "a vertex of the current object: x y z",
          [](Session& s, Arguments& a) {
@@ -265,7 +262,7 @@ void PrintDrawing(Session& session) {
         std::string lines;
         for (const auto& face : info.faces) {
             std::string points;
-            for (int point : face) points += (points.empty() ? "" : "-") + std::to_string(point);
+            for (int point : face) AppendWord(points, std::to_string(point), "-");
             lines += " " + points;
         }
         for (std::size_t v = 0; v < info.vertices.size(); ++v) {

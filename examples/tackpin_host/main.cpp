@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_flag("-q,--quiet", options.quiet, "show only what print and expect show, and errors");
     app.footer(kExamples);
+    // Paths may start with "/" (under Wine too): no "/option" forms.
+    app.allow_windows_style_options(false);
     CLI11_PARSE(app, argc, argv);
 
     host_tool::Session session(options, stdout, stderr);

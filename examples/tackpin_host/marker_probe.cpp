@@ -42,12 +42,6 @@ void RestoreSelection(MQDocument doc, const std::vector<SelectionCopy>& copies) 
     }
 }
 
-std::string IndexText(const std::vector<int>& indices) {
-    std::string text;
-    for (int index : indices) text += (text.empty() ? "" : " ") + std::to_string(index);
-    return text;
-}
-
 }  // namespace
 
 MarkerView ProbeMarker(Session& session, int row) {
@@ -91,10 +85,11 @@ std::string MarkerText(const MarkerView& marker) {
     std::string text = marker.toggleDown ? "down" : "up";
     text += marker.colour ? ", colour " + RgbText(*marker.colour) : ", no colour dialog";
     if (marker.object.empty()) return text + ", empty";
-    std::string lines;
-    for (auto [face, line] : marker.lines)
-        lines += (lines.empty() ? "" : " ") + std::to_string(face) + ":" + std::to_string(line);
-    text += ", \"" + marker.object + "\": vertices [" + IndexText(marker.vertices) + "] lines [" + lines + "]";
+    text += ", " + Quoted(marker.object) + ": vertices [";
+    text += IndexText(marker.vertices);
+    text += "] lines [";
+    text += LineText(marker.lines);
+    text += "]";
     if (!marker.faces.empty()) text += " faces [" + IndexText(marker.faces) + "]";
     return text;
 }
