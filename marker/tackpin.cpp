@@ -26,11 +26,3 @@ void Tackpin::ReleaseDrawObject(MarkerSlot& slot) {
     slot.drawObject = nullptr;
     slot.drawDocument = nullptr;
 }
-
-void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {}
-
-int Tackpin::OnDocumentEvent210(MQDocument, int) { return 0; }
-
-void Tackpin::OnDocumentEvent221(MQDocument) {}
-
-void Tackpin::OnDocumentEvent220(MQDocument) {}

@@ -30,7 +30,6 @@ std::array<char, 3> ColorKey(std::size_t component, std::size_t slot) {
 
 // Out of line: the panel's class is complete only here.
 Tackpin::Tackpin() = default;
-Tackpin::~Tackpin() = default;
 
 int Tackpin::OnStart() {
     slots.resize(kRows);
@@ -73,7 +72,8 @@ void Tackpin::OnExit() {
         setting->Save(kPosXKey, window->GetPosX());
         setting->Save(kPosYKey, window->GetPosY());
         for (std::size_t i = 0; i < kRows; ++i) {
-            for (std::size_t c = 0; c < 3; ++c) setting->Save(ColorKey(c, i).data(), slots[i].color[c]);
+            for (std::size_t c = 0; c < 3; ++c)
+                setting->Save(ColorKey(c, i).data(), slots[i].color[c]);
         }
     }
     window.reset();

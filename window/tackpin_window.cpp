@@ -42,21 +42,19 @@ TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
 
     // Each box is bound before its state is set, so that a host which
     // reports the programmatic change finds the handler in place.
+    auto option = [this](MQFrame* row, const char16_t* caption,
+                         MQWidgetEventClosure<TackpinWindow>::Method handler, bool checked) {
+        MQCheckBox* box = CreateCheckBox(row, caption);
+        box->AddExecuteHandler(this, handler);
+        box->SetChecked(checked);
+        return box;
+    };
     MQFrame* firstOptions = CreateHorizontalFrame(column);
-    viewCheck = CreateCheckBox(firstOptions, u"View");
-    viewCheck->AddExecuteHandler(this, &TackpinWindow::OnViewExecute);
-    viewCheck->SetChecked(true);
-    normalCheck = CreateCheckBox(firstOptions, u"Normal");
-    normalCheck->AddExecuteHandler(this, &TackpinWindow::OnNormalExecute);
-    normalCheck->SetChecked(false);
-
+    viewCheck = option(firstOptions, u"View", &TackpinWindow::OnViewExecute, true);
+    normalCheck = option(firstOptions, u"Normal", &TackpinWindow::OnNormalExecute, false);
     MQFrame* secondOptions = CreateHorizontalFrame(column);
-    overwriteCheck = CreateCheckBox(secondOptions, u"Overwrite");
-    overwriteCheck->AddExecuteHandler(this, &TackpinWindow::OnOverwriteExecute);
-    overwriteCheck->SetChecked(true);
-    allwaysCheck = CreateCheckBox(secondOptions, u"Allways");
-    allwaysCheck->AddExecuteHandler(this, &TackpinWindow::OnAllwaysExecute);
-    allwaysCheck->SetChecked(false);
+    overwriteCheck = option(secondOptions, u"Overwrite", &TackpinWindow::OnOverwriteExecute, true);
+    allwaysCheck = option(secondOptions, u"Allways", &TackpinWindow::OnAllwaysExecute, false);
 
     valueSpin = CreateDoubleSpinBox(column);
     valueSpin->SetPosition(5.0);

@@ -3,6 +3,8 @@
 // the markers of the plug-in object.
 #pragma once
 
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "widgets/widgets.h"
@@ -20,6 +22,11 @@ public:
 
     // Releases the three toggle buttons; the slots' `shown` stays. [ui-thread]
     void ResetToggleButtons();
+    // Runs the colour dialog at the screen `position`, starting from `color`
+    // (r, g, b, nominally 0 to 1), which takes the chosen colour on OK.
+    // 1 on OK, else 0 and `color` is untouched. [ui-thread, modal]
+    int EditColor(std::pair<int, int> position, std::array<float, 3>& color);
+
     // Handlers of the panel's controls; each answers the host (nonzero:
     // handled). A sender that is not one of the row's buttons gets 0 and
     // changes nothing. [ui-thread, widget event]
@@ -58,4 +65,8 @@ public:
     std::vector<MQButton*> setButtons;
     std::vector<MQButton*> clearButtons;
 
+private:
+    // Asks `question` in an OK/Cancel box titled "Marker" unless Shift is
+    // held or slot `index` holds nothing; true when the handler may go on.
+    bool Confirmed(int index, bool shift, const char16_t* question);
 };

@@ -25,7 +25,8 @@ protected:
         line += widgets.ClassOf(id);
         for (const std::string& name : kShown.at(widgets.ClassOf(id)))
             line += " " + name + "=" + sim::Describe(*widgets.Property(id, name));
-        for (const sim::WidgetHandler& handler : widgets.HandlersOf(id)) line += " on:" + handler.type;
+        for (const sim::WidgetHandler& handler : widgets.HandlersOf(id))
+            line += " on:" + handler.type;
         line += "\n";
         for (int child : widgets.ChildrenOf(id)) line += Tree(child, depth + 1);
         return line;
@@ -55,7 +56,8 @@ TEST_F(PluginLife, FirstRunWithoutSettingsShowsNothingAndLeavesThePlaceToTheHost
     EXPECT_EQ(plugin.Exit(), 1);
     // Three magenta slots.
     EXPECT_EQ(Stored("Tackpin_activate"), "0");
-    for (const char* key : {"r0", "b0", "r1", "b1", "r2", "b2"}) EXPECT_EQ(Stored(key), "1.000000e+000");
+    for (const char* key : {"r0", "b0", "r1", "b1", "r2", "b2"})
+        EXPECT_EQ(Stored(key), "1.000000e+000");
     for (const char* key : {"g0", "g1", "g2"}) EXPECT_EQ(Stored(key), "0.000000e+000");
 }
 
