@@ -2,14 +2,17 @@
 // host reaches the markers, the panel and the drawing.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "host/plugin_classes.h"
 #include "marker/marker_slot.h"
 
+class TackpinWindow;
+
 class Tackpin : public MQStationPlugin {
 public:
-    Tackpin() = default;
+    Tackpin();
     ~Tackpin() override;
 
     // Identity reported to the host.
@@ -21,14 +24,30 @@ public:
     int GetPlugInType() override;
     const char* EnumString() override;
 
+    // Makes the three slots, loads the settings, builds the panel under the
+    // host's main window (once), places it and applies the stored
+    // activation. Always 1. [ui-thread, after MQInit]
     int OnStart() override;
+    // Saves the settings and deletes the panel. Without a panel (before
+    // start, or a second exit) nothing is read, saved or deleted.
+    // [ui-thread, after MQInit]
     void OnExit() override;
+    // Shows or hides the panel; the new state, 0 or 1. Without a panel: 0,
+    // nothing changes. [ui-thread, after MQInit]
     int OnActivate(MQDocument doc, int flag) override;
+    // 1 while the panel exists and the plug-in is active. [ui-thread]
     int IsActivated(MQDocument doc) override;
     void OnDraw(MQDocument doc, MQScene scene, int width, int height) override;
+    // A document was opened or made: releases the toggle buttons (when the
+    // panel exists), deletes the drawing objects and empties every slot;
+    // object ids, `shown` and colours stay. [ui-thread, after MQInit]
     void OnLoadDocument(MQDocument doc, const char* filename, DocumentDataOption& option) override;
+    // Changes nothing; 0. [ui-thread]
     int OnDocumentEvent210(MQDocument doc, int state) override;
+    // Geometry changed: while active with Normal on, the normals are marked
+    // dirty and one redraw is asked for. [ui-thread, after MQInit]
     void OnDocumentEvent221(MQDocument doc) override;
+    // Changes nothing. [ui-thread]
     void OnDocumentEvent220(MQDocument doc) override;
 
     // Writes the current object's selected used vertices and selected lines
@@ -53,6 +72,8 @@ public:
 
     // Marker rows 0, 1, 2 after start-up; grows on demand.
     std::vector<MarkerSlot> slots;
+    // The panel: made by OnStart, deleted by OnExit; null outside.
+    std::unique_ptr<TackpinWindow> window;
     // The plug-in is activated: its panel is shown and drawing works.
     bool active = false;
     // Document of the last draw pass; cleared on deactivation.

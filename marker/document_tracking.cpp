@@ -1,0 +1,34 @@
+// The markers across document events, and the release of the drawing
+// objects when the library is unloaded.
+#include "host/host_api.h"
+#include "marker/tackpin.h"
+#include "window/tackpin_window.h"
+
+Tackpin::~Tackpin() {
+    // Each in the document it was made in. The panel is OnExit's to delete;
+    // one that no exit deleted goes with the plug-in object.
+    for (MarkerSlot& slot : slots) ReleaseDrawObject(slot);
+}
+
+void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {
+    // Before start or after exit there are no buttons to release.
+    if (window != nullptr) window->ResetToggleButtons();
+    for (MarkerSlot& slot : slots) {
+        ReleaseDrawObject(slot);
+        slot.normalCache.clear();
+        slot.edgeKeys.clear();
+        slot.vertexUniqueIds.clear();
+    }
+}
+
+int Tackpin::OnDocumentEvent210(MQDocument, int) { return 0; }
+
+void Tackpin::OnDocumentEvent220(MQDocument) {}
+
+void Tackpin::OnDocumentEvent221(MQDocument doc) {
+    if (IsActivated(doc) == 0) return;
+    if (showNormals) {
+        normalsDirty = true;
+        host::RefreshView();
+    }
+}

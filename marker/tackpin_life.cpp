@@ -1,0 +1,96 @@
+// The plug-in's life in the host: start, exit, activation, and the values
+// kept in the host's settings between runs.
+#include <array>
+#include <memory>
+
+#include "host/host_api.h"
+#include "marker/tackpin.h"
+#include "window/tackpin_window.h"
+
+namespace {
+
+constexpr std::size_t kRows = 3;
+
+// The keys, read and written in this order.
+constexpr char kActivateKey[] = "Tackpin_activate";
+constexpr char kPosXKey[] = "PosX";
+constexpr char kPosYKey[] = "PosY";
+constexpr char kComponentLetters[3] = {'r', 'g', 'b'};
+
+// A position the host has not been told: it places the panel itself.
+constexpr int kUnplaced = -1;
+constexpr std::array<float, 3> kDefaultColor{1.0f, 0.0f, 1.0f};
+
+// "r0" ... "b2": the component's letter and the slot number.
+std::array<char, 3> ColorKey(std::size_t component, std::size_t slot) {
+    return {kComponentLetters[component], static_cast<char>('0' + slot), '\0'};
+}
+
+}  // namespace
+
+// Out of line: the panel's class is complete only here.
+Tackpin::Tackpin() = default;
+
+int Tackpin::OnStart() {
+    slots.resize(kRows);
+    int posX = kUnplaced;
+    int posY = kUnplaced;
+    // A host without a settings place: every key counts as missing.
+    active = false;
+    for (MarkerSlot& slot : slots) slot.color = kDefaultColor;
+    if (std::unique_ptr<MQSetting> setting = OpenSetting()) {
+        setting->Load(kActivateKey, active, false);
+        setting->Load(kPosXKey, posX, kUnplaced);
+        setting->Load(kPosYKey, posY, kUnplaced);
+        for (std::size_t i = 0; i < kRows; ++i) {
+            for (std::size_t c = 0; c < 3; ++c)
+                setting->Load(ColorKey(c, i).data(), slots[i].color[c], kDefaultColor[c]);
+        }
+    }
+
+    if (window == nullptr) {
+        // The wrapper only names the host's main window; it owns nothing.
+        MQWindow mainWindow = MQWindow::GetMainWindow();
+        window = std::make_unique<TackpinWindow>(*this, &mainWindow);
+        // A coordinate below 0 was never a place of the panel.
+        if (posX >= 0 && posY >= 0) {
+            window->SetPosX(posX);
+            window->SetPosY(posY);
+        }
+    }
+    OnActivate(nullptr, active ? 1 : 0);
+    return 1;
+}
+
+void Tackpin::OnExit() {
+    // Exit without a panel (before start, or a second time): there is no
+    // position to read, and writing the rest would replace what the last
+    // real exit saved.
+    if (window == nullptr) return;
+    if (std::unique_ptr<MQSetting> setting = OpenSetting()) {
+        setting->Save(kActivateKey, active);
+        setting->Save(kPosXKey, window->GetPosX());
+        setting->Save(kPosYKey, window->GetPosY());
+        for (std::size_t i = 0; i < kRows; ++i) {
+            for (std::size_t c = 0; c < 3; ++c)
+                setting->Save(ColorKey(c, i).data(), slots[i].color[c]);
+        }
+    }
+    window.reset();
+}
+
+int Tackpin::OnActivate(MQDocument, int flag) {
+    if (window == nullptr) return 0;
+    active = flag != 0;
+    window->SetVisible(active);
+    if (active) {
+        normalsDirty = true;
+        host::RefreshView();
+    } else {
+        // The drawing objects stay until the next pass or document reset.
+        document = nullptr;
+    }
+    return active ? 1 : 0;
+}
+
+int Tackpin::IsActivated(MQDocument) { return window != nullptr && active ? 1 : 0; }

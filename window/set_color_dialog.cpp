@@ -1,0 +1,53 @@
+// The colour dialog and the panel's operation that runs it.
+#include "window/set_color_dialog.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "window/tackpin_window.h"
+
+SetColorDialog::SetColorDialog(MQWindowBase* parent, Tackpin* owner, int red, int green, int blue)
+    : MQDialog(parent), plugin(owner) {
+    MQFrame* column = CreateVerticalFrame(this);
+    colorPanel = CreateColorPanel(column);
+    colorPanel->SetRgb(red, green, blue);
+    MQFrame* buttons = CreateHorizontalFrame(column);
+    MQButton* ok = CreateButton(buttons, u"OK");
+    ok->SetModalResult(1);
+    ok->SetDefault(true);
+    MQButton* cancel = CreateButton(buttons, u"Cancel");
+    cancel->SetModalResult(2);
+    cancel->SetCancel(true);
+}
+
+int ColorComponentToPanel(float component) {
+    const float scaled = component * 255.0f;
+    // A colour from hand-edited settings may be anything; converting a value
+    // the integer cannot hold would be undefined.
+    if (std::isnan(scaled)) return 0;
+    constexpr float kBeyondMax = 2147483648.0f;  // 2^31, the first float above INT_MAX
+    if (scaled >= kBeyondMax) return std::numeric_limits<int>::max();
+    if (scaled < -kBeyondMax) return std::numeric_limits<int>::min();
+    return static_cast<int>(scaled);
+}
+
+float PanelComponentToColor(int value) {
+    return static_cast<float>(static_cast<double>(static_cast<float>(value)) / 255.0);
+}
+
+int TackpinWindow::EditColor(std::pair<int, int> position, std::array<float, 3>& color) {
+    auto dialog = std::make_unique<SetColorDialog>(this, plugin, ColorComponentToPanel(color[0]),
+                                                   ColorComponentToPanel(color[1]),
+                                                   ColorComponentToPanel(color[2]));
+    dialog->SetPosX(position.first);
+    dialog->SetPosY(position.second);
+    int outcome = 0;
+    if (dialog->RunModal() == 1) {
+        const WidgetRgb rgb = dialog->colorPanel->GetRgb();
+        color = {PanelComponentToColor(rgb.r), PanelComponentToColor(rgb.g),
+                 PanelComponentToColor(rgb.b)};
+        outcome = 1;
+    }
+    return outcome;
+}

@@ -1,0 +1,75 @@
+// The panel's widget tree, initial states and bindings.
+#include "window/tackpin_window.h"
+
+#include <clocale>
+
+#include "marker/tackpin.h"
+#include "platform/platform.h"
+
+namespace {
+constexpr int kRows = 3;
+}  // namespace
+
+TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
+    : MQWindow(parent), plugin(&owner) {
+    // Character classification as the user's system has it.
+    std::setlocale(LC_CTYPE, "");
+    SetTitle(u"Tackpin");
+    SetCanResize(false);
+
+    MQFrame* column = CreateVerticalFrame(this);
+    column->SetInSpace(0.0);
+    column->SetOutSpace(0.2);
+
+    for (int row = 0; row < kRows; ++row) {
+        MQFrame* line = CreateHorizontalFrame(column);
+        // Rows are captioned from 0, as the slots are numbered.
+        char16_t caption[16];
+        platform::FormatWideInt(caption, u"%d", row);
+        MQButton* toggle = CreateButton(line, caption);
+        toggle->SetToggle(true);
+        toggle->AddLeftDownHandler(this, &TackpinWindow::OnToggleLeftDown);
+        toggle->AddRightDownHandler(this, &TackpinWindow::OnToggleRightDown);
+        MQButton* set = CreateButton(line, u"Set");
+        set->AddLeftDownHandler(this, &TackpinWindow::OnSetLeftDown);
+        set->AddRightDownHandler(this, &TackpinWindow::OnSetRightDown);
+        MQButton* clear = CreateButton(line, u"Clr");
+        clear->AddLeftDownHandler(this, &TackpinWindow::OnClearLeftDown);
+        toggleButtons.push_back(toggle);
+        setButtons.push_back(set);
+        clearButtons.push_back(clear);
+    }
+
+    // Each box is bound before its state is set, so that a host which
+    // reports the programmatic change finds the handler in place.
+    auto option = [this](MQFrame* row, const char16_t* caption,
+                         MQWidgetEventClosure<TackpinWindow>::Method handler, bool checked) {
+        MQCheckBox* box = CreateCheckBox(row, caption);
+        box->AddExecuteHandler(this, handler);
+        box->SetChecked(checked);
+        return box;
+    };
+    MQFrame* firstOptions = CreateHorizontalFrame(column);
+    viewCheck = option(firstOptions, u"View", &TackpinWindow::OnViewExecute, true);
+    normalCheck = option(firstOptions, u"Normal", &TackpinWindow::OnNormalExecute, false);
+    MQFrame* secondOptions = CreateHorizontalFrame(column);
+    overwriteCheck = option(secondOptions, u"Overwrite", &TackpinWindow::OnOverwriteExecute, true);
+    allwaysCheck = option(secondOptions, u"Allways", &TackpinWindow::OnAllwaysExecute, false);
+
+    valueSpin = CreateDoubleSpinBox(column);
+    valueSpin->SetPosition(5.0);
+    valueSpin->SetMin(-100.0);
+    valueSpin->SetMax(100.0);
+    valueSpin->SetIncrement(5.0);
+    valueSpin->SetMaxDecimalDigit(3);
+    valueSpin->AddChangingHandler(this, &TackpinWindow::OnValueChanging);
+
+    AddHideHandler(this, &TackpinWindow::OnHide);
+}
+
+TackpinWindow::~TackpinWindow() = default;
+
+void TackpinWindow::ResetToggleButtons() {
+    for (std::size_t i = 0; i < toggleButtons.size() && i < kRows; ++i)
+        toggleButtons[i]->SetDown(false);
+}

@@ -1,0 +1,72 @@
+// The plug-in's panel: three marker rows (toggle, "Set", "Clr"), the four
+// drawing options and the normal length, bound to the handlers that work
+// the markers of the plug-in object.
+#pragma once
+
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "widgets/widgets.h"
+
+class Tackpin;
+
+class TackpinWindow : public MQWindow {
+public:
+    // Builds the whole panel as a child window of `parent`; sets neither its
+    // position nor its visibility. `owner` must outlive the panel.
+    // [ui-thread, after MQInit]
+    TackpinWindow(Tackpin& owner, MQWindowBase* parent);
+    // Deletes every widget of the panel, then the panel. [ui-thread]
+    ~TackpinWindow() override;
+
+    // Releases the three toggle buttons; the slots' `shown` stays. [ui-thread]
+    void ResetToggleButtons();
+    // Runs the colour dialog at the screen `position`, starting from `color`
+    // (r, g, b, nominally 0 to 1), which takes the chosen colour on OK.
+    // 1 on OK, else 0 and `color` is untouched. [ui-thread, modal]
+    int EditColor(std::pair<int, int> position, std::array<float, 3>& color);
+
+    // Handlers of the panel's controls; each answers the host (nonzero:
+    // handled). A sender that is not one of the row's buttons gets 0 and
+    // changes nothing. [ui-thread, widget event]
+    // Toggle: `shown` follows the click; right click recalls the marker
+    // (added to the selection with Ctrl).
+    int OnToggleLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
+    int OnToggleRightDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
+    // "Set": stores the selection (added with Ctrl) after "Overwrite?" or
+    // "Add?" unless Shift is held or the slot is empty; right click edits
+    // the slot's colour.
+    int OnSetLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
+    int OnSetRightDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
+    // "Clr": clears the slot after "Clear?" unless Shift is held or the slot
+    // is empty.
+    int OnClearLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
+    // The options and the length, copied into the plug-in object.
+    int OnViewExecute(MQWidgetBase* sender, MQDocument document);
+    int OnNormalExecute(MQWidgetBase* sender, MQDocument document);
+    int OnOverwriteExecute(MQWidgetBase* sender, MQDocument document);
+    int OnAllwaysExecute(MQWidgetBase* sender, MQDocument document);
+    int OnValueChanging(MQWidgetBase* sender, MQDocument document);
+    // The user closed the panel: an active plug-in turns itself off and
+    // tells the host. Always 0.
+    int OnHide(MQWidgetBase* sender, MQDocument document);
+
+    // Not owned.
+    Tackpin* plugin;
+    // The controls, owned by this window through its owned children.
+    MQCheckBox* viewCheck = nullptr;
+    MQCheckBox* normalCheck = nullptr;
+    MQCheckBox* overwriteCheck = nullptr;
+    MQCheckBox* allwaysCheck = nullptr;
+    MQDoubleSpinBox* valueSpin = nullptr;
+    // Element i belongs to marker slot i; not owning.
+    std::vector<MQButton*> toggleButtons;
+    std::vector<MQButton*> setButtons;
+    std::vector<MQButton*> clearButtons;
+
+private:
+    // Asks `question` in an OK/Cancel box titled "Marker" unless Shift is
+    // held or slot `index` holds nothing; true when the handler may go on.
+    bool Confirmed(int index, bool shift, const char16_t* question);
+};

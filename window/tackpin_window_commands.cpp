@@ -1,0 +1,114 @@
+// What the panel's controls do: the handlers bound by the panel's layout.
+// None asks the host to redraw; the view follows at the next draw pass.
+#include <algorithm>
+
+#include "marker/tackpin.h"
+#include "window/tackpin_window.h"
+
+namespace {
+
+// The row of `sender` in `buttons`, or -1 when it is none of them.
+int RowOf(const std::vector<MQButton*>& buttons, const MQWidgetBase* sender) {
+    auto found = std::find(buttons.begin(), buttons.end(), sender);
+    return found == buttons.end() ? -1 : static_cast<int>(found - buttons.begin());
+}
+
+bool HasSlot(const Tackpin& plugin, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < plugin.slots.size();
+}
+
+}  // namespace
+
+bool TackpinWindow::Confirmed(int index, bool shift, const char16_t* question) {
+    if (shift || !HasSlot(*plugin, index) ||
+        plugin->slots[static_cast<std::size_t>(index)].IsEmpty())
+        return true;
+    return ShowMessageBox(question, u"Marker") == 1;
+}
+
+int TackpinWindow::OnToggleLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam&) {
+    const int index = RowOf(toggleButtons, sender);
+    if (index < 0) return 0;
+    // "leftdown" comes before the click turns the button: this is the state
+    // the click leaves behind, inverted.
+    const bool down = toggleButtons[static_cast<std::size_t>(index)]->GetDown();
+    if (HasSlot(*plugin, index)) plugin->slots[static_cast<std::size_t>(index)].shown = !down;
+    plugin->normalsDirty = true;
+    return 1;
+}
+
+int TackpinWindow::OnToggleRightDown(MQWidgetBase* sender, MQDocument document,
+                                     WidgetMouseParam& mouse) {
+    const int index = RowOf(toggleButtons, sender);
+    if (index < 0) return 0;
+    plugin->SelectMarker(document, index, mouse.ctrl);
+    return 1;
+}
+
+int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
+                                 WidgetMouseParam& mouse) {
+    const int index = RowOf(setButtons, sender);
+    if (index < 0) return 0;
+    if (!Confirmed(index, mouse.shift, mouse.ctrl ? u"Add?" : u"Overwrite?")) return 0;
+    const int result = plugin->StoreMarker(document, index, mouse.ctrl);
+    // The store shows the marker; the row's button says so.
+    if (result != 0) toggleButtons[static_cast<std::size_t>(index)]->SetDown(true);
+    return result;
+}
+
+int TackpinWindow::OnClearLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
+    const int index = RowOf(clearButtons, sender);
+    if (index < 0) return 0;
+    if (!Confirmed(index, mouse.shift, u"Clear?")) return 0;
+    const int result = plugin->ClearMarker(index);
+    toggleButtons[static_cast<std::size_t>(index)]->SetDown(false);
+    return result;
+}
+
+int TackpinWindow::OnSetRightDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
+    const int index = RowOf(setButtons, sender);
+    if (!HasSlot(*plugin, index)) return 0;
+    std::array<float, 3> color = plugin->slots[static_cast<std::size_t>(index)].color;
+    const int result = EditColor({mouse.screen_x, mouse.screen_y}, color);
+    // Looked up again: the dialog ran events of its own meanwhile.
+    if (result != 0 && HasSlot(*plugin, index))
+        plugin->slots[static_cast<std::size_t>(index)].color = color;
+    return result;
+}
+
+int TackpinWindow::OnViewExecute(MQWidgetBase*, MQDocument) {
+    plugin->showMarkers = viewCheck->GetChecked();
+    plugin->normalsDirty = true;
+    return 1;
+}
+
+int TackpinWindow::OnNormalExecute(MQWidgetBase*, MQDocument) {
+    plugin->showNormals = normalCheck->GetChecked();
+    plugin->normalsDirty = true;
+    return 1;
+}
+
+int TackpinWindow::OnOverwriteExecute(MQWidgetBase*, MQDocument) {
+    plugin->overwriteMode = overwriteCheck->GetChecked();
+    return 1;
+}
+
+int TackpinWindow::OnAllwaysExecute(MQWidgetBase*, MQDocument) {
+    plugin->drawAlways = allwaysCheck->GetChecked();
+    return 1;
+}
+
+int TackpinWindow::OnValueChanging(MQWidgetBase*, MQDocument) {
+    // Taken at every step, so the lines follow the box while it changes.
+    plugin->normalLength = static_cast<float>(valueSpin->GetPosition());
+    plugin->normalsDirty = true;
+    return 1;
+}
+
+int TackpinWindow::OnHide(MQWidgetBase*, MQDocument) {
+    if (!plugin->active) return 0;
+    plugin->active = false;
+    // The host's view of the plug-in follows the closed panel.
+    plugin->SendDeactivateNotice();
+    return 0;
+}
