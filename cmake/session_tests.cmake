@@ -65,3 +65,6 @@ tackpin_session(contract_breach SCRIPTS contract_breach.tps OPTIONS --module $<T
   STATUS 2 MESSAGE "contract_breach.tps:2: the plug-in breached the host contract:\n  MQ_RefreshView: options are not null")
 tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
   MESSAGE "unknown command \"bogus\"")
+tackpin_session(store_and_recall SCRIPTS store_and_recall.tps)
+tackpin_session(panel_options SCRIPTS panel_options.tps)
+tackpin_session(settings_between_runs SCRIPTS settings_first_run.tps settings_second_run.tps)

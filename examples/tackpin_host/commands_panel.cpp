@@ -102,12 +102,8 @@ void Answer(Session& session, Arguments& args) {
 
 void Colour(Session& session, Arguments& args) {
     std::optional<sim::RgbValue> colour;
-    ColourExit exit = ColourExit::Ok;
-    if (args.Take("cancel")) {
-        exit = ColourExit::Cancel;
-    } else if (args.Take("close")) {
-        exit = ColourExit::Close;
-    } else if (!args.Take("ok")) {
+    int red = 0;
+    if (ReadInt(args.Peek(), red)) {
         sim::RgbValue rgb;
         rgb.r = args.Int("red");
         rgb.g = args.Int("green");
@@ -116,6 +112,8 @@ void Colour(Session& session, Arguments& args) {
             if (component < 0 || component > 255) args.Fail("colour components run from 0 to 255");
         colour = rgb;
     }
+    ColourExit exit = ColourExit::Ok;
+    if (args.More() || !colour) exit = static_cast<ColourExit>(args.Choice("button", {"ok", "cancel", "close"}));
     args.End();
     QueueColourDialog(colour, exit, &ColourLog());
     session.Say("the next colour dialog will be answered");
@@ -147,6 +145,17 @@ void Spin(Session& session, Arguments& args) {
     Outcome(session, "spin box set to " + NumberText(value), sim::UserChangeSpin(SpinBox(), value));
 }
 
+void Place(Session& session, Arguments& args) {
+    session.RequireStarted();
+    int x = args.Int("x");
+    int y = args.Int("y");
+    args.End();
+    int panel = Panel();
+    sim::Widgets().SetByUser(panel, "pos_x", x);
+    sim::Widgets().SetByUser(panel, "pos_y", y);
+    session.Say("panel dragged to " + std::to_string(x) + " " + std::to_string(y));
+}
+
 void Close(Session& session, Arguments& args) {
     session.RequireStarted();
     args.End();
@@ -161,10 +170,12 @@ std::vector<CommandSpec> PanelCommands() {
         {"click", "click [right] [shift] [ctrl] toggle|set|clr ROW",
          "click a row's button on the panel (left button unless \"right\")", Click},
         {"answer", "answer ok|cancel ...", "answer the next question(s) the panel asks", Answer},
-        {"colour", "colour R G B | colour ok|cancel|close",
-         "what the user does in the next colour dialog (0 to 255)", Colour},
+        {"colour", "colour [R G B] [ok|cancel|close]",
+         "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, or close it)",
+         Colour},
         {"check", "check view|normal|overwrite|allways [on|off]", "click a check box (only if it differs)", Check},
         {"spin", "spin VALUE", "type a value into the panel's spin box", Spin},
+        {"place", "place X Y", "drag the panel to a place on the screen", Place},
         {"close", "close", "close the panel with its close box", Close},
     };
 }

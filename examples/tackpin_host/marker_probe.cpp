@@ -85,7 +85,9 @@ std::string MarkerText(const MarkerView& marker) {
     std::string text = marker.toggleDown ? "down" : "up";
     text += marker.colour ? ", colour " + RgbText(*marker.colour) : ", no colour dialog";
     if (marker.object.empty()) return text + ", empty";
-    text += ", " + Quoted(marker.object) + ": vertices [";
+    text += ", ";
+    text += marker.object;
+    text += ": vertices [";
     text += IndexText(marker.vertices);
     text += "] lines [";
     text += LineText(marker.lines);

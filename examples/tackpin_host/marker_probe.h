@@ -26,7 +26,8 @@ struct MarkerView {
 // Looks at row `row` as described above. Throws SessionError when the
 // plug-in shows no panel or an answer still waits for a question.
 MarkerView ProbeMarker(Session& session, int row);
-// "down, colour 255 0 255, "grid": vertices [0 1] lines [0:0]" or "... empty".
+// "down, colour 255 0 255, grid: vertices [0 1] lines [0:0]" or "up, colour
+// 255 0 255, empty".
 std::string MarkerText(const MarkerView& marker);
 
 }  // namespace host_tool
