@@ -5,7 +5,7 @@
 # tinyobjloader and CLI11 are used from their headers in both builds.
 set(TACKPIN_HOST_SOURCES
   arguments.cpp commands_host.cpp commands_mesh.cpp commands_panel.cpp commands_pictures.cpp
-  commands_report.cpp main.cpp marker_probe.cpp obj_import_tinyobj.cpp panel_user.cpp panel_widgets.cpp
+  commands_report.cpp file_replace.cpp main.cpp marker_probe.cpp obj_import_tinyobj.cpp panel_user.cpp panel_widgets.cpp
   script_words.cpp session.cpp session_runner.cpp view_camera.cpp)
 list(TRANSFORM TACKPIN_HOST_SOURCES PREPEND examples/tackpin_host/)
 add_executable(tackpin-host ${TACKPIN_HOST_SOURCES})
@@ -22,7 +22,8 @@ if(WIN32)
     examples/tackpin_host/tinyobj_implementation.cpp
     examples/tackpin_host/pictures_none.cpp
     examples/tackpin_host/line_input_plain.cpp
-    examples/tackpin_host/settings_store_memory.cpp)
+    examples/tackpin_host/settings_store_text.cpp
+    examples/tackpin_host/settings_xml_text.cpp)
 else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)

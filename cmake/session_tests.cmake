@@ -2,6 +2,14 @@
 # messages and (for the demo) transcript are checked. Natively every script
 # runs; under Wine the demo, whose transcript must equal the native one.
 
+# The tool's own parts that need no host: the script language, the settings
+# text, the camera.
+tackpin_test(host_tool_tests SOURCES
+  tests/host_tool/script_language_test.cpp tests/host_tool/settings_text_test.cpp
+  tests/host_tool/view_camera_test.cpp
+  examples/tackpin_host/arguments.cpp examples/tackpin_host/script_words.cpp
+  examples/tackpin_host/settings_xml_text.cpp examples/tackpin_host/view_camera.cpp)
+
 # A module that breaches the host contract when it starts.
 add_library(careless_plugin MODULE tests/fixtures/careless_plugin.cpp $<TARGET_OBJECTS:tackpin_platform>)
 target_include_directories(careless_plugin PRIVATE ${PROJECT_SOURCE_DIR})

@@ -51,10 +51,6 @@ void Session::LoadSettings() {
 void Session::SaveSettings() {
     WriteHostSettings(options_.settingsPath);
     Say("host: settings saved");
-    if (!SettingsKeptOnDisk() && !settingsNoted_) {
-        Note("this build keeps the settings only until the process ends (it has no XML library)");
-        settingsNoted_ = true;
-    }
 }
 
 void Session::LoadModule(const std::string& path) {

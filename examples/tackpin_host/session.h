@@ -133,7 +133,6 @@ private:
     MQScene scene_ = nullptr;
     sim::SceneOptions view_{1, 1, 1, 0, 0};
     bool endRequested_ = false;
-    bool settingsNoted_ = false;
     std::string scriptFolder_;
     ViewCamera camera_;
     bool started_ = false;

@@ -13,7 +13,5 @@ bool ReadHostSettings(const std::string& path);
 // Writes the host's settings document to the file, replacing it whole: a
 // reader sees the old file or the new one, never a part. Throws SessionError.
 void WriteHostSettings(const std::string& path);
-// Whether the file outlives this process in this build.
-bool SettingsKeptOnDisk();
 
 }  // namespace host_tool
