@@ -17,10 +17,10 @@ target_link_libraries(careless_plugin PRIVATE tackpin_platform)
 set_target_properties(careless_plugin PROPERTIES PREFIX "")
 add_dependencies(tackpin-host careless_plugin)
 
-# tackpin_session(NAME SCRIPTS s1 [s2 ...] [OPTIONS ...] [INPUT file] [STATUS n]
-#                 [MESSAGE regex] [TRANSCRIPT file])
+# tackpin_session(NAME SCRIPTS s1 [s2 ...] [OPTIONS ...] [INPUT file] [SETTINGS file]
+#                 [STATUS n] [MESSAGE regex] [TRANSCRIPT file])
 function(tackpin_session name)
-  cmake_parse_arguments(ARG "" "STATUS;MESSAGE;TRANSCRIPT;INPUT" "SCRIPTS;OPTIONS" ${ARGN})
+  cmake_parse_arguments(ARG "" "STATUS;MESSAGE;TRANSCRIPT;INPUT;SETTINGS" "SCRIPTS;OPTIONS" ${ARGN})
   set(dir ${PROJECT_SOURCE_DIR}/tests/sessions)
   list(TRANSFORM ARG_SCRIPTS REPLACE "^([^/].*\\.tps)$" "${dir}/\\1")
   string(REPLACE ";" "|" scripts "${ARG_SCRIPTS}")
@@ -28,7 +28,7 @@ function(tackpin_session name)
   string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
   set(defines -DTOOL=$<TARGET_FILE:tackpin-host> "-DEMULATOR=${emulator}" "-DSCRIPTS=${scripts}"
       "-DOPTIONS=${options}" -DWORK=${CMAKE_BINARY_DIR}/sessions/${name})
-  foreach(key STATUS MESSAGE TRANSCRIPT INPUT)
+  foreach(key STATUS MESSAGE TRANSCRIPT INPUT SETTINGS)
     if(DEFINED ARG_${key})
       list(APPEND defines "-D${key}=${ARG_${key}}")
     endif()
@@ -71,6 +71,8 @@ tackpin_session(missing_module SCRIPTS host_events.tps OPTIONS --module ${CMAKE_
   STATUS 1 MESSAGE "host_events.tps: no plug-in module at .*nowhere/Tackpin.so")
 tackpin_session(contract_breach SCRIPTS contract_breach.tps OPTIONS --module $<TARGET_FILE:careless_plugin>
   STATUS 2 MESSAGE "contract_breach.tps:2: the plug-in breached the host contract:\n  MQ_RefreshView: options are not null")
+tackpin_session(malformed_settings SCRIPTS host_events.tps SETTINGS ${sessions}/data/broken-settings.xml
+  STATUS 1 MESSAGE "host_events.tps: settings file .*settings.xml is not a readable settings document")
 tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
   MESSAGE "unknown command \"bogus\"")
 tackpin_session(store_and_recall SCRIPTS store_and_recall.tps)

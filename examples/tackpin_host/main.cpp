@@ -4,6 +4,7 @@
 // work on the document and on the panel, and pictures of what the user sees.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include <CLI/CLI.hpp>
 
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
 
     host_tool::Session session(options, stdout, stderr);
     if (!script.empty()) return host_tool::RunScript(session, script);
+    std::error_code error;
+    std::filesystem::create_directories(DefaultSettingsFolder(), error);
     std::unique_ptr<host_tool::LineInput> input = host_tool::MakePrompt(DefaultSettingsFolder() + "/history");
     return host_tool::RunPrompt(session, *input);
 }

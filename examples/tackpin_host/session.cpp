@@ -152,7 +152,7 @@ void Session::Execute(const std::vector<std::string>& words) {
         if (words[0] == command.name) found = &command;
     }
     if (found == nullptr) throw SessionError("unknown command \"" + words[0] + "\" (\"help\" lists them)");
-    if (!options_.quiet) {
+    if (!options_.quiet && echo_) {
         std::string line = ">";
         for (const std::string& word : words)
             line += " " + (word.find(' ') == std::string::npos ? word : "\"" + word + "\"");

@@ -75,6 +75,9 @@ public:
     // A remark beside the transcript (pictures written, what this build lacks).
     void Note(const std::string& line);
     bool Quiet() const { return options_.quiet; }
+    // Whether each command is repeated in the transcript (not at the prompt,
+    // where the user has just typed it).
+    void SetEcho(bool echo) { echo_ = echo; }
 
     // --- The host ---------------------------------------------------------------
     sim::PluginModule& Plugin() { return plugin_; }
@@ -133,6 +136,7 @@ private:
     MQScene scene_ = nullptr;
     sim::SceneOptions view_{1, 1, 1, 0, 0};
     bool endRequested_ = false;
+    bool echo_ = true;
     std::string scriptFolder_;
     ViewCamera camera_;
     bool started_ = false;

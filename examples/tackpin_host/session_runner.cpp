@@ -68,6 +68,7 @@ int RunPrompt(Session& session, LineInput& input) {
     int status = Guarded(session, "", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, "");
     session.Say("type \"help\" for the commands, \"quit\" to end");
+    session.SetEcho(false);
     std::string line;
     while (!session.EndRequested() && input.Next("tackpin> ", line))
         Guarded(session, "", [&] { session.Execute(SplitWords(line)); });

@@ -11,6 +11,7 @@
 #   STATUS      the exit status of the last run (default 0)
 #   MESSAGE     a regular expression its messages must match
 #   TRANSCRIPT  a file its standard output must equal
+#   SETTINGS    a settings file to start from
 #   SUPPRESSIONS  LeakSanitizer suppressions for libraries outside the project
 cmake_minimum_required(VERSION 3.25)
 
@@ -25,6 +26,9 @@ if(SUPPRESSIONS)
 endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
+if(SETTINGS)
+  file(COPY_FILE "${SETTINGS}" "${WORK}/settings.xml")
+endif()
 
 set(input_args)
 if(INPUT)
@@ -53,6 +57,9 @@ foreach(script IN LISTS scripts)
   endif()
 endforeach()
 
+if(EXISTS "${WORK}/settings.xml.new")
+  message(FATAL_ERROR "a new settings file was left beside the settings file")
+endif()
 if(NOT status EQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}")
 endif()
