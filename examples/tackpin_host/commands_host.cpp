@@ -10,30 +10,18 @@ namespace host_tool {
 
 namespace {
 
-void Start(Session& session, Arguments& args) {
-    args.End();
-    session.Start();
-}
-
-void Exit(Session& session, Arguments& args) {
-    args.End();
-    session.Exit();
-}
-
-void Unload(Session& session, Arguments& args) {
-    args.End();
-    session.Unload();
+// A command without arguments that is one operation of the session.
+std::function<void(Session&, Arguments&)> Plain(void (Session::*operation)()) {
+    return [operation](Session& session, Arguments& args) {
+        args.End();
+        (session.*operation)();
+    };
 }
 
 void Load(Session& session, Arguments& args) {
     std::string path = args.More() ? args.Word("module path") : session.Options().modulePath;
     args.End();
     session.LoadModule(path);
-}
-
-void Restart(Session& session, Arguments& args) {
-    args.End();
-    session.Restart();
 }
 
 void Activate(Session& session, Arguments& args) {
@@ -99,17 +87,19 @@ void Quit(Session& session, Arguments& args) {
 
 std::vector<CommandSpec> HostCommands() {
     return {
-        {"start", "start", "host event 1: the plug-in starts (builds its panel, reads its settings)", Start},
+        {"start", "start", "host event 1: the plug-in starts (builds its panel, reads its settings)",
+         Plain(&Session::Start)},
         {"activate", "activate", "host event 100 with 1: the user activates the plug-in", Activate},
         {"deactivate", "deactivate", "host event 100 with 0", Deactivate},
         {"view", "view [vertices|lines|faces on|off] ...", "the view options the next draw passes", View},
         {"draw", "draw", "host event 110: a draw pass of the 3D view", Draw},
         {"new-document", "new-document", "the host opens a new, empty document (event 200)", NewDocument},
         {"event", "event NUMBER", "any host event, without arguments", Event},
-        {"exit", "exit", "host event 2: the plug-in exits; the host writes its settings file", Exit},
-        {"unload", "unload", "the host unloads the plug-in module", Unload},
+        {"exit", "exit", "host event 2: the plug-in exits; the host writes its settings file", Plain(&Session::Exit)},
+        {"unload", "unload", "the host unloads the plug-in module", Plain(&Session::Unload)},
         {"load", "load [MODULE]", "the host loads and initialises the module again", Load},
-        {"restart", "restart", "the host closes (exit, unload) and starts again with the same settings file", Restart},
+        {"restart", "restart", "the host closes (exit, unload) and starts again with the same settings file",
+         Plain(&Session::Restart)},
         {"quit", "quit", "end the session (the host closes as at the end of a script)", Quit},
     };
 }

@@ -28,6 +28,12 @@ std::string ColourText(const float colour[3]) {
     return NumberText(colour[0]) + " " + NumberText(colour[1]) + " " + NumberText(colour[2]);
 }
 
+std::string PanelState() {
+    int panel = FindPanel();
+    if (panel == 0) return "none";
+    return sim::Widgets().BoolProperty(panel, "visible").value_or(false) ? "shown" : "hidden";
+}
+
 int Row(Arguments& args) {
     int row = args.Int("row");
     if (row < 0) args.Fail("rows count from 0");
@@ -69,11 +75,7 @@ const std::vector<ValueSpec>& Values() {
         {"answer", "", "what the last host event or panel handler answered",
          [](Session& s, Arguments&) { return std::to_string(s.LastAnswer()); }},
         {"panel", "", "none, shown or hidden",
-         [](Session&, Arguments&) -> std::string {
-             int panel = FindPanel();
-             if (panel == 0) return "none";
-             return sim::Widgets().BoolProperty(panel, "visible").value_or(false) ? "shown" : "hidden";
-         }},
+         [](Session&, Arguments&) { return PanelState(); }},
         {"panel-position", "", "the panel's pos_x and pos_y",
          [](Session&, Arguments&) {
              int panel = Panel();
@@ -91,7 +93,9 @@ const std::vector<ValueSpec>& Values() {
              return OnOff(sim::Widgets().BoolProperty(CheckBox(kNames[which]), "checked").value_or(false));
          }},
         {"spin", "", "the spin box's value",
-         [](Session&, Arguments&) { return NumberText(sim::Widgets().DoubleProperty(SpinBox(), "position").value_or(0)); }},
+         [](Session&, Arguments&) {
+             return NumberText(sim::Widgets().DoubleProperty(SpinBox(), "position").value_or(0));
+         }},
         {"marker", "ROW", "a row as the user finds it: toggle, colour in the dialog, what a recall selects",
          [](Session& s, Arguments& a) { return MarkerText(ProbeMarker(s, Row(a))); }},
         {"drawing-objects", "", "how many drawing objects the document holds",
@@ -243,9 +247,7 @@ void PrintHost(Session& session) {
                          : !session.Started()         ? "loaded, not started"
                          : session.Plugin().IsActivated(doc) != 0 ? "started, active"
                                                                   : "started, not active";
-    int panel = FindPanel();
-    session.Show("plug-in: " + plugin + "; panel " +
-                 (panel == 0 ? "none" : sim::Widgets().BoolProperty(panel, "visible").value_or(false) ? "shown" : "hidden"));
+    session.Show("plug-in: " + plugin + "; panel " + PanelState());
     session.Show("redraw requests " + std::to_string(sim::RefreshRequests()) + ", deactivation notices " +
                  std::to_string(sim::DeactivateNotices()) + ", questions " +
                  std::to_string(sim::Dialogs().MessageBoxes().size()) + ", colour dialogs " +

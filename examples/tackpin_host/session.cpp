@@ -126,7 +126,8 @@ std::string Session::InputPath(const std::string& path) const {
 MQObject Session::CurrentObject() const {
     int index = sim::Documents().CurrentObjectIndex(document_);
     MQObject object = index >= 0 ? sim::Documents().ObjectAt(document_, index) : nullptr;
-    if (object == nullptr) throw SessionError("the document has no current object (make one with \"mesh\" or \"open\")");
+    if (object == nullptr)
+        throw SessionError("the document has no current object (make one with \"mesh\" or \"open\")");
     return object;
 }
 
@@ -174,7 +175,8 @@ void Session::TellHostRequests(int refreshesBefore, int noticesBefore) {
     // A restart resets the host's counts.
     const int refreshes = sim::RefreshRequests() - (sim::RefreshRequests() >= refreshesBefore ? refreshesBefore : 0);
     const int notices = sim::DeactivateNotices() - (sim::DeactivateNotices() >= noticesBefore ? noticesBefore : 0);
-    if (refreshes > 0) Say("the plug-in asked the host to redraw" + (refreshes > 1 ? " (" + std::to_string(refreshes) + " times)" : std::string()));
+    if (refreshes == 1) Say("the plug-in asked the host to redraw");
+    if (refreshes > 1) Say("the plug-in asked the host to redraw (" + std::to_string(refreshes) + " times)");
     if (notices > 0) Say("the plug-in told the host it is no longer active");
 }
 

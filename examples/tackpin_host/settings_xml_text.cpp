@@ -81,9 +81,10 @@ private:
         return true;
     }
 
+    static bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
     void SkipBlanks() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' || text_[pos_] == '\n'))
-            ++pos_;
+        while (pos_ < text_.size() && Blank(text_[pos_])) ++pos_;
     }
 
     // Blanks, the declaration, comments and processing instructions.
@@ -102,8 +103,8 @@ private:
 
     bool Name(std::string& name) {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != '>' && text_[pos_] != '/' && text_[pos_] != ' ' &&
-               text_[pos_] != '\t' && text_[pos_] != '\r' && text_[pos_] != '\n' && text_[pos_] != '<')
+        while (pos_ < text_.size() && text_[pos_] != '>' && text_[pos_] != '/' && text_[pos_] != '<' &&
+               !Blank(text_[pos_]))
             ++pos_;
         name = text_.substr(start, pos_ - start);
         return !name.empty();
@@ -171,7 +172,7 @@ private:
                 blanksOnly = false;
             } else {
                 char c = text_[pos_++];
-                if (c != ' ' && c != '\t' && c != '\r' && c != '\n') blanksOnly = false;
+                if (!Blank(c)) blanksOnly = false;
                 text += c;
             }
         }
