@@ -35,8 +35,6 @@ int Tackpin::OnActivate(MQDocument, int flag) {
 
 int Tackpin::IsActivated(MQDocument) { return active ? 1 : 0; }
 
-void Tackpin::OnDraw(MQDocument, MQScene, int, int) {}
-
 void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {}
 
 int Tackpin::OnDocumentEvent210(MQDocument, int) { return 0; }
