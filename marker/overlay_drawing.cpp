@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory_resource>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -53,9 +54,10 @@ bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b) {
 
 // Unique ids of every marked vertex: the listed ones and both ends of every
 // marked line.
-std::unordered_set<int> MarkedVertexIds(const MarkerSlot& slot) {
-    std::unordered_set<int> ids(slot.vertexUniqueIds.begin(), slot.vertexUniqueIds.end());
-    ids.reserve(ids.size() + 2 * slot.edgeKeys.size());
+std::pmr::unordered_set<int> MarkedVertexIds(const MarkerSlot& slot, std::pmr::memory_resource& arena) {
+    std::pmr::unordered_set<int> ids(&arena);
+    ids.reserve(slot.vertexUniqueIds.size() + 2 * slot.edgeKeys.size());
+    ids.insert(slot.vertexUniqueIds.begin(), slot.vertexUniqueIds.end());
     for (EdgeKey key : slot.edgeKeys) {
         ids.insert(EdgeKeyHigh(key));
         ids.insert(EdgeKeyLow(key));
@@ -73,7 +75,7 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v) {
         const std::vector<int> points = object.GetFacePoints(face);
         const auto corner = std::find(points.begin(), points.end(), v);
         if (corner == points.end()) continue;
-        const cmq::Vec3 normal = object.GetCornerNormal(face, static_cast<int>(corner - points.begin()));
+        const cmq::Vec3 normal = object.CornerNormalOf(points, static_cast<int>(corner - points.begin()));
         const float length = std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
         if (length > 0.0f) {
             for (int i = 0; i < 3; ++i) sum[i] += normal[i] / length;
@@ -124,7 +126,9 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     host::ObjSetIntValue(drawObject, host::kObjectColor, 1);
 
     const cmq::CMQObject drawing(drawObject, document);
-    VertexMap placed;
+    // Every entry is made in one arena and released with it at the end.
+    std::pmr::monotonic_buffer_resource arena;
+    VertexMap placed(&arena);
     placed.reserve(slot.edgeKeys.size() + slot.vertexUniqueIds.size());
     // Object vertex v in the drawing object, added on first use.
     const auto place = [&](int v, int uniqueId) -> const PlacedVertex& {
@@ -180,7 +184,8 @@ void Tackpin::UpdateNormalCaches() {
         // A missing or hidden object keeps the normals it had.
         if (!object.view.IsValid()) continue;
         slot.normalCache.clear();
-        const std::unordered_set<int> marked = MarkedVertexIds(slot);
+        std::pmr::monotonic_buffer_resource arena;
+        const std::pmr::unordered_set<int> marked = MarkedVertexIds(slot, arena);
         if (marked.empty()) continue;
         const cmq::CMQObject& view = object.view;
         // The walk uses the indices alone: a vertex record would also read a

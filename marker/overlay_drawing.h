@@ -3,6 +3,7 @@
 // object vertex in a drawing object once.
 #pragma once
 
+#include <memory_resource>
 #include <unordered_map>
 
 #include "cmq/cmq_object.h"
@@ -18,8 +19,9 @@ struct PlacedVertex {
 };
 
 // Object vertex index -> its vertex in the drawing object. One per slot
-// rebuild, dropped at the end of it.
-using VertexMap = std::unordered_map<int, PlacedVertex>;
+// rebuild, dropped at the end of it; its entries can come from an arena that
+// is released with it.
+using VertexMap = std::pmr::unordered_map<int, PlacedVertex>;
 
 // 1 when the view shows vertices, plus 2 when it shows lines or the overlay's
 // lines are drawn always: 0 to 3. [any time]

@@ -83,7 +83,8 @@ protected:
 
     int MessagesNumbered(int number) const {
         const auto& sent = sim::SentMessages();
-        return static_cast<int>(std::count_if(sent.begin(), sent.end(), [&](const auto& m) { return m.number == number; }));
+        const auto numbered = [&](const sim::SentMessage& message) { return message.number == number; };
+        return static_cast<int>(std::count_if(sent.begin(), sent.end(), numbered));
     }
 
     Tackpin plugin;
