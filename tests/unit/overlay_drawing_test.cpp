@@ -241,6 +241,18 @@ TEST_F(Overlay, ViewOffDeletesEveryDrawingObjectAndOnBringsThemBack) {
     EXPECT_EQ(Drawn().size(), 3u);
 }
 
+TEST_F(Overlay, EachPassReadsTheViewThenDeletesBeforeItRebuildsEachSlot) {
+    Store(0, {V0});
+    Store(1, {V1});
+    Draw();
+    const std::size_t first = sim::SentMessages().size();
+    Draw();
+    std::vector<int> numbers;
+    for (std::size_t i = first; i < sim::SentMessages().size(); ++i) numbers.push_back(sim::SentMessages()[i].number);
+    EXPECT_EQ(numbers, (std::vector<int>{410, 210, 200, 210, 200}));
+    EXPECT_EQ(Segments(Drawn()[0]), (std::vector<Segment>{Seg(P1, P1)}));  // slot 1 first
+}
+
 TEST_F(Overlay, SlotsWithoutAMarkerToShowEndWithoutDrawingObject) {
     Store(0, {V0});
     Store(1, {V1});
