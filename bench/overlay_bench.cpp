@@ -33,8 +33,9 @@ struct EdgeStep {
     int uidA, uidB;
     bool newA, newB, hidden;
     int drawA, drawB;
-    std::vector<int> sharedFaces;      // asked for their points by the selection test
-    std::vector<cmq::LineKey> lines;   // asked face, then line, until one is selected
+    // The selection test's share of the plan's lists: faces asked for their
+    // points, then lines asked face first, then line, until one is selected.
+    int firstShared, sharedCount, firstLine, lineCount;
 };
 struct LoneStep {
     int uid;
@@ -48,6 +49,8 @@ struct Tip {
 struct SlotPlan {
     int objectUniqueId;
     std::array<float, 3> color;
+    std::vector<int> sharedFaces;
+    std::vector<cmq::LineKey> lines;
     std::vector<EdgeStep> edges;
     std::vector<LoneStep> lones;
     std::vector<Tip> tips;
@@ -123,7 +126,7 @@ void RunDrawPass(benchmark::State& state, Options options) {
 SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::BenchMesh& mesh) {
     const cmq::CMQObject object(mesh.object, mesh.doc);
     const int objectIndex = host::DocGetObjectIndex(mesh.doc, mesh.object);
-    SlotPlan plan{slot.objectUniqueId, slot.color, {}, {}, {}};
+    SlotPlan plan{slot.objectUniqueId, slot.color, {}, {}, {}, {}, {}};
     std::unordered_map<int, PlacedVertex> placed;
     int next = 0;
     const auto place = [&](int v, int uid, bool& added) {
@@ -134,7 +137,7 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
     };
     // Every marked vertex of the grid exists: no edge or vertex is skipped as missing.
     for (EdgeKey key : slot.edgeKeys) {
-        EdgeStep step{EdgeKeyHigh(key), EdgeKeyLow(key), false, false, false, -1, -1, {}, {}};
+        EdgeStep step{EdgeKeyHigh(key), EdgeKeyLow(key), false, false, false, -1, -1, 0, 0, 0, 0};
         const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidA);
         const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidB);
         if (!plugin.overwriteMode) {
@@ -142,10 +145,14 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
             std::vector<int> facesOfB = object.GetVertexRelatedFaces(b);
             std::sort(facesOfA.begin(), facesOfA.end());
             std::sort(facesOfB.begin(), facesOfB.end());
+            step.firstShared = static_cast<int>(plan.sharedFaces.size());
             std::set_intersection(facesOfA.begin(), facesOfA.end(), facesOfB.begin(), facesOfB.end(),
-                                  std::back_inserter(step.sharedFaces));
+                                  std::back_inserter(plan.sharedFaces));
+            step.sharedCount = static_cast<int>(plan.sharedFaces.size()) - step.firstShared;
+            step.firstLine = static_cast<int>(plan.lines.size());
             for (cmq::LineKey line : object.FindLinesBetween(a, b)) {
-                step.lines.push_back(line);
+                plan.lines.push_back(line);
+                ++step.lineCount;
                 const int face = cmq::LineKeyFace(line);
                 if (host::DocIsSelectFace(mesh.doc, objectIndex, face) != 0 ||
                     host::DocIsSelectLine(mesh.doc, objectIndex, face, cmq::LineKeyLine(line)) != 0) {
@@ -156,7 +163,7 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
         }
         step.drawA = place(a, step.uidA, step.newA);
         step.drawB = place(b, step.uidB, step.newB);
-        plan.edges.push_back(std::move(step));
+        plan.edges.push_back(step);
     }
     for (int uid : slot.vertexUniqueIds) {
         LoneStep step{uid, false, false, -1};
@@ -231,8 +238,10 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
                 if (!options.overwrite) {
                     ReadRelatedFaces(object, a, buffer);
                     ReadRelatedFaces(object, b, buffer);
-                    for (int face : step.sharedFaces) ReadFacePoints(object, face, buffer);
-                    for (cmq::LineKey line : step.lines) {
+                    for (int i = 0; i < step.sharedCount; ++i)
+                        ReadFacePoints(object, plan.sharedFaces[static_cast<std::size_t>(step.firstShared + i)], buffer);
+                    for (int i = 0; i < step.lineCount; ++i) {
+                        const cmq::LineKey line = plan.lines[static_cast<std::size_t>(step.firstLine + i)];
                         const int face = cmq::LineKeyFace(line);
                         if (host::DocIsSelectFace(doc, objectIndex, face) != 0 ||
                             host::DocIsSelectLine(doc, objectIndex, face, cmq::LineKeyLine(line)) != 0)
