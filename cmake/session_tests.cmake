@@ -78,3 +78,4 @@ tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
 tackpin_session(store_and_recall SCRIPTS store_and_recall.tps)
 tackpin_session(panel_options SCRIPTS panel_options.tps)
 tackpin_session(settings_between_runs SCRIPTS settings_first_run.tps settings_second_run.tps)
+tackpin_session(drawing SCRIPTS drawing.tps MESSAGE "wrote overlay.png")

@@ -14,7 +14,7 @@ print panel
 
 # Row 0: the front edge of the board, stored with a left click on "Set".
 current board
-select lines 0:3 1:3 2:3 3:3 4:3 5:3
+select lines 18:2 19:2 20:2 21:2 22:2 23:2
 click set 0
 
 # Row 1: the tack's top face; a right click on "Set" chooses its colour.
@@ -52,7 +52,7 @@ render-panel demo-panel.png
 # Recalling row 0 selects the board's edge again.
 current board
 click right toggle 0
-expect selection = vertices [] lines [0:3 1:3 2:3 3:3 4:3 5:3] faces []
+expect selection = vertices [] lines [18:2 19:2 20:2 21:2 22:2 23:2] faces []
 
 # Hiding row 1 with its toggle: the next draw leaves it out.
 click toggle 1

@@ -43,9 +43,9 @@ void AddCube(MQObject object, float size) {
         int v = Documents().AddVertex(object, sim::Vec3{i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
         if (first < 0) first = v;
     }
-    // Corners by bits x, y, z; each face's points run counter-clockwise seen
-    // from outside.
-    const int faces[6][4] = {{4, 5, 7, 6}, {1, 0, 2, 3}, {5, 1, 3, 7}, {0, 4, 6, 2}, {6, 7, 3, 2}, {0, 1, 5, 4}};
+    // Corners by bits x, y, z; each face's points run clockwise seen from
+    // outside, the host's front.
+    const int faces[6][4] = {{4, 6, 7, 5}, {1, 3, 2, 0}, {5, 7, 3, 1}, {0, 2, 6, 4}, {6, 2, 3, 7}, {0, 4, 5, 1}};
     for (const auto& face : faces)
         Documents().AddFace(object, {first + face[0], first + face[1], first + face[2], first + face[3]});
 }

@@ -55,6 +55,9 @@ std::vector<ImportedMesh> ReadObjFile(const std::string& path) {
         for (auto count : source.num_face_vertices) {
             std::vector<int> face;
             for (unsigned k = 0; k < count; ++k) face.push_back(local[source.indices[next++].vertex_index]);
+            // OBJ files list a face's points counter-clockwise seen from its
+            // front, the host clockwise: the order turns, from the same first point.
+            std::reverse(face.begin() + 1, face.end());
             std::vector<int> distinct = face;
             std::sort(distinct.begin(), distinct.end());
             if (count < 2 || std::adjacent_find(distinct.begin(), distinct.end()) != distinct.end())
