@@ -32,7 +32,7 @@ public:
         }
         for (const std::string& line : colourLog) session.Say(line);
         std::size_t waiting = sim::Dialogs().PendingMessageBoxAnswers();
-        if (waiting > 0) session.Say(std::to_string(waiting) + " answer(s) wait for the next question");
+        if (waiting > 0) session.Say(std::to_string(waiting) + " answer(s) still wait for a question");
         if (sim::Dialogs().PendingModalActions() > 0) session.Say("a colour choice waits for the next colour dialog");
     }
 
@@ -80,7 +80,7 @@ void Click(Session& session, Arguments& args) {
     }
     if (kind < 0 || row < 0) args.Fail("name a button and its row");
     int button = RowButton(kind, row);
-    std::string what = std::string(right ? "right" : "left") + " button on " + Caption(button) + " of row " +
+    std::string what = std::string(right ? "right" : "left") + " click on " + Quoted(Caption(button)) + " in row " +
                        std::to_string(row) + (shift ? " with Shift" : "") + (ctrl ? " with Ctrl" : "");
     ColourLog().clear();
     DialogReport report;
@@ -89,15 +89,22 @@ void Click(Session& session, Arguments& args) {
     Outcome(session, what, outcome);
     report.Tell(session, ColourLog());
     ColourLog().clear();
-    if (kind == 0 && !right)
-        session.Say("toggle " + std::to_string(row) + " is " +
-                    (sim::Widgets().BoolProperty(button, "down").value_or(false) ? "down" : "up"));
+    // A left click may press or release the row's toggle; a right click never does.
+    if (right) return;
+    const int toggle = RowButton(0, row);
+    session.Say("row " + std::to_string(row) + "'s toggle is " +
+                (sim::Widgets().BoolProperty(toggle, "down").value_or(false) ? "down" : "up"));
 }
 
 void Answer(Session& session, Arguments& args) {
     if (!args.More()) args.Fail("missing answer");
-    while (args.More()) sim::Dialogs().QueueMessageBoxAnswer(args.Choice("answer", {"ok", "cancel"}) + 1);
-    session.Say(std::to_string(sim::Dialogs().PendingMessageBoxAnswers()) + " answer(s) wait for the next question");
+    std::string answers;
+    while (args.More()) {
+        int answer = args.Choice("answer", {"ok", "cancel"});
+        sim::Dialogs().QueueMessageBoxAnswer(answer + 1);
+        AppendWord(answers, answer == 0 ? "OK" : "Cancel", ", then ");
+    }
+    session.Say("the user will answer " + answers + " to the next question");
 }
 
 void Colour(Session& session, Arguments& args) {
@@ -116,7 +123,9 @@ void Colour(Session& session, Arguments& args) {
     if (args.More() || !colour) exit = static_cast<ColourExit>(args.Choice("button", {"ok", "cancel", "close"}));
     args.End();
     QueueColourDialog(colour, exit, &ColourLog());
-    session.Say("the next colour dialog will be answered");
+    static const char* const kExits[] = {"click OK", "click Cancel", "close the dialog"};
+    std::string plan = colour ? "set " + RgbText(*colour) + " and " : std::string();
+    session.Say("in the next colour dialog the user will " + plan + kExits[static_cast<int>(exit)]);
 }
 
 const char16_t* const kCheckBoxes[] = {u"View", u"Normal", u"Overwrite", u"Allways"};
