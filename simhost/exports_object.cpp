@@ -9,6 +9,7 @@
 #include "platform/export.h"
 #include "simhost/document_model.h"
 #include "simhost/document_parts.h"
+#include "simhost/host_contract.h"
 #include "simhost/index_checks.h"
 #include "simhost/violations.h"
 
@@ -16,8 +17,6 @@ namespace {
 using sim::Documents;
 using sim::Object;
 
-constexpr int kValueUniqueId = 260;
-constexpr int kValueColor = 513;
 
 Object* ObjectFor(const char* function, MQObject obj) { return Documents().CheckObject(function, obj); }
 
@@ -126,7 +125,7 @@ extern "C" TACKPIN_EXPORT int MQObj_GetIntValue(MQObject obj, int type) {
     const char* function = "MQObj_GetIntValue";
     Object* object = ObjectFor(function, obj);
     if (object == nullptr) return 0;
-    if (type == kValueUniqueId) return object->uniqueId;
+    if (type == sim::object_value::kUniqueId) return object->uniqueId;
     ReportValueId(function, type);
     return 0;
 }
@@ -135,7 +134,7 @@ extern "C" TACKPIN_EXPORT void MQObj_SetFloatArray(MQObject obj, int type, const
     const char* function = "MQObj_SetFloatArray";
     Object* object = ObjectFor(function, obj);
     if (object == nullptr) return;
-    if (type != kValueColor) {
+    if (type != sim::object_value::kColor) {
         ReportValueId(function, type);
         return;
     }
@@ -147,7 +146,7 @@ extern "C" TACKPIN_EXPORT void MQObj_SetIntValue(MQObject obj, int type, int val
     const char* function = "MQObj_SetIntValue";
     Object* object = ObjectFor(function, obj);
     if (object == nullptr) return;
-    if (type != kValueColor) {
+    if (type != sim::object_value::kColor) {
         ReportValueId(function, type);
         return;
     }

@@ -9,22 +9,10 @@
 #include <vector>
 
 #include "host/host_abi.h"
+#include "simhost/host_contract.h"
 #include "simhost/widget_properties.h"
 
 namespace sim {
-
-// Message numbers of MQWidget_Value as the host defines them.
-namespace widget_msg {
-constexpr int kRun = 0x001;
-constexpr int kSystemLookup = 0x100;
-constexpr int kCreate = 0x101;
-constexpr int kDestroy = 0x102;
-constexpr int kAddChild = 0x201;
-constexpr int kAddChildWindow = 0x203;
-constexpr int kGetProperty = 0x301;
-constexpr int kSetProperty = 0x302;
-constexpr int kAddEvent = 0x304;
-}  // namespace widget_msg
 
 // One MQWidget_Value call as the host received it.
 struct WidgetMessage {
