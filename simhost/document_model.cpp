@@ -58,7 +58,8 @@ void* DocumentModel::CheckHandle(const char* function, const void* handle, Handl
     const bool kindMatches = entry->kind == wanted || (acceptDrawObject && entry->kind == HandleKind::DrawObject);
     if (!kindMatches) {
         const char* expected = wanted == HandleKind::Object && !acceptDrawObject ? "document object" : kind;
-        ReportViolation(where() + HandleKindName(entry->kind) + " handle where a " + expected + " handle is expected");
+        const char* found = entry->kind == HandleKind::Object ? "document object" : HandleKindName(entry->kind);
+        ReportViolation(where() + found + " handle where a " + expected + " handle is expected");
         return nullptr;
     }
     if (entry->target == nullptr) {
@@ -79,6 +80,10 @@ Object* DocumentModel::CheckObject(const char* function, MQObject obj) const {
 
 Object* DocumentModel::CheckMeshObject(const char* function, MQObject obj) const {
     return static_cast<Object*>(CheckHandle(function, obj, HandleKind::Object, false));
+}
+
+Object* DocumentModel::CheckDrawObject(const char* function, MQObject obj) const {
+    return static_cast<Object*>(CheckHandle(function, obj, HandleKind::DrawObject, false));
 }
 
 Scene* DocumentModel::CheckScene(const char* function, MQScene scene) const {
