@@ -4,6 +4,7 @@
 // it is used, and a breach is reported instead of acted on.
 #include <string>
 
+#include "platform/utf8.h"
 #include "simhost/host_contract.h"
 #include "simhost/settings_model.h"
 #include "simhost/violations.h"
@@ -19,7 +20,7 @@ bool CheckText(const char* text, const std::string& what, const std::string& whe
         ReportViolation(where + ": null " + what);
         return false;
     }
-    if (!IsUtf8(text)) {
+    if (!platform::IsUtf8(text)) {
         ReportViolation(where + ": " + what + " is not UTF-8");
         return false;
     }
