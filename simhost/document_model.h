@@ -147,7 +147,6 @@ private:
 
     struct State;
     std::unique_ptr<State> state_;
-    HandleTable handles_;      // lives across Reset: stale handles stay known
     int nextObjectUniqueId_ = 1;
 };
 

@@ -112,7 +112,7 @@ void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePai
                         "; it is not deleted");
         return;
     }
-    handles_.Retire(object->handle);
+    Handles().Retire(object->handle);
     auto& drawObjects = madeIn.drawObjects;
     for (auto it = drawObjects.begin(); it != drawObjects.end(); ++it) {
         if (it->get() == object) {

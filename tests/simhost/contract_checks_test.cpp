@@ -5,6 +5,7 @@
 #include <string>
 
 #include "simhost/mesh_builders.h"
+#include "simhost/settings_model.h"
 #include "tests/simhost/document_test_support.h"
 
 namespace {
@@ -53,6 +54,18 @@ TEST_F(ContractChecks, WrongKindOfHandle) {
     MQScene scene = model.NewScene(doc, {});
     MQDoc_GetObject(Forged<MQDocument>(reinterpret_cast<std::uintptr_t>(scene)), 0);
     ExpectViolation({"MQDoc_GetObject: ", "scene handle where a document handle is expected"});
+}
+
+// Documents, objects, scenes and settings elements share one table of
+// handles, so a handle of one kind passed as another is named for what it is.
+TEST_F(ContractChecks, SettingsElementAndDocumentHandlesAreToldApart) {
+    MQXmlElement settings = sim::Settings().PluginSettingsHandle();
+    MQObj_GetVisible(Forged<MQObject>(reinterpret_cast<std::uintptr_t>(settings)));
+    ExpectViolation({"MQObj_GetVisible: ", "element handle where a", "object handle is expected"});
+    void* record[2] = {const_cast<char*>("PosX"), nullptr};
+    sim::Settings().ElementValue(Forged<MQXmlElement>(reinterpret_cast<std::uintptr_t>(doc)), 0x201, record);
+    ExpectViolation({"MQXmlElem_Value(513): ", "document handle where an element is expected"});
+    EXPECT_EQ(record[1], nullptr);
 }
 
 TEST_F(ContractChecks, UnknownHandleIsNotFollowed) {
