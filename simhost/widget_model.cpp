@@ -268,44 +268,49 @@ bool WidgetModel::Contains(int root, int id) const {
     return false;
 }
 
+template <typename Fits>
+std::optional<WidgetModel::Widget*> WidgetModel::TreeSide(int id, const std::string& where,
+                                                          Fits fits, const char* misfit) {
+    // After the host refused a creation, the plug-in goes on with id 0 as
+    // that wrapper: a refused frame or window as a parent, a refused control
+    // as a child, a refused window or dialog as either side of a child window.
+    if (id == 0 && RefusedOne([&](const std::string& refused) { return fits(refused, true); }))
+        return nullptr;
+    Widget* widget = Addressed(id, where);
+    if (widget == nullptr) return std::nullopt;
+    if (!fits(widget->widgetClass, widget->ofPlugin)) {
+        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + misfit);
+        return std::nullopt;
+    }
+    return widget;
+}
+
 int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) {
     auto* child = static_cast<int*>(Required(list, "child", where));
     auto* result = static_cast<int*>(Required(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
-    // After the host refused a creation, the plug-in goes on with id 0 as
-    // the refused frame or window (the parent) or control (the child): the
-    // host checks the other side and ignores the call.
-    const bool parentRefused = id == 0 && RefusedOne(IsContainerClass);
-    const bool childRefused = *child == 0 && RefusedOne(IsControlClass);
-    Widget* parent = nullptr;
-    if (!parentRefused) {
-        parent = Addressed(id, where);
-        if (parent == nullptr) return 0;
-        if (!IsContainerClass(parent->widgetClass)) {
-            ReportViolation(where + ": " + Describe(id, parent->widgetClass) + " takes no children");
-            return 0;
-        }
-    }
-    Widget* added = nullptr;
-    if (!childRefused) {
-        added = Addressed(*child, where + " child");
-        if (added == nullptr) return 0;
-        if (IsWindowClass(added->widgetClass) || !added->ofPlugin) {
-            ReportViolation(where + ": " + Describe(*child, added->widgetClass) +
-                            " is a window, not a control");
-            return 0;
-        }
-    }
-    if (parent == nullptr || added == nullptr) return Ignore();
-    if (added->parent != 0 || Contains(*child, id)) {
-        ReportViolation(
-            where + ": " + Describe(*child, added->widgetClass) +
-            (added->parent != 0 ? " already has a parent" : " would contain its own parent"));
+    const std::optional<Widget*> parent = TreeSide(
+        id, where, [](std::string_view widgetClass, bool) { return IsContainerClass(widgetClass); },
+        " takes no children");
+    if (!parent) return 0;
+    const std::optional<Widget*> added = TreeSide(
+        *child, where + " child",
+        [](std::string_view widgetClass, bool ofPlugin) {
+            return IsControlClass(widgetClass) && ofPlugin;
+        },
+        " is a window, not a control");
+    if (!added) return 0;
+    // The side that is not a refused wrapper is checked; the call is ignored.
+    if (*parent == nullptr || *added == nullptr) return Ignore();
+    if ((*added)->parent != 0 || Contains(*child, id)) {
+        ReportViolation(where + ": " + Describe(*child, (*added)->widgetClass) +
+                        ((*added)->parent != 0 ? " already has a parent"
+                                               : " would contain its own parent"));
         return 0;
     }
-    added->parent = id;
-    parent->children.push_back(*child);
-    *result = static_cast<int>(parent->children.size()) - 1;
+    (*added)->parent = id;
+    (*parent)->children.push_back(*child);
+    *result = static_cast<int>((*parent)->children.size()) - 1;
     return 1;
 }
 
@@ -313,37 +318,26 @@ int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const std::string& w
     auto* child = static_cast<int*>(Required(list, "child", where));
     auto* result = static_cast<int*>(Required(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
-    // A refused window or dialog goes on with id 0, as the owner or the child.
-    const bool ownerRefused = id == 0 && RefusedOne(IsWindowClass);
-    const bool windowRefused = *child == 0 && RefusedOne(IsWindowClass);
-    Widget* owner = nullptr;
-    if (!ownerRefused) {
-        owner = Addressed(id, where);
-        if (owner == nullptr) return 0;
-        if (!IsWindowClass(owner->widgetClass)) {
-            ReportViolation(where + ": " + Describe(id, owner->widgetClass) + " is not a window");
-            return 0;
-        }
-    }
-    Widget* window = nullptr;
-    if (!windowRefused) {
-        window = Addressed(*child, where + " child");
-        if (window == nullptr) return 0;
-        if (!IsWindowClass(window->widgetClass) || !window->ofPlugin) {
-            ReportViolation(where + ": " + Describe(*child, window->widgetClass) +
-                            " cannot be a child window");
-            return 0;
-        }
-    }
-    if (owner == nullptr || window == nullptr) return Ignore();
-    if (window->ownerWindow != 0 || Contains(*child, id)) {
-        ReportViolation(where + ": " + Describe(*child, window->widgetClass) +
+    const std::optional<Widget*> owner = TreeSide(
+        id, where, [](std::string_view widgetClass, bool) { return IsWindowClass(widgetClass); },
+        " is not a window");
+    if (!owner) return 0;
+    const std::optional<Widget*> window = TreeSide(
+        *child, where + " child",
+        [](std::string_view widgetClass, bool ofPlugin) {
+            return IsWindowClass(widgetClass) && ofPlugin;
+        },
+        " cannot be a child window");
+    if (!window) return 0;
+    if (*owner == nullptr || *window == nullptr) return Ignore();
+    if ((*window)->ownerWindow != 0 || Contains(*child, id)) {
+        ReportViolation(where + ": " + Describe(*child, (*window)->widgetClass) +
                         " already belongs to a window");
         return 0;
     }
-    window->ownerWindow = id;
-    owner->childWindows.push_back(*child);
-    *result = static_cast<int>(owner->childWindows.size()) - 1;
+    (*window)->ownerWindow = id;
+    (*owner)->childWindows.push_back(*child);
+    *result = static_cast<int>((*owner)->childWindows.size()) - 1;
     return 1;
 }
 

@@ -136,6 +136,13 @@ private:
 
     int Create(KeyValuePair* list, const std::string& where);
     int DestroyMessage(int id, KeyValuePair* list, const std::string& where);
+    // One side of an add child or add child window: the live widget `id`
+    // when `fits(class, made by the plug-in)` holds for it (else reported);
+    // null when `id` is 0 as the wrapper of a refused creation that fits;
+    // nothing when the call ends here.
+    template <typename Fits>
+    std::optional<Widget*> TreeSide(int id, const std::string& where, Fits fits,
+                                    const char* misfit);
     int AddChild(int id, KeyValuePair* list, const std::string& where);
     int AddChildWindow(int id, KeyValuePair* list, const std::string& where);
     // The widget and property a one-property read or set addresses, after the
