@@ -37,8 +37,9 @@ int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType
     if (eventType == host_event::kKeyEvent140 || eventType == host_event::kKeyEvent141) {
         int key = FindIntValue(list, "key", 0);
         FillButtons(state, FindIntValue(list, "button_state", 0));
-        return eventType == host_event::kKeyEvent140 ? command->OnKeyEvent140(doc, scene, key, state)
-                                : command->OnKeyEvent141(doc, scene, key, state);
+        return eventType == host_event::kKeyEvent140
+                   ? command->OnKeyEvent140(doc, scene, key, state)
+                   : command->OnKeyEvent141(doc, scene, key, state);
     }
     using PointerOperation = int (MQCommandPlugin::*)(MQDocument, MQScene, MouseState&);
     static const PointerOperation kPointerOperations[] = {
