@@ -353,16 +353,16 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
     const std::string name = list[0].key;
     // The wrapper of a refused creation goes on with id 0, with the
     // properties of its class.
-    const PropertySpec* refusedSpec = nullptr;
+    const PropertySpec* refusedProperty = nullptr;
     if (id == 0) {
         RefusedOne([&](const std::string& refused) {
-            refusedSpec = FindPropertySpec(refused, name);
-            return refusedSpec != nullptr;
+            refusedProperty = FindPropertySpec(refused, name);
+            return refusedProperty != nullptr;
         });
     }
     Widget* widget = nullptr;
-    const PropertySpec* propertySpec = refusedSpec;
-    if (refusedSpec == nullptr) {
+    const PropertySpec* propertySpec = refusedProperty;
+    if (refusedProperty == nullptr) {
         widget = Addressed(id, where);
         if (widget == nullptr) return call;
         propertySpec = FindPropertySpec(widget->widgetClass, name);
