@@ -2,9 +2,9 @@
 
 # The thin layer that differs between Windows and Linux.
 if(WIN32)
-  set(TACKPIN_PLATFORM_SOURCES platform/platform_windows.cpp)
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_windows.cpp platform/utf8.cpp)
 else()
-  set(TACKPIN_PLATFORM_SOURCES platform/platform_posix.cpp)
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_posix.cpp platform/utf8.cpp)
 endif()
 add_library(tackpin_platform OBJECT ${TACKPIN_PLATFORM_SOURCES})
 target_include_directories(tackpin_platform PUBLIC ${PROJECT_SOURCE_DIR})
@@ -15,7 +15,7 @@ else()
 endif()
 
 file(GLOB TACKPIN_SOURCES CONFIGURE_DEPENDS
-  host/*.cpp widgets/*.cpp cmq/*.cpp marker/*.cpp window/*.cpp)
+  host/*.cpp widgets/*.cpp cmq/*.cpp marker/*.cpp)
 add_library(tackpin_core OBJECT ${TACKPIN_SOURCES})
 target_include_directories(tackpin_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(tackpin_core PUBLIC tackpin_platform)
