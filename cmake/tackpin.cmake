@@ -15,7 +15,7 @@ else()
 endif()
 
 file(GLOB TACKPIN_SOURCES CONFIGURE_DEPENDS
-  host/*.cpp widgets/*.cpp cmq/*.cpp marker/*.cpp)
+  host/*.cpp widgets/*.cpp cmq/*.cpp marker/*.cpp window/*.cpp)
 add_library(tackpin_core OBJECT ${TACKPIN_SOURCES})
 target_include_directories(tackpin_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(tackpin_core PUBLIC tackpin_platform)
