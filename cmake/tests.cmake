@@ -47,4 +47,9 @@ add_library(partial_host SHARED tests/fixtures/partial_host.cpp)
 target_include_directories(partial_host PRIVATE ${PROJECT_SOURCE_DIR})
 set_target_properties(partial_host PROPERTIES PREFIX "")
 add_dependencies(unit_tests partial_host)
+
+# The README and the build name only folders that exist.
+add_test(NAME layout
+  COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/tests/check_layout.cmake)
+
 include(cmake/session_tests.cmake)

@@ -1,6 +1,7 @@
 // Draw events (110) delivered to the loaded module: an active plug-in reads
 // the view's options at every pass, an inactive one asks the host nothing.
 #include "simhost/document_model.h"
+#include "simhost/host_contract.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {
@@ -15,7 +16,7 @@ TEST_F(DrawEvents, OnlyAnActivePassAsksForTheViewOptions) {
     const std::size_t before = sim::SentMessages().size();
     EXPECT_EQ(plugin.Draw(doc, scene, 640, 480), 1);
     ASSERT_EQ(sim::SentMessages().size(), before + 1);
-    EXPECT_EQ(sim::SentMessages().back().number, host_message::kSceneOption);
+    EXPECT_EQ(sim::SentMessages().back().number, sim::station_msg::kSceneOption);
     EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 0);  // no marker holds anything
     plugin.Activate(doc, 0);
     const std::size_t inactive = sim::SentMessages().size();
