@@ -1,8 +1,9 @@
 # The command-line host that runs the plug-in in the simulated host.
 #
 # Debian has cairo and libedit only for Linux: the Windows build leaves out
-# pictures and line editing and says so when a session asks for them.
-# tinyobjloader and CLI11 are used from their headers in both builds.
+# pictures and line editing and says so when a session asks for them, and
+# writes the settings file as XML text of its own (no pugixml for MinGW).
+# tinyobjloader and CLI11 are used from their headers there.
 set(TACKPIN_HOST_SOURCES
   arguments.cpp commands_host.cpp commands_mesh.cpp commands_panel.cpp commands_pictures.cpp
   commands_report.cpp file_replace.cpp main.cpp marker_probe.cpp obj_import_tinyobj.cpp panel_user.cpp panel_widgets.cpp
