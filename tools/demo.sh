@@ -30,4 +30,4 @@ fi
 mkdir -p "$out"
 cd "$out"
 "${host[@]}" --settings host-settings.xml "$@" "$root/examples/demo.tps"
-echo "pictures and settings in $out/"
+echo "the pictures and the host's settings file are in $out/"
