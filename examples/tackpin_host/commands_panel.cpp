@@ -1,8 +1,6 @@
 // The panel as the user works it: clicks on the rows' buttons with either
 // mouse button and Shift or Ctrl, the answers to the panel's questions and
 // the colour dialog, the check boxes, the spin box and closing the panel.
-#include <memory>
-
 #include "examples/tackpin_host/panel_user.h"
 #include "examples/tackpin_host/panel_widgets.h"
 #include "examples/tackpin_host/session.h"
