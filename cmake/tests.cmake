@@ -51,3 +51,5 @@ add_dependencies(unit_tests partial_host)
 # The README and the build name only folders that exist.
 add_test(NAME layout
   COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/tests/check_layout.cmake)
+
+include(cmake/session_tests.cmake)
