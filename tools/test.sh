@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds and runs every test on both legs: natively on Linux under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and as the Windows DLL
-# under Wine.
+# Checks that the tree is formatted, then builds and runs every test on both
+# legs: natively on Linux under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and as the Windows DLL under Wine.
+#
+#   tools/test.sh                  everything, as CI runs it
+#   tools/test.sh LEG...           only these of: format linux windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,9 +17,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # A private Wine prefix, so the run does not depend on the user's own.
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-prefix}"
 
+legs=("$@")
+((${#legs[@]})) || legs=(format linux windows)
+
 status=0
-for leg in linux windows; do
+for leg in "${legs[@]}"; do
   echo "=== $leg ==="
+  if [[ $leg == format ]]; then
+    tools/format.sh --check || status=1
+    continue
+  fi
   cmake --preset "$leg" >/dev/null
   cmake --build --preset "$leg"
   ctest --preset "$leg" || status=1
