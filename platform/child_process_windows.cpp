@@ -32,7 +32,10 @@ ChildOutcome RunChild(const std::vector<std::string>& arguments) {
     ChildOutcome outcome;
     if (arguments.empty()) return outcome;
     std::string commandLine;
-    for (const std::string& argument : arguments) commandLine += (commandLine.empty() ? "" : " ") + Quoted(argument);
+    for (const std::string& argument : arguments) {
+        if (!commandLine.empty()) commandLine += ' ';
+        commandLine += Quoted(argument);
+    }
     std::fflush(nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

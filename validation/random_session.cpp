@@ -68,7 +68,7 @@ private:
             const int v = LiveVertex(object);
             if (v < 0) return text + ": no live vertex";
             for (int p : points)
-                if (p == v) return text + ": vertex " + std::to_string(v) + " twice";
+                if (p == v) return text + ": a vertex twice";
             points.push_back(v);
             text += " " + std::to_string(v);
         }
