@@ -24,15 +24,26 @@ BenchMesh BuildGrid(int faces) {
     return mesh;
 }
 
-void SelectATenth(const BenchMesh& mesh) {
+void SelectATenth(const BenchMesh& mesh, int offset) {
     sim::DocumentModel& model = sim::Documents();
     model.ClearSelection(mesh.doc);
     for (int f = 0; f < mesh.faces; ++f) {
-        if (f % 10 == 0) model.SelectFace(mesh.doc, mesh.object, f);
-        if (f % 10 == 5) model.SelectLine(mesh.doc, mesh.object, f, 1);
+        if (f % 10 == offset) model.SelectFace(mesh.doc, mesh.object, f);
+        if (f % 10 == (offset + 5) % 10) model.SelectLine(mesh.doc, mesh.object, f, 1);
     }
     const int vertices = model.VertexCount(mesh.object);
-    for (int v = 3; v < vertices; v += 10) model.SelectVertex(mesh.doc, mesh.object, v);
+    for (int v = (offset + 3) % 10; v < vertices; v += 10) model.SelectVertex(mesh.doc, mesh.object, v);
+}
+
+const BenchMesh& MeshOf(int faces) {
+    static BenchMesh mesh;
+    static int builtFor = -1;
+    if (builtFor != faces) {
+        mesh = BuildGrid(faces);
+        builtFor = faces;
+    }
+    SelectATenth(mesh);
+    return mesh;
 }
 
 }  // namespace bench

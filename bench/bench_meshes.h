@@ -17,7 +17,12 @@ struct BenchMesh {
 BenchMesh BuildGrid(int faces);
 
 // Puts back the selection BuildGrid made: every tenth face, line 1 of every
-// tenth other face, and every tenth vertex.
-void SelectATenth(const BenchMesh& mesh);
+// tenth other face, and every tenth vertex. Another `offset` (0 to 9) selects
+// another tenth of the same kind.
+void SelectATenth(const BenchMesh& mesh, int offset = 0);
+
+// The grid of about `faces` quads, with BuildGrid's selection put back. It is
+// rebuilt only when the size changes, so that one large mesh lives at a time.
+const BenchMesh& MeshOf(int faces);
 
 }  // namespace bench

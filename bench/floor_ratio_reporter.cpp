@@ -26,14 +26,14 @@ void FloorRatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void FloorRatioReporter::Finalize() {
     benchmark::ConsoleReporter::Finalize();
-    std::printf("\n%-14s %9s %14s %14s %8s\n", "operation", "faces", "ns/face", "floor ns/face", "ratio");
+    std::printf("\n%-24s %9s %14s %14s %8s\n", "operation", "faces", "ns/face", "floor ns/face", "ratio");
     for (const auto& [key, time] : times_) {
         const auto& [name, faces] = key;
         if (name.size() >= 5 && name.compare(name.size() - 5, 5, kFloorSuffix) == 0) continue;
         const auto floor = times_.find({name + kFloorSuffix, faces});
         if (floor == times_.end() || floor->second <= 0.0) continue;
         const double perFace = faces > 0 ? static_cast<double>(faces) : 1.0;
-        std::printf("%-14s %9lld %14.2f %14.2f %8.2f\n", name.c_str(), faces, time / perFace,
+        std::printf("%-24s %9lld %14.2f %14.2f %8.2f\n", name.c_str(), faces, time / perFace,
                     floor->second / perFace, time / floor->second);
     }
     std::fflush(stdout);

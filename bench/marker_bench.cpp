@@ -12,18 +12,7 @@
 
 namespace {
 
-// The grid of the size being measured; rebuilt when the size changes, so
-// that only one large mesh lives at a time.
-const bench::BenchMesh& MeshOf(int faces) {
-    static bench::BenchMesh mesh;
-    static int builtFor = -1;
-    if (builtFor != faces) {
-        mesh = bench::BuildGrid(faces);
-        builtFor = faces;
-    }
-    bench::SelectATenth(mesh);
-    return mesh;
-}
+using bench::MeshOf;
 
 void Finish(benchmark::State& state, const bench::BenchMesh& mesh) {
     state.counters["faces"] = mesh.faces;

@@ -2,9 +2,9 @@
 
 # The thin layer that differs between Windows and Linux.
 if(WIN32)
-  set(TACKPIN_PLATFORM_SOURCES platform/platform_windows.cpp)
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_windows.cpp platform/utf8.cpp)
 else()
-  set(TACKPIN_PLATFORM_SOURCES platform/platform_posix.cpp)
+  set(TACKPIN_PLATFORM_SOURCES platform/platform_posix.cpp platform/utf8.cpp)
 endif()
 add_library(tackpin_platform OBJECT ${TACKPIN_PLATFORM_SOURCES})
 target_include_directories(tackpin_platform PUBLIC ${PROJECT_SOURCE_DIR})

@@ -84,3 +84,7 @@ tackpin_validate_test(validate_crashing $<TARGET_FILE:crashing_plugin> ON
 tackpin_validate_test(validate_forbidden_call $<TARGET_FILE:forbidden_call_plugin> ON
                       "unexpected call: MQ_CreateObject FAIL +start and exit")
 add_dependencies(reliability_tests tackpin-validate)
+
+# The README and the build name only folders that exist.
+add_test(NAME layout
+  COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/tests/check_layout.cmake)

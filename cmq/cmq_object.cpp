@@ -13,6 +13,10 @@ namespace {
 // Corner k of an n-point face (n >= 1), wrapping in both directions.
 std::size_t Wrap(std::int64_t k, std::size_t n) {
     const auto size = static_cast<std::int64_t>(n);
+    // Corners next to a given one are within one turn: no division for them.
+    if (k >= 0 && k < size) return static_cast<std::size_t>(k);
+    if (k < 0 && k >= -size) return static_cast<std::size_t>(k + size);
+    if (k >= size && k < 2 * size) return static_cast<std::size_t>(k - size);
     return static_cast<std::size_t>(((k % size) + size) % size);
 }
 
@@ -74,7 +78,12 @@ int CMQObject::AddFace(std::vector<int> points) const {
     return host::ObjAddFace(object, static_cast<int>(points.size()), points.data());
 }
 
-int CMQObject::AddLine(int a, int b) const { return AddFace({a, b}); }
+int CMQObject::AddLine(int a, int b) const {
+    // Every draw pass adds lines by the hundred thousand: no list is made for two points.
+    if (object == nullptr) return -1;
+    const int points[2] = {a, b};
+    return host::ObjAddFace(object, 2, points);
+}
 
 Line CMQObject::GetLine(int face, int k) const {
     const std::vector<int> points = GetFacePoints(face);
@@ -82,8 +91,9 @@ Line CMQObject::GetLine(int face, int k) const {
     return {points[Wrap(k, points.size())], points[Wrap(std::int64_t{k} + 1, points.size())]};
 }
 
-Vec3 CMQObject::GetCornerNormal(int face, int k) const {
-    const std::vector<int> points = GetFacePoints(face);
+Vec3 CMQObject::GetCornerNormal(int face, int k) const { return CornerNormalOf(GetFacePoints(face), k); }
+
+Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
     if (points.empty()) return {0.0f, 0.0f, 0.0f};
     // The point list is read once; the corners around k are taken from it.
     const auto position = [&](std::int64_t corner) { return GetPosition(points[Wrap(corner, points.size())]); };

@@ -68,6 +68,9 @@ public:
     // the arriving and the reversed far line (larger faces). Zero for a face
     // without points.
     Vec3 GetCornerNormal(int face, int k) const;
+    // The same for a face whose points p[0] .. p[n-1] the caller has already
+    // read, without asking for them again.
+    Vec3 CornerNormalOf(const std::vector<int>& points, int k) const;
 
     // The lines at vertex v except those leading to the other vertex that
     // `pairKey` (VertexPairKey of v and a neighbour) names; a neighbour of -1

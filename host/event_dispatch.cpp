@@ -1,14 +1,21 @@
 #include "host/event_dispatch.h"
 
-#include "host/key_value_list.h"
-
 #include <optional>
+
+#include "host/host_events.h"
+#include "host/key_value_list.h"
 
 namespace host {
 
 namespace {
 
 const KeyValuePair* AsList(void* option) { return static_cast<const KeyValuePair*>(option); }
+
+// The pointer and key events that only a command plug-in takes.
+bool IsCommandEvent(int eventType) {
+    return (eventType >= host_event::kPointerEvent120 && eventType <= host_event::kPointerEvent130) ||
+           eventType == host_event::kKeyEvent140 || eventType == host_event::kKeyEvent141;
+}
 
 // Buttons of "button_state" in the record's order: left, middle, right,
 // shift, ctrl and bit 5.
@@ -27,11 +34,12 @@ int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType
     if (command == nullptr) return 0;
     MouseState state{};
     auto* scene = static_cast<MQScene>(FindValue(list, "scene"));
-    if (eventType >= 140) {
+    if (eventType == host_event::kKeyEvent140 || eventType == host_event::kKeyEvent141) {
         int key = FindIntValue(list, "key", 0);
         FillButtons(state, FindIntValue(list, "button_state", 0));
-        return eventType == 140 ? command->OnKeyEvent140(doc, scene, key, state)
-                                : command->OnKeyEvent141(doc, scene, key, state);
+        return eventType == host_event::kKeyEvent140
+                   ? command->OnKeyEvent140(doc, scene, key, state)
+                   : command->OnKeyEvent141(doc, scene, key, state);
     }
     using PointerOperation = int (MQCommandPlugin::*)(MQDocument, MQScene, MouseState&);
     static const PointerOperation kPointerOperations[] = {
@@ -47,30 +55,30 @@ int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType
     state.wheel = FindIntValue(list, "mouse_wheel", 0);
     FillButtons(state, buttons);
     state.pressure = FindFloatValue(list, "pressure", 0.0f);
-    return (command->*kPointerOperations[eventType - 120])(doc, scene, state);
+    return (command->*kPointerOperations[eventType - host_event::kPointerEvent120])(doc, scene, state);
 }
 
 // Answer for a station event; none when the event is not a station event.
 std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc, int eventType, void* option) {
     const KeyValuePair* list = AsList(option);
     switch (eventType) {
-    case 1:
+    case host_event::kStart:
         return station.OnStart();
-    case 2:
+    case host_event::kExit:
         station.OnExit();
         return 1;
-    case 100:
-    case 102: {
+    case host_event::kActivate:
+    case host_event::kStationNotice: {
         // The option is the flag itself; a host that passes none gets 0.
         if (option == nullptr) return 0;
         int flag = *static_cast<const int*>(option);
-        if (eventType == 100) return station.OnActivate(doc, flag);
+        if (eventType == host_event::kActivate) return station.OnActivate(doc, flag);
         station.OnStationNotice(doc, flag);
         return 1;
     }
-    case 101:
+    case host_event::kIsActivated:
         return station.IsActivated(doc);
-    case 103: {
+    case host_event::kReceiveMessage: {
         auto product = static_cast<unsigned int>(FindIntValue(list, "src_product", 0));
         auto id = static_cast<unsigned int>(FindIntValue(list, "src_id", 0));
         void* description = FindValue(list, "description");
@@ -80,19 +88,19 @@ std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc
         if (result != nullptr) *result = answer;
         return 1;
     }
-    case 110: {
+    case host_event::kDraw: {
         int height = FindIntValue(list, "height", 1);
         int width = FindIntValue(list, "width", 1);
         auto* scene = static_cast<MQScene>(FindValue(list, "scene"));
         station.OnDraw(doc, scene, width, height);
         return 1;
     }
-    case 200:
-    case 202: {
+    case host_event::kLoadDocument:
+    case host_event::kSaveDocument: {
         DocumentDataOption data{};
         data.elem = static_cast<MQXmlElement>(FindValue(list, "xml_elem"));
         auto* filename = static_cast<const char*>(FindValue(list, "filename"));
-        if (eventType == 200) {
+        if (eventType == host_event::kLoadDocument) {
             station.OnLoadDocument(doc, filename, data);
             return 1;
         }
@@ -101,48 +109,47 @@ std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc
         if (data.saveUniqueId != 0 && saveUid != nullptr) *saveUid = 1;
         return 1;
     }
-    case 201:
+    case host_event::kDocumentEvent201:
         station.OnDocumentEvent201(doc);
         return 1;
-    case 210:
+    case host_event::kDocumentEvent210:
         return station.OnDocumentEvent210(doc, FindIntValue(list, "state", 0));
-    case 211:
+    case host_event::kDocumentEvent211:
         return station.OnDocumentEvent211(doc, FindIntValue(list, "state", 0));
-    case 212: {
+    case host_event::kDocumentEvent212: {
         int size = FindIntValue(list, "size", 0);
         int state = FindIntValue(list, "state", 0);
         station.OnDocumentEvent212(doc, state, size);
         return 1;
     }
-    case 220:
+    case host_event::kDocumentEvent220:
         station.OnDocumentEvent220(doc);
         return 1;
-    case 221:
+    case host_event::kDocumentEvent221:
         station.OnDocumentEvent221(doc);
         return 1;
-    case 222:
+    case host_event::kDocumentEvent222:
         station.OnDocumentEvent222(doc);
         return 1;
-    case 230:
+    case host_event::kDocumentEvent230:
         station.OnDocumentEvent230(doc);
         return 1;
-    case 231:
+    case host_event::kDocumentEvent231:
         station.OnDocumentEvent231(doc);
         return 1;
-    case 240:
+    case host_event::kSceneEvent240:
         station.OnSceneEvent240(doc, static_cast<MQScene>(FindValue(list, "scene")));
         return 1;
     default:
-        if ((eventType >= 120 && eventType <= 130) || eventType == 140 || eventType == 141)
-            return DispatchCommandEvent(station, doc, eventType, list);
+        if (IsCommandEvent(eventType)) return DispatchCommandEvent(station, doc, eventType, list);
         return std::nullopt;
     }
 }
 
 int DispatchImportEvent(MQImportPlugin& importer, int eventType, void* option) {
     const KeyValuePair* list = AsList(option);
-    if (eventType == 300) return importer.OnBackgroundImport();
-    if (eventType == 301) {
+    if (eventType == host_event::kBackgroundImport) return importer.OnBackgroundImport();
+    if (eventType == host_event::kImportArguments) {
         importer.background = FindIntValue(list, "background", 0);
         importer.args = FindValue(list, "args");
         return 1;

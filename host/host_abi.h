@@ -44,26 +44,3 @@ static_assert(offsetof(DocumentDataOption, saveUniqueId) == 8);
 
 // The widget event callback that the plug-in hands to the host as "proc".
 typedef int (*WidgetEventProcType)(MQDocument doc, KeyValuePair* list, void* pointer);
-
-// Host event numbers delivered through MQOnEvent.
-namespace host_event {
-constexpr int kStart = 1;
-constexpr int kExit = 2;
-constexpr int kActivate = 100;
-constexpr int kIsActivated = 101;
-constexpr int kStationNotice = 102;
-constexpr int kReceiveMessage = 103;
-constexpr int kDraw = 110;
-constexpr int kLoadDocument = 200;
-constexpr int kDocumentEvent201 = 201;
-constexpr int kSaveDocument = 202;
-}  // namespace host_event
-
-// Message numbers of MQ_SendMessage.
-namespace host_message {
-constexpr int kDeactivateNotice = 100;
-constexpr int kCreateDrawObject = 200;
-constexpr int kDeleteDrawObject = 210;
-constexpr int kSceneOption = 410;
-constexpr int kSettingsElement = 505;
-}  // namespace host_message

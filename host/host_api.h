@@ -10,15 +10,26 @@ namespace host {
 
 using HostProc = void (*)();
 
-// One entry per host function, in the order the table first names them.
+// One entry per host function, in the order of the host's table.
 enum class Fn : int {
-#define HOST_FUNCTION(name) name,
-#include "host/host_function_list.h"
+#define HOST_FUNCTION(name, use) name,
+#define HOST_LOOKUP_AGAIN(name)
+#include "host/host_function_names.h"
+#undef HOST_LOOKUP_AGAIN
 #undef HOST_FUNCTION
     Count
 };
 constexpr int kFunctionCount = static_cast<int>(Fn::Count);
 static_assert(kFunctionCount == 175);
+
+// Whether the plug-in calls a host function or only resolves it.
+enum class FunctionUse { Called, Resolved };
+struct FunctionName {
+    const char* name;
+    FunctionUse use;
+};
+// Every host function by entry, with its use (29 are called).
+extern const FunctionName kFunctionNames[kFunctionCount];
 
 // The process-wide table. Entries are null until MQInit fills them.
 extern HostProc g_functions[kFunctionCount];

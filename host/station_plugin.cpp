@@ -1,5 +1,5 @@
 // Default bodies of the station operations that a station may leave alone.
-#include "host/plugin_classes.h"
+#include "host/station_plugin.h"
 
 void MQStationPlugin::OnStationNotice(MQDocument, int) {}
 

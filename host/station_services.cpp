@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "host/host_api.h"
-#include "host/plugin_classes.h"
+#include "host/station_plugin.h"
 #include "host/xml_element.h"
 
 namespace host {

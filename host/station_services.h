@@ -1,9 +1,18 @@
 // Records and helpers of the station services that MQStationPlugin builds on
-// host messages: scene options, and the name of the plug-in's element in the
-// host's settings document.
+// host messages: the message numbers, scene options, and the name of the
+// plug-in's element in the host's settings document.
 #pragma once
 
 #include <string>
+
+// Message numbers of MQ_SendMessage.
+namespace host_message {
+constexpr int kDeactivateNotice = 100;  // option: the new state itself, 0
+constexpr int kCreateDrawObject = 200;
+constexpr int kDeleteDrawObject = 210;
+constexpr int kSceneOption = 410;
+constexpr int kSettingsElement = 505;
+}  // namespace host_message
 
 // A view's display options as message 410 answers them; nonzero means on.
 struct SceneOptions {

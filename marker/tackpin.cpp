@@ -18,8 +18,6 @@ int Tackpin::GetPlugInType() { return plugin_type::kStation; }
 
 const char* Tackpin::EnumString() { return "Tackpin"; }
 
-void Tackpin::OnDraw(MQDocument, MQScene, int, int) {}
-
 void Tackpin::ReleaseDrawObject(MarkerSlot& slot) {
     if (slot.drawObject != nullptr && slot.drawDocument != nullptr)
         DeleteDrawObject(slot.drawDocument, slot.drawObject);

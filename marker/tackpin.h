@@ -10,6 +10,10 @@
 
 class TackpinWindow;
 
+namespace cmq {
+class CMQObject;
+}
+
 class Tackpin : public MQStationPlugin {
 public:
     Tackpin();
@@ -65,6 +69,16 @@ public:
     // false clears the selection first. An empty slot, an index outside the
     // list or a marker whose object is gone changes nothing. [ui-thread]
     void SelectMarker(MQDocument doc, int index, bool add);
+
+    // Refills the mean normals of every slot whose object is in `document`
+    // and visible (others keep theirs) and clears normalsDirty. [ui-thread,
+    // in a draw pass]
+    void UpdateNormalCaches();
+    // Makes the slot's drawing object in `document` with `visibility`, in the
+    // slot's colour, and fills it from `object` (at `objectIndex` in the
+    // document); the slot has none when the host makes none. [ui-thread, in
+    // a draw pass, after the slot's old drawing object was released]
+    void RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex, int visibility);
 
     // Deletes the slot's drawing object, if it has one, in the document it
     // was made in, and forgets it. [ui-thread, after MQInit]

@@ -5,7 +5,10 @@
 #include <dlfcn.h>
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
+
+#include "platform/utf8.h"
 
 namespace platform {
 
@@ -35,38 +38,6 @@ std::string ModulePathOf(const void* address) {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes UTF-8 into code points; malformed sequences become U+FFFD.
-std::vector<char32_t> DecodeUtf8(const unsigned char* s, std::size_t n) {
-    static const char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    std::vector<char32_t> out;
-    out.reserve(n);
-    std::size_t i = 0;
-    while (i < n) {
-        unsigned char lead = s[i];
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                  : (lead >> 3) == 0x1E ? 3 : -1;
-        if (extra < 0 || i + extra >= n) {
-            out.push_back(extra == 0 ? lead : kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t cp = lead & (0x7F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra && ok; ++k) {
-            ok = (s[i + k] & 0xC0) == 0x80;
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        }
-        if (!ok || cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += extra + 1;
-    }
-    return out;
-}
 
 // Decodes UTF-16 into code points; lone surrogates become U+FFFD.
 std::vector<char32_t> DecodeUtf16(const char16_t* s, std::size_t n) {
@@ -108,7 +79,7 @@ int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* o
     std::size_t n = length < 0 ? std::char_traits<char>::length(text) + 1
                                : static_cast<std::size_t>(length);
     std::vector<char16_t> units;
-    for (char32_t cp : DecodeUtf8(reinterpret_cast<const unsigned char*>(text), n)) {
+    for (char32_t cp : DecodeUtf8(std::string_view(text, n))) {
         if (cp >= 0x10000) {
             units.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
             units.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));

@@ -12,11 +12,14 @@ DocumentModel& Documents() {
     return model;
 }
 
-DocumentModel::DocumentModel() : state_(std::make_unique<State>()) {}
+DocumentModel::DocumentModel() : state_(std::make_unique<State>()) {
+    Handles();  // made first, so that the table outlives the model
+}
 DocumentModel::~DocumentModel() = default;
 
 void DocumentModel::Reset() {
-    handles_.RetireAll();
+    for (HandleKind kind : {HandleKind::Document, HandleKind::Object, HandleKind::DrawObject, HandleKind::Scene})
+        Handles().RetireAll(kind);
     state_ = std::make_unique<State>();
 }
 
@@ -50,7 +53,7 @@ void* DocumentModel::CheckHandle(const char* function, const void* handle, Handl
         ReportViolation(where() + "null " + kind + " handle");
         return nullptr;
     }
-    const HandleTable::Entry* entry = handles_.Find(handle);
+    const HandleTable::Entry* entry = Handles().Find(handle);
     if (entry == nullptr) {
         ReportViolation(where() + "unknown " + kind + " handle " + HandleText(handle));
         return nullptr;
@@ -58,7 +61,8 @@ void* DocumentModel::CheckHandle(const char* function, const void* handle, Handl
     const bool kindMatches = entry->kind == wanted || (acceptDrawObject && entry->kind == HandleKind::DrawObject);
     if (!kindMatches) {
         const char* expected = wanted == HandleKind::Object && !acceptDrawObject ? "document object" : kind;
-        ReportViolation(where() + HandleKindName(entry->kind) + " handle where a " + expected + " handle is expected");
+        const char* found = entry->kind == HandleKind::Object ? "document object" : HandleKindName(entry->kind);
+        ReportViolation(where() + found + " handle where a " + expected + " handle is expected");
         return nullptr;
     }
     if (entry->target == nullptr) {
@@ -81,6 +85,10 @@ Object* DocumentModel::CheckMeshObject(const char* function, MQObject obj) const
     return static_cast<Object*>(CheckHandle(function, obj, HandleKind::Object, false));
 }
 
+Object* DocumentModel::CheckDrawObject(const char* function, MQObject obj) const {
+    return static_cast<Object*>(CheckHandle(function, obj, HandleKind::DrawObject, false));
+}
+
 Scene* DocumentModel::CheckScene(const char* function, MQScene scene) const {
     return static_cast<Scene*>(CheckHandle(function, scene, HandleKind::Scene, false));
 }
@@ -101,7 +109,7 @@ Object* DocumentModel::CheckObjectAt(const char* function, const Document& doc, 
 MQDocument DocumentModel::NewDocument() {
     auto doc = std::make_unique<Document>();
     doc->number = static_cast<int>(state_->documents.size()) + 1;
-    doc->handle = static_cast<MQDocument>(handles_.Issue(HandleKind::Document, doc.get()));
+    doc->handle = static_cast<MQDocument>(Handles().Issue(HandleKind::Document, doc.get()));
     state_->documents.push_back(std::move(doc));
     return state_->documents.back()->handle;
 }
@@ -113,7 +121,7 @@ Object& DocumentModel::NewObject(Document& doc, bool drawing, const std::string&
     object->name = name;
     object->uniqueId = nextObjectUniqueId_++;
     object->handle = static_cast<MQObject>(
-        handles_.Issue(drawing ? HandleKind::DrawObject : HandleKind::Object, object.get()));
+        Handles().Issue(drawing ? HandleKind::DrawObject : HandleKind::Object, object.get()));
     auto& list = drawing ? doc.drawObjects : doc.objects;
     list.push_back(std::move(object));
     return *list.back();
@@ -162,7 +170,7 @@ MQObject DocumentModel::ObjectFromUniqueId(MQDocument doc, int uniqueId) const {
 
 int DocumentModel::ObjectIndex(MQDocument doc, MQObject obj) const {
     // A test may well ask about an object it has just deleted: no breach.
-    const HandleTable::Entry* entry = handles_.Find(obj);
+    const HandleTable::Entry* entry = Handles().Find(obj);
     if (entry != nullptr && entry->target == nullptr) return -1;
     Document* document = CheckDocument("DocumentModel::ObjectIndex", doc);
     Object* object = CheckObject("DocumentModel::ObjectIndex", obj);
@@ -182,7 +190,7 @@ void DocumentModel::DeleteObject(MQDocument doc, MQObject obj) {
     Document& document = *found;
     const int index = document.indexByUniqueId.at(object->uniqueId);
     document.indexByUniqueId.erase(document.objects[index]->uniqueId);
-    handles_.Retire(obj);
+    Handles().Retire(obj);
     document.objects[index].reset();
     if (document.current == index) {
         document.current = -1;
@@ -233,7 +241,7 @@ MQScene DocumentModel::NewScene(MQDocument doc, SceneOptions options) {
     auto scene = std::make_unique<Scene>();
     scene->document = document;
     scene->options = options;
-    scene->handle = static_cast<MQScene>(handles_.Issue(HandleKind::Scene, scene.get()));
+    scene->handle = static_cast<MQScene>(Handles().Issue(HandleKind::Scene, scene.get()));
     state_->scenes.push_back(std::move(scene));
     return state_->scenes.back()->handle;
 }

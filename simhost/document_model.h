@@ -130,6 +130,9 @@ public:
     Document* CheckDocument(const char* function, MQDocument doc) const;
     Object* CheckObject(const char* function, MQObject obj) const;  // mesh or drawing object
     Object* CheckMeshObject(const char* function, MQObject obj) const;
+    // The functions that fill and colour an object serve drawing objects only:
+    // the document's own objects belong to the user.
+    Object* CheckDrawObject(const char* function, MQObject obj) const;
     Scene* CheckScene(const char* function, MQScene scene) const;
     // The live object at `index` of the document; out of range or deleted is reported.
     Object* CheckObjectAt(const char* function, const Document& doc, int index) const;
@@ -144,7 +147,6 @@ private:
 
     struct State;
     std::unique_ptr<State> state_;
-    HandleTable handles_;      // lives across Reset: stale handles stay known
     int nextObjectUniqueId_ = 1;
 };
 

@@ -2,11 +2,12 @@
 // asks for with messages 200, 210 and 410. A drawing object is a real object
 // of its document's own list, apart from the document's objects: it is not
 // counted, not reachable by index or unique id, and lives until message 210.
-#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "simhost/document_model.h"
 #include "simhost/document_parts.h"
+#include "simhost/host_contract.h"
 #include "simhost/violations.h"
 
 namespace sim {
@@ -27,7 +28,7 @@ std::string KeyList(const std::vector<std::string>& keys) {
 // The pairs of `list`, when its keys are exactly `expected` in that order;
 // otherwise reported and empty.
 std::vector<KeyValuePair*> ExpectKeys(const std::string& where, KeyValuePair* list,
-                                      std::initializer_list<const char*> expected) {
+                                      std::span<const char* const> expected) {
     std::vector<KeyValuePair*> pairs;
     std::vector<std::string> keys;
     for (KeyValuePair* pair = list; pair->key != nullptr; ++pair) {
@@ -57,9 +58,9 @@ void DocumentModel::HandleMessage(int number, MessageHeader& record) {
         return;
     }
     switch (number) {
-    case host_message::kCreateDrawObject: HandleCreateDrawObject(where, list); break;
-    case host_message::kDeleteDrawObject: HandleDeleteDrawObject(where, list); break;
-    case host_message::kSceneOption: HandleSceneOption(where, list); break;
+    case station_msg::kCreateDrawObject: HandleCreateDrawObject(where, list); break;
+    case station_msg::kDeleteDrawObject: HandleDeleteDrawObject(where, list); break;
+    case station_msg::kSceneOption: HandleSceneOption(where, list); break;
     default: ReportViolation(where + ": not a document message");
     }
 }
@@ -73,7 +74,7 @@ bool DocumentModel::MakeDrawObjectNow() {
 }
 
 void DocumentModel::HandleCreateDrawObject(const std::string& where, KeyValuePair* list) {
-    auto pairs = ExpectKeys(where, list, {"document", "visibility", "instant", "result"});
+    auto pairs = ExpectKeys(where, list, station_keys::kCreateDrawObject);
     if (pairs.empty()) return;
     Document* document = CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
     auto* visibility = static_cast<const int*>(pairs[1]->value);
@@ -98,7 +99,7 @@ void DocumentModel::HandleCreateDrawObject(const std::string& where, KeyValuePai
 }
 
 void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePair* list) {
-    auto pairs = ExpectKeys(where, list, {"document", "object"});
+    auto pairs = ExpectKeys(where, list, station_keys::kDeleteDrawObject);
     if (pairs.empty()) return;
     Document* document = CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
     auto* object = static_cast<Object*>(
@@ -111,7 +112,7 @@ void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePai
                         "; it is not deleted");
         return;
     }
-    handles_.Retire(object->handle);
+    Handles().Retire(object->handle);
     auto& drawObjects = madeIn.drawObjects;
     for (auto it = drawObjects.begin(); it != drawObjects.end(); ++it) {
         if (it->get() == object) {
@@ -122,7 +123,7 @@ void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePai
 }
 
 void DocumentModel::HandleSceneOption(const std::string& where, KeyValuePair* list) {
-    auto pairs = ExpectKeys(where, list, {"scene", "show_vertex", "show_line", "show_face", "front_only", "show_bkimg"});
+    auto pairs = ExpectKeys(where, list, station_keys::kSceneOption);
     if (pairs.empty()) return;
     Scene* scene = CheckScene((where + " \"scene\"").c_str(), static_cast<MQScene>(pairs[0]->value));
     bool ok = scene != nullptr;

@@ -53,8 +53,10 @@ extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument doc, i
 extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument doc, MQObject obj) {
     const char* function = "MQDoc_GetObjectIndex";
     Document* document = Documents().CheckDocument(function, doc);
-    Object* object = Documents().CheckObject(function, obj);
-    if (document == nullptr || object == nullptr || object->drawing || object->document != document) return -1;
+    // A drawing object is never among the document's objects: asking for its
+    // index is a mix-up of handles, not a question with the answer -1.
+    Object* object = Documents().CheckMeshObject(function, obj);
+    if (document == nullptr || object == nullptr || object->document != document) return -1;
     if (sim::FaultPoints().Refuse(sim::FaultPoint::ObjectIndex)) return -1;
     return document->indexByUniqueId.at(object->uniqueId);
 }

@@ -1,7 +1,9 @@
 // The host's object functions: mesh queries, the edits a drawing object is
-// filled with, and the values by id (260 unique id, 513 colour). They take
-// document objects and drawing objects alike; each checks the plug-in's
-// handle, indices and pointers before it acts.
+// filled with, and the values by id (260 unique id, 513 colour). The queries
+// take document objects and drawing objects alike; the edits and the colour
+// take the plug-in's drawing objects only, so that the user's mesh is never
+// changed behind the user's back. Each checks the plug-in's handle, indices,
+// pointers and values before it acts.
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "simhost/document_model.h"
 #include "simhost/document_parts.h"
 #include "simhost/fault_points.h"
+#include "simhost/host_contract.h"
 #include "simhost/index_checks.h"
 #include "simhost/violations.h"
 
@@ -17,13 +20,15 @@ namespace {
 using sim::Documents;
 using sim::Object;
 
-constexpr int kValueUniqueId = 260;
-constexpr int kValueColor = 513;
 
 Object* ObjectFor(const char* function, MQObject obj) { return Documents().CheckObject(function, obj); }
+Object* DrawObjectFor(const char* function, MQObject obj) { return Documents().CheckDrawObject(function, obj); }
 
-void ReportValueId(const char* function, int type) {
-    sim::ReportViolation(std::string(function) + ": value id " + std::to_string(type) + " is not one the host offers here");
+// `use` is "reading" or "setting": the host offers 260 for reading only and
+// 513 for setting only.
+void ReportValueId(const char* function, int type, const char* use) {
+    sim::ReportViolation(std::string(function) + ": value id " + std::to_string(type) +
+                         " is not one the host offers for " + use);
 }
 }  // namespace
 
@@ -85,14 +90,14 @@ extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject obj, int vertex, float* 
 
 extern "C" TACKPIN_EXPORT int MQObj_AddVertex(MQObject obj, const float* xyz) {
     const char* function = "MQObj_AddVertex";
-    Object* object = ObjectFor(function, obj);
+    Object* object = DrawObjectFor(function, obj);
     if (object == nullptr || !sim::CheckPointer(function, xyz, "point")) return -1;
     return object->mesh.AddVertex(sim::Vec3{xyz[0], xyz[1], xyz[2]});
 }
 
 extern "C" TACKPIN_EXPORT int MQObj_AddFace(MQObject obj, int count, const int* points) {
     const char* function = "MQObj_AddFace";
-    Object* object = ObjectFor(function, obj);
+    Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return -1;
     if (count <= 0) {
         sim::ReportViolation(std::string(function) + ": point count " + std::to_string(count));
@@ -130,29 +135,36 @@ extern "C" TACKPIN_EXPORT int MQObj_GetIntValue(MQObject obj, int type) {
     const char* function = "MQObj_GetIntValue";
     Object* object = ObjectFor(function, obj);
     if (object == nullptr) return 0;
-    if (type == kValueUniqueId) return object->uniqueId;
-    ReportValueId(function, type);
+    if (type == sim::object_value::kUniqueId) return object->uniqueId;
+    ReportValueId(function, type, "reading");
     return 0;
 }
 
 extern "C" TACKPIN_EXPORT void MQObj_SetFloatArray(MQObject obj, int type, const float* values) {
     const char* function = "MQObj_SetFloatArray";
-    Object* object = ObjectFor(function, obj);
+    Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return;
-    if (type != kValueColor) {
-        ReportValueId(function, type);
+    if (type != sim::object_value::kColor) {
+        ReportValueId(function, type, "setting");
         return;
     }
     if (!sim::CheckPointer(function, values, "colour")) return;
+    // Taken as they come: a colour read back from hand-edited settings may
+    // lie outside 0 to 1, and the host draws it anyway.
     for (int i = 0; i < 3; ++i) object->color[i] = values[i];
 }
 
 extern "C" TACKPIN_EXPORT void MQObj_SetIntValue(MQObject obj, int type, int value) {
     const char* function = "MQObj_SetIntValue";
-    Object* object = ObjectFor(function, obj);
+    Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return;
-    if (type != kValueColor) {
-        ReportValueId(function, type);
+    if (type != sim::object_value::kColor) {
+        ReportValueId(function, type, "setting");
+        return;
+    }
+    if (value != sim::object_value::kColorValid) {
+        sim::ReportViolation(std::string(function) + ": colour flag " + std::to_string(value) + " is not " +
+                             std::to_string(sim::object_value::kColorValid));
         return;
     }
     object->colorSet = value;

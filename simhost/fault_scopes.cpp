@@ -1,19 +1,12 @@
 #include "simhost/fault_scopes.h"
 
-#include "host/host_abi.h"
 #include "simhost/document_model.h"
 #include "simhost/fault_points.h"
+#include "simhost/host_contract.h"
 #include "simhost/settings_model.h"
 #include "simhost/widget_model.h"
 
 namespace sim {
-
-namespace {
-// MQXmlElem_Value actions that can answer less.
-constexpr int kAddChildElement = 0x101;
-constexpr int kFindChildElement = 0x201;
-constexpr int kGetElementText = 0x302;
-}  // namespace
 
 WidgetCallRefusal::WidgetCallRefusal(int message) {
     WidgetModel& model = Widgets();
@@ -41,14 +34,14 @@ WidgetCallRefusal::~WidgetCallRefusal() {
 FlagForOneCall StationMessageRefusal(int message) {
     FaultPlan& plan = FaultPoints();
     switch (message) {
-    case host_message::kCreateDrawObject:
+    case station_msg::kCreateDrawObject:
         if (plan.Refuse(FaultPoint::DrawObjectCreation))
             return FlagForOneCall(Documents().Faults().refuseDrawObjects);
         break;
-    case host_message::kSceneOption:
+    case station_msg::kSceneOption:
         if (plan.Refuse(FaultPoint::SceneOptions)) return FlagForOneCall(Documents().Faults().silentScenes);
         break;
-    case host_message::kSettingsElement:
+    case station_msg::kSettingsElement:
         if (plan.Refuse(FaultPoint::SettingsElement))
             return FlagForOneCall(Settings().Faults().noPluginSettings);
         break;
@@ -60,14 +53,14 @@ FlagForOneCall StationMessageRefusal(int message) {
 FlagForOneCall ElementActionRefusal(int action) {
     FaultPlan& plan = FaultPoints();
     switch (action) {
-    case kAddChildElement:
+    case xml_action::kAddChildElement:
         if (plan.Refuse(FaultPoint::ElementCreation))
             return FlagForOneCall(Settings().Faults().refuseNewElements);
         break;
-    case kFindChildElement:
+    case xml_action::kFindChildElement:
         if (plan.Refuse(FaultPoint::ElementFind)) return FlagForOneCall(Settings().Faults().findsUnanswered);
         break;
-    case kGetElementText:
+    case xml_action::kGetElementText:
         if (plan.Refuse(FaultPoint::ElementText)) return FlagForOneCall(Settings().Faults().nullElementText);
         break;
     default: break;

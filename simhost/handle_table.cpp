@@ -15,6 +15,7 @@ const char* HandleKindName(HandleKind kind) {
     case HandleKind::Object: return "object";
     case HandleKind::DrawObject: return "drawing object";
     case HandleKind::Scene: return "scene";
+    case HandleKind::Element: return "element";
     }
     return "?";
 }
@@ -42,11 +43,17 @@ void HandleTable::Retire(const void* token) {
     if (slot < entries_.size()) entries_[slot].target = nullptr;
 }
 
-void HandleTable::RetireAll() {
+void HandleTable::RetireAll(HandleKind kind) {
     for (Entry& entry : entries_) {
+        if (entry.kind != kind) continue;
         if (entry.target != nullptr) entry.reset = true;
         entry.target = nullptr;
     }
+}
+
+HandleTable& Handles() {
+    static HandleTable table;
+    return table;
 }
 
 }  // namespace sim

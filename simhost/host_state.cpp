@@ -6,6 +6,7 @@
 #include "simhost/document_model.h"
 #include "simhost/fault_points.h"
 #include "simhost/fault_scopes.h"
+#include "simhost/host_contract.h"
 #include "simhost/settings_model.h"
 #include "simhost/violations.h"
 #include "simhost/widget_model.h"
@@ -27,15 +28,15 @@ StationState& State() {
 }
 
 bool IsListMessage(int number) {
-    return number == host_message::kCreateDrawObject || number == host_message::kDeleteDrawObject ||
-           number == host_message::kSceneOption || number == host_message::kSettingsElement;
+    return number == station_msg::kCreateDrawObject || number == station_msg::kDeleteDrawObject ||
+           number == station_msg::kSceneOption || number == station_msg::kSettingsElement;
 }
 
 SentMessage Record(int number, const MessageHeader& header) {
     SentMessage sent;
     sent.number = number;
     std::memcpy(&sent.header, &header, sizeof header);
-    if (number == host_message::kDeactivateNotice) {
+    if (number == station_msg::kDeactivateNotice) {
         if (header.option != nullptr) sent.flag = *static_cast<const int*>(header.option);
         return sent;
     }
@@ -96,17 +97,17 @@ void HandleMessage(int number, MessageHeader* record) {
         return;
     }
     switch (number) {
-    case host_message::kDeactivateNotice:
+    case station_msg::kDeactivateNotice:
         ++state.deactivateNotices;
         if (*static_cast<const int*>(record->option) != 0)
             ReportViolation(where + "deactivation notice with a nonzero state");
         break;
-    case host_message::kCreateDrawObject:
-    case host_message::kDeleteDrawObject:
-    case host_message::kSceneOption:
+    case station_msg::kCreateDrawObject:
+    case station_msg::kDeleteDrawObject:
+    case station_msg::kSceneOption:
         Documents().HandleMessage(number, *record);
         break;
-    case host_message::kSettingsElement:
+    case station_msg::kSettingsElement:
         Settings().HandleMessage(*record);
         break;
     default:

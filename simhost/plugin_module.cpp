@@ -1,6 +1,7 @@
 #include "simhost/plugin_module.h"
 
 #include "simhost/document_model.h"
+#include "simhost/host_contract.h"
 #include "simhost/violations.h"
 #include "simhost/widget_model.h"
 
@@ -97,35 +98,39 @@ int PluginModule::Event(MQDocument doc, int eventType, void* option) {
     return exports_.onEvent(doc, eventType, option);
 }
 
-int PluginModule::Start() { return Event(nullptr, host_event::kStart, nullptr); }
+int PluginModule::Start() { return Event(nullptr, event::kStart, nullptr); }
 
 int PluginModule::Exit() {
-    int answer = Event(nullptr, host_event::kExit, nullptr);
+    int answer = Event(nullptr, event::kExit, nullptr);
     Widgets().CheckAfterExit();
     return answer;
 }
 
 int PluginModule::Activate(MQDocument doc, int flag) {
-    return Event(doc, host_event::kActivate, &flag);
+    return Event(doc, event::kActivate, &flag);
 }
 
 int PluginModule::IsActivated(MQDocument doc) {
-    return Event(doc, host_event::kIsActivated, nullptr);
+    return Event(doc, event::kIsActivated, nullptr);
 }
 
 int PluginModule::Draw(MQDocument doc, MQScene scene, int width, int height) {
-    KeyValuePair list[] = {{"scene", scene}, {"width", &width}, {"height", &height}, {nullptr, nullptr}};
-    return Event(doc, host_event::kDraw, list);
+    KeyValuePair list[] = {{event_key::kScene, scene},
+                           {event_key::kWidth, &width},
+                           {event_key::kHeight, &height},
+                           {nullptr, nullptr}};
+    return Event(doc, event::kDraw, list);
 }
 
 int PluginModule::LoadDocument(MQDocument doc, const char* filename, MQXmlElement elem) {
-    KeyValuePair list[] = {{"xml_elem", elem}, {"filename", const_cast<char*>(filename)},
+    KeyValuePair list[] = {{event_key::kXmlElement, elem},
+                           {event_key::kFilename, const_cast<char*>(filename)},
                            {nullptr, nullptr}};
-    return Event(doc, host_event::kLoadDocument, list);
+    return Event(doc, event::kLoadDocument, list);
 }
 
 int PluginModule::DocumentEvent(MQDocument doc, int eventType, int state) {
-    KeyValuePair list[] = {{"state", &state}, {nullptr, nullptr}};
+    KeyValuePair list[] = {{event_key::kState, &state}, {nullptr, nullptr}};
     return Event(doc, eventType, list);
 }
 

@@ -4,17 +4,15 @@
 // it is used, and a breach is reported instead of acted on.
 #include <string>
 
+#include "platform/utf8.h"
+#include "simhost/host_contract.h"
 #include "simhost/settings_model.h"
 #include "simhost/violations.h"
 
 namespace sim {
 
 namespace {
-constexpr int kAddChildElement = 0x101;
-constexpr int kRemoveChildElement = 0x102;
-constexpr int kFindChildElement = 0x201;
-constexpr int kGetElementText = 0x302;
-constexpr int kSetElementText = 0x402;
+using namespace xml_action;
 
 // Names and texts must be UTF-8: the host's document holds nothing else.
 bool CheckText(const char* text, const std::string& what, const std::string& where) {
@@ -22,7 +20,7 @@ bool CheckText(const char* text, const std::string& what, const std::string& whe
         ReportViolation(where + ": null " + what);
         return false;
     }
-    if (!IsUtf8(text)) {
+    if (!platform::IsUtf8(text)) {
         ReportViolation(where + ": " + what + " is not UTF-8");
         return false;
     }

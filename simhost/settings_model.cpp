@@ -1,5 +1,6 @@
 #include "simhost/settings_model.h"
 
+#include "simhost/host_contract.h"
 #include "simhost/settings_file.h"
 #include "simhost/violations.h"
 
@@ -8,6 +9,9 @@ namespace sim {
 namespace {
 constexpr char kRootName[] = "settings";
 constexpr char kPluginSettingsName[] = "pluginsettings";
+// The two out handles of message 505, by their keys.
+constexpr std::string_view kRootKey = station_keys::kSettingsElement[0];
+constexpr std::string_view kPluginSettingsKey = station_keys::kSettingsElement[1];
 }  // namespace
 
 SettingsModel& Settings() {
@@ -37,13 +41,13 @@ void SettingsModel::HandleMessage(MessageHeader& record) {
     const std::string where = "message 505";
     for (auto* pair = static_cast<KeyValuePair*>(record.option); pair->key != nullptr; ++pair) {
         const std::string key = pair->key;
-        if (key != "root" && key != "pluginsettings") {
+        if (key != kRootKey && key != kPluginSettingsKey) {
             ReportViolation(where + ": unknown key \"" + key + "\"");
             continue;
         }
         if (pair->value != nullptr)
             ReportViolation(where + ": out handle \"" + key + "\" does not start null");
-        if (key == "root")
+        if (key == kRootKey)
             pair->value = RootHandle();
         else if (!faults_.noPluginSettings)
             pair->value = PluginSettingsHandle();

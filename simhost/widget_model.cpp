@@ -80,6 +80,10 @@ bool IsKnownEvent(const std::string& type) {
     return false;
 }
 
+bool IsControlClass(std::string_view widgetClass) {
+    return IsKnownWidgetClass(widgetClass) && !IsWindowClass(widgetClass);
+}
+
 std::string Describe(int id, const std::string& widgetClass) {
     return "widget " + std::to_string(id) + " (" + widgetClass + ")";
 }
@@ -159,7 +163,13 @@ WidgetModel::Widget* WidgetModel::FindAlive(int id) {
 WidgetModel::Widget* WidgetModel::Addressed(int id, const std::string& where) {
     auto found = widgets_.find(id);
     if (found == widgets_.end()) {
-        ReportViolation(where + ": widget " + std::to_string(id) + " does not exist");
+        std::string why;
+        if (id == 0 && !refusedClasses_.empty()) {
+            why = " (no refused creation sends this: refused were";
+            for (const std::string& refused : refusedClasses_) why += " " + refused;
+            why += ")";
+        }
+        ReportViolation(where + ": widget " + std::to_string(id) + " does not exist" + why);
         return nullptr;
     }
     if (!found->second.alive) {
@@ -167,6 +177,17 @@ WidgetModel::Widget* WidgetModel::Addressed(int id, const std::string& where) {
         return nullptr;
     }
     return &found->second;
+}
+
+template <typename Accepts>
+bool WidgetModel::RefusedOne(Accepts accepts) const {
+    return std::any_of(refusedClasses_.begin(), refusedClasses_.end(),
+                       [&](const std::string& refused) { return accepts(refused); });
+}
+
+int WidgetModel::Ignore() {
+    log_.back().ignored = true;
+    return 1;
 }
 
 int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
@@ -180,7 +201,7 @@ int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
     }
     if (failCreations_ > 0) {
         --failCreations_;
-        ++refusedCreations_;
+        refusedClasses_.push_back(widgetClass);
         *out = 0;
         return 1;
     }
@@ -247,35 +268,49 @@ bool WidgetModel::Contains(int root, int id) const {
     return false;
 }
 
+template <typename Fits>
+std::optional<WidgetModel::Widget*> WidgetModel::TreeSide(int id, const std::string& where,
+                                                          Fits fits, const char* misfit) {
+    // After the host refused a creation, the plug-in goes on with id 0 as
+    // that wrapper: a refused frame or window as a parent, a refused control
+    // as a child, a refused window or dialog as either side of a child window.
+    if (id == 0 && RefusedOne([&](const std::string& refused) { return fits(refused, true); }))
+        return nullptr;
+    Widget* widget = Addressed(id, where);
+    if (widget == nullptr) return std::nullopt;
+    if (!fits(widget->widgetClass, widget->ofPlugin)) {
+        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + misfit);
+        return std::nullopt;
+    }
+    return widget;
+}
+
 int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) {
     auto* child = static_cast<int*>(Required(list, "child", where));
     auto* result = static_cast<int*>(Required(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
-    // After the host refused a creation, the plug-in goes on with id 0:
-    // the host ignores such calls.
-    if (refusedCreations_ > 0 && (id == 0 || *child == 0)) return 1;
-    Widget* parent = Addressed(id, where);
-    if (parent == nullptr) return 0;
-    if (!IsContainerClass(parent->widgetClass)) {
-        ReportViolation(where + ": " + Describe(id, parent->widgetClass) + " takes no children");
+    const std::optional<Widget*> parent = TreeSide(
+        id, where, [](std::string_view widgetClass, bool) { return IsContainerClass(widgetClass); },
+        " takes no children");
+    if (!parent) return 0;
+    const std::optional<Widget*> added = TreeSide(
+        *child, where + " child",
+        [](std::string_view widgetClass, bool ofPlugin) {
+            return IsControlClass(widgetClass) && ofPlugin;
+        },
+        " is a window, not a control");
+    if (!added) return 0;
+    // The side that is not a refused wrapper is checked; the call is ignored.
+    if (*parent == nullptr || *added == nullptr) return Ignore();
+    if ((*added)->parent != 0 || Contains(*child, id)) {
+        ReportViolation(where + ": " + Describe(*child, (*added)->widgetClass) +
+                        ((*added)->parent != 0 ? " already has a parent"
+                                               : " would contain its own parent"));
         return 0;
     }
-    Widget* added = Addressed(*child, where + " child");
-    if (added == nullptr) return 0;
-    if (IsWindowClass(added->widgetClass) || !added->ofPlugin) {
-        ReportViolation(where + ": " + Describe(*child, added->widgetClass) +
-                        " is a window, not a control");
-        return 0;
-    }
-    if (added->parent != 0 || Contains(*child, id)) {
-        ReportViolation(
-            where + ": " + Describe(*child, added->widgetClass) +
-            (added->parent != 0 ? " already has a parent" : " would contain its own parent"));
-        return 0;
-    }
-    added->parent = id;
-    parent->children.push_back(*child);
-    *result = static_cast<int>(parent->children.size()) - 1;
+    (*added)->parent = id;
+    (*parent)->children.push_back(*child);
+    *result = static_cast<int>((*parent)->children.size()) - 1;
     return 1;
 }
 
@@ -283,28 +318,26 @@ int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const std::string& w
     auto* child = static_cast<int*>(Required(list, "child", where));
     auto* result = static_cast<int*>(Required(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
-    if (refusedCreations_ > 0 && (id == 0 || *child == 0)) return 1;
-    Widget* owner = Addressed(id, where);
-    if (owner == nullptr) return 0;
-    if (!IsWindowClass(owner->widgetClass)) {
-        ReportViolation(where + ": " + Describe(id, owner->widgetClass) + " is not a window");
-        return 0;
-    }
-    Widget* window = Addressed(*child, where + " child");
-    if (window == nullptr) return 0;
-    if (!IsWindowClass(window->widgetClass) || !window->ofPlugin) {
-        ReportViolation(where + ": " + Describe(*child, window->widgetClass) +
-                        " cannot be a child window");
-        return 0;
-    }
-    if (window->ownerWindow != 0 || Contains(*child, id)) {
-        ReportViolation(where + ": " + Describe(*child, window->widgetClass) +
+    const std::optional<Widget*> owner = TreeSide(
+        id, where, [](std::string_view widgetClass, bool) { return IsWindowClass(widgetClass); },
+        " is not a window");
+    if (!owner) return 0;
+    const std::optional<Widget*> window = TreeSide(
+        *child, where + " child",
+        [](std::string_view widgetClass, bool ofPlugin) {
+            return IsWindowClass(widgetClass) && ofPlugin;
+        },
+        " cannot be a child window");
+    if (!window) return 0;
+    if (*owner == nullptr || *window == nullptr) return Ignore();
+    if ((*window)->ownerWindow != 0 || Contains(*child, id)) {
+        ReportViolation(where + ": " + Describe(*child, (*window)->widgetClass) +
                         " already belongs to a window");
         return 0;
     }
-    window->ownerWindow = id;
-    owner->childWindows.push_back(*child);
-    *result = static_cast<int>(owner->childWindows.size()) - 1;
+    (*window)->ownerWindow = id;
+    (*owner)->childWindows.push_back(*child);
+    *result = static_cast<int>((*owner)->childWindows.size()) - 1;
     return 1;
 }
 
@@ -317,18 +350,27 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
                         std::to_string(CountPairs(list)));
         return call;
     }
-    if (refusedCreations_ > 0 && id == 0) {
-        call.answer = 1;
-        return call;
-    }
-    Widget* widget = Addressed(id, where);
-    if (widget == nullptr) return call;
     const std::string name = list[0].key;
-    const PropertySpec* propertySpec = FindPropertySpec(widget->widgetClass, name);
-    if (propertySpec == nullptr) {
-        ReportViolation(where + ": " + Describe(id, widget->widgetClass) + " has no property \"" +
-                        name + "\"");
-        return call;
+    // The wrapper of a refused creation goes on with id 0, with the
+    // properties of its class.
+    const PropertySpec* refusedProperty = nullptr;
+    if (id == 0) {
+        RefusedOne([&](const std::string& refused) {
+            refusedProperty = FindPropertySpec(refused, name);
+            return refusedProperty != nullptr;
+        });
+    }
+    Widget* widget = nullptr;
+    const PropertySpec* propertySpec = refusedProperty;
+    if (refusedProperty == nullptr) {
+        widget = Addressed(id, where);
+        if (widget == nullptr) return call;
+        propertySpec = FindPropertySpec(widget->widgetClass, name);
+        if (propertySpec == nullptr) {
+            ReportViolation(where + ": " + Describe(id, widget->widgetClass) +
+                            " has no property \"" + name + "\"");
+            return call;
+        }
     }
     if (list[0].value == nullptr) {
         ReportViolation(where + ": \"" + name + "\" has a null value pointer");
@@ -336,18 +378,20 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
     }
     call.widget = widget;
     call.propertySpec = propertySpec;
+    call.refused = widget == nullptr;
     return call;
 }
 
 int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "read");
-    if (call.widget == nullptr) return call.answer;
+    if (call.propertySpec == nullptr) return 0;
     const std::string name = list[0].key;
     if (!IsReadableForm(call.propertySpec->form)) {
         ReportViolation(where + ": \"" + name + "\" (" + FormName(call.propertySpec->form) +
                         ") cannot be read through an out variable");
         return 0;
     }
+    if (call.refused) return Ignore();
     if (readsUnanswered_) return 1;
     WriteValue(call.widget->properties.at(name), list[0].value);
     return 1;
@@ -355,7 +399,7 @@ int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& wher
 
 int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "set");
-    if (call.widget == nullptr) return call.answer;
+    if (call.propertySpec == nullptr) return 0;
     const std::string name = list[0].key;
     std::string problem;
     std::optional<PropertyValue> value = ReadValue(*call.propertySpec, list[0].value, problem);
@@ -364,6 +408,7 @@ int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& wher
                         FormName(call.propertySpec->form) + "): " + problem);
         return 0;
     }
+    if (call.refused) return Ignore();
     call.widget->properties[name] = *value;
     return 1;
 }
@@ -374,9 +419,6 @@ int WidgetModel::AddEvent(int id, KeyValuePair* list, const std::string& where) 
     auto* pointer = Required(list, "pointer", where);
     auto* prior = static_cast<unsigned char*>(Required(list, "prior", where));
     if (type == nullptr || proc == nullptr || pointer == nullptr || prior == nullptr) return 0;
-    if (refusedCreations_ > 0 && id == 0) return 1;
-    Widget* widget = Addressed(id, where);
-    if (widget == nullptr) return 0;
     std::string event = ReadNarrowText(type).value_or("");
     if (!IsKnownEvent(event)) {
         ReportViolation(where + ": the host has no event \"" + event + "\"");
@@ -386,6 +428,10 @@ int WidgetModel::AddEvent(int id, KeyValuePair* list, const std::string& where) 
         ReportViolation(where + ": \"prior\" is not a bool byte");
         return 0;
     }
+    // Any refused wrapper may bind handlers; the host never calls them.
+    if (id == 0 && RefusedOne([](const std::string&) { return true; })) return Ignore();
+    Widget* widget = Addressed(id, where);
+    if (widget == nullptr) return 0;
     WidgetHandler handler;
     handler.type = event;
     handler.proc = reinterpret_cast<WidgetEventProcType>(proc);
@@ -438,6 +484,10 @@ int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
         return 1;
     }
     if (kind == "modal") {
+        // A refused dialog runs as id 0: the host shows nothing and answers
+        // nothing.
+        if (id == 0 && RefusedOne([](const std::string& refused) { return refused == "dialog"; }))
+            return Ignore();
         Widget* dialog = Addressed(id, where);
         if (dialog == nullptr) return 0;
         if (dialog->widgetClass != "dialog") {
@@ -587,6 +637,8 @@ std::vector<WidgetMessage> WidgetModel::LogOf(int message) const {
 }
 
 void WidgetModel::CheckAfterExit() {
+    // No wrapper of the plug-in outlives its exit, a refused one included.
+    refusedClasses_.clear();
     for (int id : LiveWidgetsOfPlugin()) {
         const Widget& widget = *Find(id);
         std::string what = "after exit: " + Describe(id, widget.widgetClass);
@@ -635,8 +687,13 @@ std::string WidgetModel::Dump() const {
     }
     if (!loose.empty()) out += "  not placed:\n" + loose;
     if (!destroyed.empty()) out += "  destroyed:" + destroyed + "\n";
-    if (refusedCreations_ > 0)
-        out += "  refused creations: " + std::to_string(refusedCreations_) + "\n";
+    if (!refusedClasses_.empty()) {
+        out += "  refused creations:";
+        for (const std::string& refused : refusedClasses_) out += " " + refused;
+        const auto ignored = std::count_if(log_.begin(), log_.end(),
+                                           [](const WidgetMessage& logged) { return logged.ignored; });
+        out += "; calls on id 0 ignored: " + std::to_string(ignored) + "\n";
+    }
     return out;
 }
 

@@ -9,22 +9,10 @@
 #include <vector>
 
 #include "host/host_abi.h"
+#include "simhost/host_contract.h"
 #include "simhost/widget_properties.h"
 
 namespace sim {
-
-// Message numbers of MQWidget_Value as the host defines them.
-namespace widget_msg {
-constexpr int kRun = 0x001;
-constexpr int kSystemLookup = 0x100;
-constexpr int kCreate = 0x101;
-constexpr int kDestroy = 0x102;
-constexpr int kAddChild = 0x201;
-constexpr int kAddChildWindow = 0x203;
-constexpr int kGetProperty = 0x301;
-constexpr int kSetProperty = 0x302;
-constexpr int kAddEvent = 0x304;
-}  // namespace widget_msg
 
 // One MQWidget_Value call as the host received it.
 struct WidgetMessage {
@@ -35,6 +23,9 @@ struct WidgetMessage {
     // run: "messagebox" or "modal"; system lookup: the system name.
     std::string name;
     int child = 0;  // add child, add child window: the child's id
+    // The host ignored the call: it addressed id 0 as the wrapper of a
+    // creation the host had refused, within what such a wrapper may send.
+    bool ignored = false;
 };
 
 // One event handler registration (add event).
@@ -93,8 +84,14 @@ public:
     void ClearLog() { log_.clear(); }
 
     // Faults on demand.
-    // The next `count` creations answer id 0.
+    // The next `count` creations answer id 0. The plug-in's wrapper of each
+    // then goes on with id 0: the calls it may send (its class's properties
+    // and events, its place among parents and children, the modal run of a
+    // dialog) are ignored and logged as such, until the plug-in exits; any
+    // other call on id 0 is a breach.
     void FailNextCreations(int count = 1) { failCreations_ = count; }
+    // Classes of the creations refused since the reset or the last exit.
+    const std::vector<std::string>& RefusedClasses() const { return refusedClasses_; }
     // The next creation gets `id` again, which must be a destroyed id: the
     // host reuses ids only when a test asks it to.
     void ReuseIdForNextCreation(int id) { reuseId_ = id; }
@@ -127,20 +124,35 @@ private:
     // The live widget `id` or null after reporting why a message cannot
     // address it.
     Widget* Addressed(int id, const std::string& where);
+    // True when a creation of a class that `accepts` was refused: a call on
+    // id 0 may then come from that class's wrapper.
+    template <typename Accepts>
+    bool RefusedOne(Accepts accepts) const;
+    // Marks the call just logged as ignored; the answer for it.
+    int Ignore();
     void Destroy(Widget& widget);
     bool Contains(int root, int id) const;
     void DumpWidget(const Widget& widget, int depth, std::string& out) const;
 
     int Create(KeyValuePair* list, const std::string& where);
     int DestroyMessage(int id, KeyValuePair* list, const std::string& where);
+    // One side of an add child or add child window: the live widget `id`
+    // when `fits(class, made by the plug-in)` holds for it (else reported);
+    // null when `id` is 0 as the wrapper of a refused creation that fits;
+    // nothing when the call ends here.
+    template <typename Fits>
+    std::optional<Widget*> TreeSide(int id, const std::string& where, Fits fits,
+                                    const char* misfit);
     int AddChild(int id, KeyValuePair* list, const std::string& where);
     int AddChildWindow(int id, KeyValuePair* list, const std::string& where);
     // The widget and property a one-property read or set addresses, after the
-    // checks both share; no widget when the call ends there with `answer`.
+    // checks both share; no property when the call ends there (reported). A
+    // call on id 0 from the wrapper of a refused creation has the property
+    // but no widget: it is checked like any other, then ignored.
     struct PropertyCall {
         Widget* widget = nullptr;
         const PropertySpec* propertySpec = nullptr;
-        int answer = 0;
+        bool refused = false;
     };
     PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const std::string& where,
                                    const char* verb);
@@ -156,7 +168,7 @@ private:
     int mainWindow_ = 0;
     int nextId_ = 0;
     int failCreations_ = 0;
-    int refusedCreations_ = 0;
+    std::vector<std::string> refusedClasses_;
     int reuseId_ = 0;
     bool readsUnanswered_ = false;
     bool lookupUnanswered_ = false;

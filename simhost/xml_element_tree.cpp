@@ -45,24 +45,4 @@ std::string DumpElement(const XmlElement& element, int depth) {
     return dump + indent + close;
 }
 
-bool IsUtf8(std::string_view text) {
-    static const char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                  : (lead >> 3) == 0x1E ? 3 : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) return false;
-        char32_t cp = lead & (0x7F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return true;
-}
-
 }  // namespace sim

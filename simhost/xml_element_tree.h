@@ -26,7 +26,5 @@ bool IsChildOf(const XmlElement& parent, const XmlElement* child);
 bool RemoveChild(XmlElement& parent, const XmlElement* child);
 // The element and everything below it as indented XML-ish text.
 std::string DumpElement(const XmlElement& element, int depth = 0);
-// True when `text` is well-formed UTF-8.
-bool IsUtf8(std::string_view text);
 
 }  // namespace sim

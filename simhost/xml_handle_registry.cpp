@@ -1,27 +1,16 @@
 #include "simhost/xml_handle_registry.h"
 
+#include "simhost/handle_table.h"
 #include "simhost/violations.h"
 
 namespace sim {
 
-namespace {
-// Handles are spread out and start high so that they read as handles in a
-// dump and never look like a small integer or a real address.
-constexpr std::uintptr_t kBase = 0x7E1E0000;
-constexpr std::uintptr_t kStep = 0x10;
-
-MQXmlElement ToHandle(std::uintptr_t number) {
-    return reinterpret_cast<MQXmlElement>(kBase + number * kStep);
-}
-}  // namespace
-
 MQXmlElement XmlHandleRegistry::HandleOf(XmlElement& element) {
-    auto found = numbers_.find(&element);
-    if (found != numbers_.end()) return ToHandle(found->second);
-    std::uintptr_t number = nextNumber_++;
-    numbers_[&element] = number;
-    elements_[number] = &element;
-    return ToHandle(number);
+    auto found = handles_.find(&element);
+    if (found != handles_.end()) return found->second;
+    auto handle = static_cast<MQXmlElement>(Handles().Issue(HandleKind::Element, &element));
+    handles_.emplace(&element, handle);
+    return handle;
 }
 
 XmlElement* XmlHandleRegistry::Resolve(MQXmlElement handle, const std::string& where) const {
@@ -29,27 +18,33 @@ XmlElement* XmlHandleRegistry::Resolve(MQXmlElement handle, const std::string& w
         ReportViolation(where + ": null element");
         return nullptr;
     }
-    auto value = reinterpret_cast<std::uintptr_t>(handle);
-    bool wellFormed = value >= kBase && (value - kBase) % kStep == 0;
-    std::uintptr_t number = wellFormed ? (value - kBase) / kStep : 0;
-    auto found = elements_.find(number);
-    if (wellFormed && found != elements_.end()) return found->second;
-    bool stale = wellFormed && number >= 1 && number < nextNumber_;
-    ReportViolation(where + (stale ? ": stale element (removed or replaced)" : ": unknown element"));
-    return nullptr;
+    const HandleTable::Entry* entry = Handles().Find(handle);
+    if (entry == nullptr) {
+        ReportViolation(where + ": unknown element");
+        return nullptr;
+    }
+    if (entry->kind != HandleKind::Element) {
+        ReportViolation(where + ": " + HandleKindName(entry->kind) + " handle where an element is expected");
+        return nullptr;
+    }
+    if (entry->target == nullptr) {
+        ReportViolation(where + ": stale element (removed or replaced)");
+        return nullptr;
+    }
+    return static_cast<XmlElement*>(entry->target);
 }
 
 void XmlHandleRegistry::Retire(const XmlElement& element) {
     for (const XmlElement& child : element.children) Retire(child);
-    auto found = numbers_.find(&element);
-    if (found == numbers_.end()) return;
-    elements_.erase(found->second);
-    numbers_.erase(found);
+    auto found = handles_.find(&element);
+    if (found == handles_.end()) return;
+    Handles().Retire(found->second);
+    handles_.erase(found);
 }
 
 void XmlHandleRegistry::RetireAll() {
-    elements_.clear();
-    numbers_.clear();
+    Handles().RetireAll(HandleKind::Element);
+    handles_.clear();
 }
 
 }  // namespace sim

@@ -9,13 +9,16 @@
 #include "widgets/window_base.h"
 
 namespace {
+// Serials handed out so far; the UI thread alone makes wrappers.
+constinit std::uint64_t g_lastSerial = 0;
+
 void DestroyAtHost(int id) {
     KeyValuePair list[] = {{nullptr, nullptr}};
     host::WidgetValue(id, widget_message::kDestroy, list);
 }
 }  // namespace
 
-MQWidgetBase::MQWidgetBase(const char* hostClass) {
+MQWidgetBase::MQWidgetBase(const char* hostClass) : serial(++g_lastSerial) {
     int created = 0;
     KeyValuePair list[] = {
         {"type", const_cast<char*>(hostClass)}, {"id", &created}, {nullptr, nullptr}};
@@ -33,14 +36,15 @@ MQWidgetBase::MQWidgetBase(const char* hostClass) {
     }
 }
 
-MQWidgetBase::MQWidgetBase(int existingId) : id(existingId) {
+MQWidgetBase::MQWidgetBase(int existingId) : id(existingId), serial(++g_lastSerial) {
     TheWidgetRegistry().Insert(id, this);
 }
 
 MQWidgetBase::~MQWidgetBase() {
     if (id != 0) {
-        // From here on no event reaches this id.
-        TheWidgetRegistry().Erase(id);
+        // From here on no event reaches this wrapper. A second wrapper of an
+        // id that was registered first leaves the first one's entry alone.
+        TheWidgetRegistry().Erase(id, this);
         if (owned) DestroyAtHost(id);
         id = 0;
         owned = false;

@@ -2,6 +2,7 @@
 // registration for events, children and event handlers.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -14,9 +15,9 @@ class MQWidgetBase {
 public:
     using ClosurePtr = std::shared_ptr<MQWidgetEventClosureBase>;
 
-    // Erases the registry entry under the id and, when this wrapper created
-    // the host widget, destroys it at the host; then releases the closures.
-    // [ui-thread]
+    // Erases the registry entry under the id when it names this wrapper and,
+    // when this wrapper created the host widget, destroys it at the host;
+    // then releases the closures. [ui-thread]
     virtual ~MQWidgetBase();
     MQWidgetBase(const MQWidgetBase&) = delete;
     MQWidgetBase& operator=(const MQWidgetBase&) = delete;
@@ -25,6 +26,10 @@ public:
     int GetID() const { return id; }
     // True when this wrapper created the host widget and will destroy it.
     bool IsOwned() const { return owned; }
+    // Number of this wrapper among all wrappers made in the process, from 1;
+    // never given twice, so a later wrapper at the same address with the
+    // same id is still told apart. [any time]
+    std::uint64_t GetSerial() const { return serial; }
     // Every closure registered on this widget, in registration order.
     const std::vector<ClosurePtr>& GetHandlers() const { return handlers; }
 
@@ -75,6 +80,8 @@ protected:
     std::vector<ClosurePtr> handlers;
 
 private:
+    const std::uint64_t serial;
+
     template <typename T>
     void AddMouseHandler(const char* type, T* owner,
                          typename MQWidgetMouseEventClosure<T>::Method method) {

@@ -2,6 +2,8 @@
 // the widget object that registered it.
 #pragma once
 
+#include <cstdint>
+
 #include "host/host_abi.h"
 #include "widgets/widget_params.h"
 
@@ -30,14 +32,17 @@ public:
     virtual MQWidgetBase* GetTarget() const = 0;
 };
 
-// True when the wrapper registered under `targetId` is `target` itself. An
-// owner that was destroyed has left the registry, and an id that the host
-// has since given to a new widget names another wrapper: either way the
-// owner's function must not be called.
-bool IsLiveTarget(int targetId, const MQWidgetBase* target);
+// True when the wrapper registered under `targetId` is `target` itself, with
+// the serial it had when the closure was made. An owner that was destroyed
+// has left the registry; an id that the host has since given to a new widget
+// names another wrapper, and one that took the dead owner's address too
+// carries another serial: in every case the owner's function must not be
+// called. [ui-thread]
+bool IsLiveTarget(int targetId, const MQWidgetBase* target, std::uint64_t targetSerial);
 
-// What both closure kinds hold: the owner, its widget id when bound, and
-// the owner's member function of type `Method`.
+// What both closure kinds hold: the owner, its widget id and serial when
+// bound, and the owner's member function of type `Method`. The owner is a
+// widget wrapper (T derives from MQWidgetBase).
 template <typename T, typename Method>
 class MQWidgetClosureOf : public MQWidgetEventClosureBase {
 public:
@@ -51,11 +56,15 @@ public:
 
 protected:
     MQWidgetClosureOf(T* target, int targetId, Method method)
-        : target_(target), targetId_(targetId), method_(method) {}
-    bool OwnerIsLive() const { return IsLiveTarget(targetId_, target_); }
+        : target_(target),
+          targetId_(targetId),
+          targetSerial_(target != nullptr ? target->GetSerial() : 0),
+          method_(method) {}
+    bool OwnerIsLive() const { return IsLiveTarget(targetId_, target_, targetSerial_); }
 
     T* target_;
     int targetId_;
+    std::uint64_t targetSerial_;
     Method method_;
 };
 

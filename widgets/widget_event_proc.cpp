@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "host/boundary_guard.h"
 #include "host/key_value_list.h"
 #include "widgets/canvas.h"
 #include "widgets/widget_base.h"
@@ -73,9 +74,6 @@ int Route(MQDocument document, const KeyValuePair* list, const void* pointer) {
 }  // namespace
 
 int WidgetEventProc(MQDocument document, KeyValuePair* list, void* pointer) {
-    try {
-        return Route(document, list, pointer);
-    } catch (...) {
-        return 0;
-    }
+    // A door from the host like the exports: a handler that throws answers 0.
+    return host::Guarded(0, [&] { return Route(document, list, pointer); });
 }

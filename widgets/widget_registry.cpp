@@ -32,6 +32,10 @@ void WidgetRegistry::Erase(int id) {
     }
 }
 
+void WidgetRegistry::Erase(int id, const MQWidgetBase* widget) {
+    if (Find(id) == widget) Erase(id);
+}
+
 MQWidgetBase* WidgetRegistry::Find(int id) const {
     if (entries_ == nullptr) return nullptr;
     auto found = entries_->find(id);

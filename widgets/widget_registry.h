@@ -19,6 +19,10 @@ public:
     bool Insert(int id, MQWidgetBase* widget);
     // Erases the entry under `id`, whichever wrapper it names. [ui-thread]
     void Erase(int id);
+    // Erases the entry under `id` only when it names `widget`: a wrapper that
+    // was not entered (its id was taken first) must not remove the wrapper
+    // that was. [ui-thread]
+    void Erase(int id, const MQWidgetBase* widget);
     // The wrapper entered under `id`, or null. [ui-thread]
     MQWidgetBase* Find(int id) const;
     std::size_t Size() const;

@@ -3,6 +3,7 @@
 // colour dialog, notices, redraws, drawing objects and saved colours.
 #include <limits>
 
+#include "simhost/host_contract.h"
 #include "tests/support/panel_session.h"
 
 namespace {
@@ -259,8 +260,8 @@ TEST_F(PanelCommands, UnloadingDeletesEachDrawingObjectOnceInItsDocument) {
     plugin.Unload();
     int created = 0, deleted = 0;
     for (const sim::SentMessage& sent : sim::SentMessages()) {
-        created += sent.number == host_message::kCreateDrawObject;
-        deleted += sent.number == host_message::kDeleteDrawObject;
+        created += sent.number == sim::station_msg::kCreateDrawObject;
+        deleted += sent.number == sim::station_msg::kDeleteDrawObject;
     }
     EXPECT_EQ(deleted, created);
     EXPECT_EQ(documents.LiveDrawObjectCount(), 0);

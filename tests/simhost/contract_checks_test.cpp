@@ -1,8 +1,11 @@
 // The simulated host's checks of the plug-in's calls: every bad handle, index
 // and pointer is reported with what went wrong where, and never followed.
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "simhost/mesh_builders.h"
+#include "simhost/settings_model.h"
 #include "tests/simhost/document_test_support.h"
 
 namespace {
@@ -51,6 +54,18 @@ TEST_F(ContractChecks, WrongKindOfHandle) {
     MQScene scene = model.NewScene(doc, {});
     MQDoc_GetObject(Forged<MQDocument>(reinterpret_cast<std::uintptr_t>(scene)), 0);
     ExpectViolation({"MQDoc_GetObject: ", "scene handle where a document handle is expected"});
+}
+
+// Documents, objects, scenes and settings elements share one table of
+// handles, so a handle of one kind passed as another is named for what it is.
+TEST_F(ContractChecks, SettingsElementAndDocumentHandlesAreToldApart) {
+    MQXmlElement settings = sim::Settings().PluginSettingsHandle();
+    MQObj_GetVisible(Forged<MQObject>(reinterpret_cast<std::uintptr_t>(settings)));
+    ExpectViolation({"MQObj_GetVisible: ", "element handle where a", "object handle is expected"});
+    void* record[2] = {const_cast<char*>("PosX"), nullptr};
+    sim::Settings().ElementValue(Forged<MQXmlElement>(reinterpret_cast<std::uintptr_t>(doc)), 0x201, record);
+    ExpectViolation({"MQXmlElem_Value(513): ", "document handle where an element is expected"});
+    EXPECT_EQ(record[1], nullptr);
 }
 
 TEST_F(ContractChecks, UnknownHandleIsNotFollowed) {
@@ -108,33 +123,110 @@ TEST_F(ContractChecks, NullOutPointers) {
     ExpectViolation({"MQObj_GetVertex: ", "null out point"});
     MQObj_GetFacePointArray(obj, 0, nullptr);
     ExpectViolation({"MQObj_GetFacePointArray: ", "null out point list"});
-    MQObj_AddVertex(obj, nullptr);
+    MQObject drawing = SendCreateDrawObject(doc, 1);
+    MQObj_AddVertex(drawing, nullptr);
     ExpectViolation({"MQObj_AddVertex: ", "null point"});
-    MQObj_SetFloatArray(obj, 513, nullptr);
+    MQObj_SetFloatArray(drawing, 513, nullptr);
     ExpectViolation({"MQObj_SetFloatArray: ", "null colour"});
     EXPECT_EQ(MQObj_GetVertexRelatedFaces(obj, 0, nullptr), 1);  // null asks for the count
+    SendDeleteDrawObject(doc, drawing);
 }
 
 TEST_F(ContractChecks, FacesMustNameLiveVertices) {
-    model.AddVertex(obj, {0, 0, 0});
-    model.AddVertex(obj, {1, 0, 0});
-    model.DeleteVertex(obj, 1);
+    MQObject drawing = SendCreateDrawObject(doc, 2);
+    model.AddVertex(drawing, {0, 0, 0});
+    model.AddVertex(drawing, {1, 0, 0});
+    model.DeleteVertex(drawing, 1);
     const int points[] = {0, 1};
-    EXPECT_EQ(MQObj_AddFace(obj, 2, points), -1);
+    EXPECT_EQ(MQObj_AddFace(drawing, 2, points), -1);
     ExpectViolation({"MQObj_AddFace: ", "face point 1 names a deleted vertex"});
     const int far[] = {0, 9};
-    MQObj_AddFace(obj, 2, far);
+    MQObj_AddFace(drawing, 2, far);
     ExpectViolation({"MQObj_AddFace: ", "vertex index 9 out of range"});
-    MQObj_AddFace(obj, 0, points);
+    MQObj_AddFace(drawing, 0, points);
     ExpectViolation({"MQObj_AddFace: ", "point count 0"});
-    EXPECT_EQ(MQObj_GetFaceCount(obj), 0);
+    EXPECT_EQ(MQObj_GetFaceCount(drawing), 0);
+    SendDeleteDrawObject(doc, drawing);
+}
+
+// The user's mesh is the user's: the functions that fill and colour an
+// object serve the plug-in's drawing objects only.
+TEST_F(ContractChecks, EditsOfADocumentObjectAreBreachesAndChangeNothing) {
+    sim::AddTriangle(obj, {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    const float point[3] = {5, 5, 5};
+    const float red[3] = {1, 0, 0};
+    const int line[] = {0, 1};
+    struct Case {
+        const char* function;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"MQObj_AddVertex: ", [&] { EXPECT_EQ(MQObj_AddVertex(obj, point), -1); }},
+        {"MQObj_AddFace: ", [&] { EXPECT_EQ(MQObj_AddFace(obj, 2, line), -1); }},
+        {"MQObj_SetFloatArray: ", [&] { MQObj_SetFloatArray(obj, 513, red); }},
+        {"MQObj_SetIntValue: ", [&] { MQObj_SetIntValue(obj, 513, 1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.function);
+        c.call();
+        ExpectViolation({c.function, "document object handle where a drawing object handle is expected"});
+    }
+    EXPECT_EQ(model.VertexCount(obj), 3);
+    EXPECT_EQ(model.FaceCount(obj), 1);
+}
+
+TEST_F(ContractChecks, DrawingObjectWhereADocumentObjectIsExpected) {
+    MQObject drawing = SendCreateDrawObject(doc, 1);
+    EXPECT_EQ(MQDoc_GetObjectIndex(doc, drawing), -1);
+    ExpectViolation({"MQDoc_GetObjectIndex: ", "drawing object handle where a document object handle is expected"});
+    SendDeleteDrawObject(doc, drawing);
 }
 
 TEST_F(ContractChecks, ValueIdsOtherThanTheModelledOnes) {
-    MQObj_GetIntValue(obj, 261);
-    ExpectViolation({"MQObj_GetIntValue: ", "value id 261"});
-    MQObj_SetIntValue(obj, 512, 1);
-    ExpectViolation({"MQObj_SetIntValue: ", "value id 512"});
+    MQObject drawing = SendCreateDrawObject(doc, 1);
+    const float rgb[3] = {1, 1, 1};
+    struct Case {
+        const char* function;
+        const char* what;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"MQObj_GetIntValue: ", "value id 261 is not one the host offers for reading",
+         [&] { MQObj_GetIntValue(obj, 261); }},
+        {"MQObj_GetIntValue: ", "value id 513 is not one the host offers for reading",
+         [&] { MQObj_GetIntValue(drawing, 513); }},
+        {"MQObj_SetIntValue: ", "value id 512 is not one the host offers for setting",
+         [&] { MQObj_SetIntValue(drawing, 512, 1); }},
+        {"MQObj_SetIntValue: ", "value id 260 is not one the host offers for setting",
+         [&] { MQObj_SetIntValue(drawing, 260, 7); }},
+        {"MQObj_SetFloatArray: ", "value id 260 is not one the host offers for setting",
+         [&] { MQObj_SetFloatArray(drawing, 260, rgb); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.call();
+        ExpectViolation({c.function, c.what});
+    }
+    EXPECT_EQ(model.ObjectUniqueId(drawing), MQObj_GetIntValue(drawing, 260));
+    SendDeleteDrawObject(doc, drawing);
+}
+
+TEST_F(ContractChecks, ColourFlagOtherThanOneIsABreachColoursOutOfRangeAreNot) {
+    MQObject drawing = SendCreateDrawObject(doc, 1);
+    // A colour from hand-edited settings reaches the host as it is.
+    const float bright[3] = {2.0f, -0.5f, 0.25f};
+    MQObj_SetFloatArray(drawing, 513, bright);
+    for (int flag : {0, 2, -1}) {
+        MQObj_SetIntValue(drawing, 513, flag);
+        ExpectViolation({"MQObj_SetIntValue: ", ("colour flag " + std::to_string(flag) + " is not 1").c_str()});
+    }
+    EXPECT_EQ(model.DrawObjects(doc).at(0).colorSet, 0);
+    MQObj_SetIntValue(drawing, 513, 1);
+    const sim::DrawObjectInfo info = model.DrawObjects(doc).at(0);
+    EXPECT_EQ(info.colorSet, 1);
+    EXPECT_EQ(info.color[0], 2.0f);
+    EXPECT_EQ(info.color[1], -0.5f);
+    SendDeleteDrawObject(doc, drawing);
 }
 
 TEST_F(ContractChecks, ClearSelectWithOtherFlagsIsNoBreach) {

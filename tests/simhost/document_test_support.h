@@ -11,6 +11,7 @@
 
 #include "host/host_abi.h"
 #include "simhost/document_model.h"
+#include "simhost/host_contract.h"
 #include "simhost/host_state.h"
 #include "simhost/violations.h"
 
@@ -49,14 +50,14 @@ inline MQObject SendCreateDrawObject(MQDocument doc, int visibility) {
     KeyValuePair list[] = {{"document", doc}, {"visibility", &visibility}, {"instant", &instant},
                            {"result", nullptr}, {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, list};
-    MQ_SendMessage(host_message::kCreateDrawObject, &header);
+    MQ_SendMessage(sim::station_msg::kCreateDrawObject, &header);
     return static_cast<MQObject>(list[3].value);
 }
 
 inline void SendDeleteDrawObject(MQDocument doc, MQObject drawing) {
     KeyValuePair list[] = {{"document", doc}, {"object", drawing}, {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, list};
-    MQ_SendMessage(host_message::kDeleteDrawObject, &header);
+    MQ_SendMessage(sim::station_msg::kDeleteDrawObject, &header);
 }
 
 // The five options in message order, each preset to `preset`.
@@ -66,7 +67,7 @@ inline std::vector<int> SendSceneOption(MQScene scene, int preset = -7) {
                            {"show_face", &answers[2]}, {"front_only", &answers[3]},  {"show_bkimg", &answers[4]},
                            {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, list};
-    MQ_SendMessage(host_message::kSceneOption, &header);
+    MQ_SendMessage(sim::station_msg::kSceneOption, &header);
     return answers;
 }
 

@@ -10,7 +10,7 @@ TEST_F(DrawingObjects, CreatedObjectStandsApartFromTheDocumentsObjects) {
     MQObject drawing = SendCreateDrawObject(doc, 3);
     ASSERT_NE(drawing, nullptr);
     EXPECT_EQ(model.ObjectCount(doc), 1);
-    EXPECT_EQ(MQDoc_GetObjectIndex(doc, drawing), -1);
+    EXPECT_EQ(model.ObjectIndex(doc, drawing), -1);
     EXPECT_EQ(MQDoc_GetObjectFromUniqueID(doc, MQObj_GetIntValue(drawing, 260)), nullptr);
     EXPECT_EQ(model.LiveDrawObjectCount(), 1);
     auto infos = model.DrawObjects(doc);

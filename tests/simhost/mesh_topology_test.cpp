@@ -123,21 +123,24 @@ TEST_F(MeshTopology, WideUniqueIdsCanBeProvoked) {
 }
 
 TEST_F(MeshTopology, HostFunctionsEditAndReadGeometry) {
+    // The host's edit functions serve drawing objects; its queries serve both kinds.
+    MQObject drawing = SendCreateDrawObject(doc, 2);
     const float a[3] = {1, 2, 3}, b[3] = {4, 5, 6};
-    const int va = MQObj_AddVertex(obj, a);
-    const int vb = MQObj_AddVertex(obj, b);
+    const int va = MQObj_AddVertex(drawing, a);
+    const int vb = MQObj_AddVertex(drawing, b);
     const int points[] = {va, vb};
-    const int face = MQObj_AddFace(obj, 2, points);
+    const int face = MQObj_AddFace(drawing, 2, points);
     EXPECT_EQ(face, 0);
     float xyz[3] = {};
-    MQObj_GetVertex(obj, vb, xyz);
+    MQObj_GetVertex(drawing, vb, xyz);
     EXPECT_EQ(xyz[0], 4.0f);
     EXPECT_EQ(xyz[1], 5.0f);
     EXPECT_EQ(xyz[2], 6.0f);
-    EXPECT_EQ(MQObj_GetVertexRefCount(obj, va), 1);
-    model.SetVertexPosition(obj, va, {7, 8, 9});
-    MQObj_GetVertex(obj, va, xyz);
+    EXPECT_EQ(MQObj_GetVertexRefCount(drawing, va), 1);
+    model.SetVertexPosition(drawing, va, {7, 8, 9});
+    MQObj_GetVertex(drawing, va, xyz);
     EXPECT_EQ(xyz[2], 9.0f);
+    SendDeleteDrawObject(doc, drawing);
 }
 
 TEST_F(MeshTopology, ClosedGridSharesEveryLineBetweenTwoFaces) {

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 #include <limits>
 
 #include "simhost/host_state.h"
@@ -240,6 +242,52 @@ TEST_F(WidgetModel, RefusedCreationAnswersZeroAndCallsOnIdZeroAreIgnored) {
     EXPECT_NE(frame, 0);
     AddChild(frame, 0);
     EXPECT_TRUE(host.ChildrenOf(frame).empty());
+}
+
+// A refused wrapper goes on with id 0 and sends what its class sends: the
+// host ignores that, and logs it as ignored. Anything else on id 0 is a
+// breach, and so is every call on id 0 once the plug-in has exited.
+TEST_F(WidgetModel, CallsOnIdZeroAreIgnoredOnlyAsTheRefusedWrapperWouldSendThem) {
+    auto proc = [](MQDocument, KeyValuePair*, void*) { return 0; };
+    bool on = true;
+    ExpectBreach("widget 0 does not exist", [&] { Set(0, "down", &on); });
+    struct Case {
+        const char* refusedClass;
+        std::vector<std::function<void()>> ignored;
+        std::vector<std::function<void()>> breaches;
+    };
+    int frame = Create("frame");
+    int window = Create("window");
+    const Case cases[] = {
+        {"button",
+         {[&] { Set(0, "down", &on); }, [&] { Get(0, "down", false); },
+          [&] { AddChild(frame, 0); }, [&] { AddEvent(0, "leftdown", proc, &on); }},
+         {[&] { Set(0, "checked", &on); }, [&] { AddChild(0, frame); },
+          [&] { AddChildWindow(window, 0); }, [&] { RunModal(0); }, [&] { Destroy(0); }}},
+        {"dialog",
+         {[&] { EXPECT_EQ(RunModal(0), 0); }, [&] { AddChildWindow(window, 0); },
+          [&] { Set(0, "title", u"Colour"); }, [&] { AddChild(0, Create("button")); }},
+         {[&] { Set(0, "down", &on); }, [&] { AddChild(frame, 0); }}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refusedClass);
+        host.FailNextCreations(1);
+        EXPECT_EQ(Create(c.refusedClass), 0);
+        EXPECT_EQ(host.RefusedClasses(), std::vector<std::string>{c.refusedClass});
+        for (const auto& call : c.ignored) {
+            call();
+            EXPECT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+            EXPECT_TRUE(host.Log().back().ignored) << host.Log().back().message;
+        }
+        for (const auto& call : c.breaches)
+            ExpectBreach("does not exist (no refused creation sends this", call);
+        for (int id : host.LiveWidgetsOfPlugin()) Destroy(id);
+        host.CheckAfterExit();
+        EXPECT_TRUE(host.RefusedClasses().empty());
+        ExpectBreach("widget 0 does not exist", c.ignored.front());
+        frame = Create("frame");
+        window = Create("window");
+    }
 }
 
 TEST_F(WidgetModel, UnansweredReadsAndLookupsLeaveThePresets) {

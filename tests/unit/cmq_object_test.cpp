@@ -6,6 +6,7 @@
 
 #include "cmq/cmq_object.h"
 #include "tests/unit/host_table_fixture.h"
+#include "tests/unit/station_under_test.h"
 
 namespace {
 
@@ -130,10 +131,15 @@ TEST_F(MeshViewTest, DiagonalCornersOfAQuadHaveNoLineBetweenThem) {
 }
 
 TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
-    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}});
-    const int f = view.AddLine(v[0], v[1]);
-    EXPECT_EQ(view.GetFacePoints(f), (std::vector<int>{v[0], v[1]}));
-    EXPECT_EQ(view.FindLinesBetween(v[1], v[0]), (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
+    // Lines are added to the plug-in's drawing objects, never to the user's mesh.
+    StationUnderTest station(1, 2);
+    MQObject drawing = station.CreateDrawObject(doc, 2);
+    CMQObject lines(drawing, doc);
+    auto v = AddVertices(drawing, {{0, 0, 0}, {1, 0, 0}});
+    const int f = lines.AddLine(v[0], v[1]);
+    EXPECT_EQ(lines.GetFacePoints(f), (std::vector<int>{v[0], v[1]}));
+    EXPECT_EQ(lines.FindLinesBetween(v[1], v[0]), (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
+    station.DeleteDrawObject(doc, drawing);
 }
 
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {

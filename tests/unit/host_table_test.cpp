@@ -8,6 +8,7 @@
 #include "host/host_api.h"
 #include "platform/platform.h"
 #include "simhost/plugin_module.h"
+#include "simhost/violations.h"
 
 namespace {
 
@@ -37,6 +38,25 @@ TEST_F(HostTable, LooksUp176NamesForThe175Entries) {
     std::set<int> entries;
     for (int i = 0; i < host::kLookupCount; ++i) entries.insert(EntryOf(host::kLookupOrder[i].entry));
     EXPECT_EQ(entries.size(), 175u);
+}
+
+TEST_F(HostTable, TheHostTreatsACallOfEveryOnlyResolvedFunctionAsABreach) {
+    platform::ModuleHandle module = platform::LoadModule(sim::HostModulePath().c_str());
+    ASSERT_NE(module, nullptr);
+    int resolvedOnly = 0;
+    for (const host::FunctionName& function : host::kFunctionNames) {
+        void* address = platform::FindSymbol(module, function.name);
+        ASSERT_NE(address, nullptr) << function.name;
+        if (function.use != host::FunctionUse::Resolved) continue;
+        ++resolvedOnly;
+        sim::ClearViolations();
+        reinterpret_cast<void (*)()>(address)();
+        ASSERT_EQ(sim::Violations().size(), 1u) << function.name;
+        EXPECT_EQ(sim::Violations()[0], std::string("unexpected call: ") + function.name);
+    }
+    sim::ClearViolations();
+    platform::ReleaseModule(module);
+    EXPECT_EQ(resolvedOnly, 146);
 }
 
 TEST_F(HostTable, FillsEveryEntryFromTheHost) {

@@ -1,5 +1,6 @@
 // The widget event callback: which events reach which handler, with what.
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "simhost/widget_events.h"
@@ -275,20 +276,51 @@ TEST_F(WidgetRouting, NothingThrownInAHandlerCrossesTheCallback) {
     EXPECT_EQ(outcome.answer, 0);
 }
 
-TEST_F(WidgetRouting, SecondWrapperOfARegisteredIdIsNotRegistered) {
-    // The main window is already wrapped once by the fixture.
-    MQWindow second = MQWindow::GetMainWindow();
-    EXPECT_EQ(second.GetID(), main->GetID());
-    EXPECT_EQ(TheWidgetRegistry().Find(main->GetID()), main.get());
+TEST_F(WidgetRouting, SecondWrapperOfARegisteredIdIsNotRegisteredAndLeavesTheFirstsEntry) {
     HandlerCalls calls;
     CountingWindow window(main.get(), calls);
     main->AddHideHandler(&window, &CountingWindow::OnPlain);
-    second.AddHideHandler(&window, &CountingWindow::OnPlain);
-    // Only the first wrapper's handlers are found.
-    sim::EventOutcome outcome = sim::UserCloseWindow(main->GetID());
-    EXPECT_EQ(outcome.handlersCalled, 2);
-    EXPECT_EQ(calls.count, 1);
+    {
+        // The main window is already wrapped once by the fixture.
+        MQWindow second = MQWindow::GetMainWindow();
+        EXPECT_EQ(second.GetID(), main->GetID());
+        EXPECT_EQ(TheWidgetRegistry().Find(main->GetID()), main.get());
+        second.AddHideHandler(&window, &CountingWindow::OnPlain);
+        // Only the first wrapper's handlers are found.
+        sim::EventOutcome outcome = sim::UserCloseWindow(main->GetID());
+        EXPECT_EQ(outcome.handlersCalled, 2);
+        EXPECT_EQ(calls.count, 1);
+    }
+    // The second wrapper is gone; events still reach the first.
+    EXPECT_EQ(TheWidgetRegistry().Find(main->GetID()), main.get());
+    sim::UserCloseWindow(main->GetID());
+    EXPECT_EQ(calls.count, 2);
     sim::Widgets().SetByUser(main->GetID(), "visible", true);
+}
+
+TEST_F(WidgetRouting, DestroyedOwnerWhoseAddressAndIdANewWindowTookIsNotCalled) {
+    HandlerCalls oldCalls;
+    HandlerCalls newCalls;
+    MQWindow holder(main.get());
+    MQButton* button = holder.CreateButton(&holder, u"Set");
+    // One place for both owners, so that the second takes the first's address.
+    alignas(CountingWindow) unsigned char place[sizeof(CountingWindow)];
+    auto* owner = new (place) CountingWindow(main.get(), oldCalls);
+    const int ownerId = owner->GetID();
+    button->AddExecuteHandler(owner, &CountingWindow::OnPlain);
+    owner->~CountingWindow();
+
+    host.ReuseIdForNextCreation(ownerId);
+    auto* successor = new (place) CountingWindow(main.get(), newCalls);
+    ASSERT_EQ(successor->GetID(), ownerId);
+    ASSERT_EQ(TheWidgetRegistry().Find(ownerId), static_cast<void*>(place));
+
+    sim::EventList list = sim::PlainEventList(button->GetID(), button->GetID(), "execute");
+    sim::EventOutcome outcome = sim::SendWidgetEvent(button->GetID(), "execute", list.Pairs());
+    EXPECT_EQ(outcome.handlersCalled, 1);
+    EXPECT_EQ(outcome.answer, 0);
+    EXPECT_EQ(oldCalls.count + newCalls.count, 0);
+    successor->~CountingWindow();
 }
 
 }  // namespace

@@ -1,0 +1,382 @@
+// The draw pass over three markers, each a different tenth of a grid of 10
+// thousand to a million faces, with Normal off and on and Overwrite on and
+// off, and the refresh of the mean normals. Each stands beside its floor: the
+// host calls the operation cannot avoid, made in a plain loop from a plan
+// worked out before the loop, without the plug-in's containers and look-ups.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "bench/bench_meshes.h"
+#include "cmq/cmq_object.h"
+#include "host/host_api.h"
+#include "marker/overlay_drawing.h"
+#include "marker/tackpin.h"
+#include "simhost/document_model.h"
+
+namespace {
+
+constexpr int kSlots = 3;
+
+struct Options {
+    bool normals;
+    bool overwrite;
+};
+
+// What one slot's rebuild asks of the host, worked out from the plug-in's own
+// slot with the same options and selection.
+struct EdgeStep {
+    int uidA, uidB;
+    bool newA, newB, hidden;
+    int drawA, drawB;
+    // The selection test's share of the plan's lists: faces asked for their
+    // points, then lines asked face first, then line, until one is selected.
+    int firstShared, sharedCount, firstLine, lineCount;
+};
+struct LoneStep {
+    int uid;
+    bool skip, hidden;
+    int draw;
+};
+struct Tip {
+    int draw;
+    cmq::Vec3 position;
+};
+struct SlotPlan {
+    int objectUniqueId;
+    std::array<float, 3> color;
+    std::vector<int> sharedFaces;
+    std::vector<cmq::LineKey> lines;
+    std::vector<EdgeStep> edges;
+    std::vector<LoneStep> lones;
+    std::vector<Tip> tips;
+};
+
+// Everything the benchmarks of one grid size share, made once per size: the
+// started, active plug-in with three markers, each a different tenth of the
+// grid, and their mean normals; the scene; the floors' plans and drawing
+// objects. The grid's selection is its first tenth (what Overwrite off leaves
+// out). Drawing objects outlive each benchmark, so that every timed pass has
+// the previous pass's objects to delete, as at every redraw of the host.
+struct MarkedGrid {
+    explicit MarkedGrid(int faces);
+    // Deletes every drawing object left and ends the plug-in, before the host
+    // is reset for the next size.
+    ~MarkedGrid();
+    MarkedGrid(const MarkedGrid&) = delete;
+    MarkedGrid& operator=(const MarkedGrid&) = delete;
+
+    void Finish(benchmark::State& state) const { state.counters["faces"] = mesh.faces; }
+
+    const bench::BenchMesh& mesh;
+    Tackpin plugin;
+    MQScene scene = nullptr;
+    std::map<std::pair<bool, bool>, std::vector<SlotPlan>> plans;  // by (normals, overwrite)
+    std::array<MQObject, kSlots> floorMade{};
+};
+
+MarkedGrid::MarkedGrid(int faces) : mesh(bench::MeshOf(faces)) {
+    plugin.OnStart();
+    plugin.OnActivate(mesh.doc, 1);
+    plugin.slots.resize(kSlots);
+    for (int slot = 0; slot < kSlots; ++slot) {
+        bench::SelectATenth(mesh, 3 * slot);
+        plugin.StoreMarker(mesh.doc, slot, false);
+    }
+    bench::SelectATenth(mesh);
+    plugin.document = mesh.doc;
+    plugin.UpdateNormalCaches();
+    scene = sim::Documents().NewScene(mesh.doc, {1, 1, 1, 0, 0});
+}
+
+MarkedGrid::~MarkedGrid() {
+    for (MarkerSlot& slot : plugin.slots) plugin.ReleaseDrawObject(slot);
+    for (MQObject drawing : floorMade) {
+        if (drawing != nullptr) plugin.DeleteDrawObject(mesh.doc, drawing);
+    }
+    plugin.OnExit();
+}
+
+// The marked grid of about `faces` quads, with the given options. Only one
+// size lives at a time; it is never destroyed at exit, when the simulated
+// host may already be gone.
+MarkedGrid& MarkedGridOf(int faces, Options options) {
+    static MarkedGrid* grid = nullptr;
+    static int builtFor = -1;
+    if (builtFor != faces) {
+        delete grid;
+        grid = new MarkedGrid(faces);
+        builtFor = faces;
+    }
+    grid->plugin.showNormals = options.normals;
+    grid->plugin.overwriteMode = options.overwrite;
+    return *grid;
+}
+
+void RunDrawPass(benchmark::State& state, Options options) {
+    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), options);
+    for (auto _ : state) grid.plugin.OnDraw(grid.mesh.doc, grid.scene, 640, 480);
+    grid.Finish(state);
+}
+
+SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::BenchMesh& mesh) {
+    const cmq::CMQObject object(mesh.object, mesh.doc);
+    const int objectIndex = host::DocGetObjectIndex(mesh.doc, mesh.object);
+    SlotPlan plan{slot.objectUniqueId, slot.color, {}, {}, {}, {}, {}};
+    std::unordered_map<int, PlacedVertex> placed;
+    int next = 0;
+    const auto place = [&](int v, int uid, bool& added) {
+        auto [entry, isNew] = placed.try_emplace(v, PlacedVertex{next, uid, object.GetPosition(v)});
+        added = isNew;
+        if (isNew) ++next;
+        return entry->second.drawIndex;
+    };
+    // Every marked vertex of the grid exists: no edge or vertex is skipped as missing.
+    for (EdgeKey key : slot.edgeKeys) {
+        EdgeStep step{EdgeKeyHigh(key), EdgeKeyLow(key), false, false, false, -1, -1, 0, 0, 0, 0};
+        const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidA);
+        const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidB);
+        if (!plugin.overwriteMode) {
+            std::vector<int> facesOfA = object.GetVertexRelatedFaces(a);
+            std::vector<int> facesOfB = object.GetVertexRelatedFaces(b);
+            std::sort(facesOfA.begin(), facesOfA.end());
+            std::sort(facesOfB.begin(), facesOfB.end());
+            step.firstShared = static_cast<int>(plan.sharedFaces.size());
+            std::set_intersection(facesOfA.begin(), facesOfA.end(), facesOfB.begin(), facesOfB.end(),
+                                  std::back_inserter(plan.sharedFaces));
+            step.sharedCount = static_cast<int>(plan.sharedFaces.size()) - step.firstShared;
+            step.firstLine = static_cast<int>(plan.lines.size());
+            for (cmq::LineKey line : object.FindLinesBetween(a, b)) {
+                plan.lines.push_back(line);
+                ++step.lineCount;
+                const int face = cmq::LineKeyFace(line);
+                if (host::DocIsSelectFace(mesh.doc, objectIndex, face) != 0 ||
+                    host::DocIsSelectLine(mesh.doc, objectIndex, face, cmq::LineKeyLine(line)) != 0) {
+                    step.hidden = true;
+                    break;
+                }
+            }
+        }
+        step.drawA = place(a, step.uidA, step.newA);
+        step.drawB = place(b, step.uidB, step.newB);
+        plan.edges.push_back(step);
+    }
+    for (int uid : slot.vertexUniqueIds) {
+        LoneStep step{uid, false, false, -1};
+        const int v = host::ObjGetVertexIndexFromUniqueID(mesh.object, uid);
+        step.skip = placed.contains(v);
+        if (!step.skip) {
+            step.hidden = !plugin.overwriteMode && host::DocIsSelectVertex(mesh.doc, objectIndex, v) != 0;
+            bool added = false;
+            step.draw = place(v, uid, added);
+            if (!step.hidden) ++next;
+        }
+        plan.lones.push_back(step);
+    }
+    if (plugin.showNormals) {
+        for (const auto& entry : placed) {
+            const auto normal = slot.normalCache.find(entry.second.uniqueId);
+            if (normal == slot.normalCache.end()) continue;
+            const cmq::Vec3& p = entry.second.position;
+            const cmq::Vec3& n = normal->second;
+            const float length = plugin.normalLength;
+            const cmq::Vec3 tip{p[0] + length * n[0], p[1] + length * n[1], p[2] + length * n[2]};
+            plan.tips.push_back({entry.second.drawIndex, tip});
+        }
+    }
+    return plan;
+}
+
+// Faces around v, read into `buffer` as the host hands them over; their number.
+int ReadRelatedFaces(MQObject object, int v, std::vector<int>& buffer) {
+    const int count = host::ObjGetVertexRelatedFaces(object, v, nullptr);
+    if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+    host::ObjGetVertexRelatedFaces(object, v, buffer.data());
+    return count;
+}
+
+// Points of the face, read into `buffer`; their number.
+int ReadFacePoints(MQObject object, int face, std::vector<int>& buffer) {
+    const int count = host::ObjGetFacePointCount(object, face);
+    if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+    host::ObjGetFacePointArray(object, face, buffer.data());
+    return count;
+}
+
+void RunDrawPassFloor(benchmark::State& state, Options options) {
+    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), options);
+    Tackpin& plugin = grid.plugin;
+    std::vector<SlotPlan>& plans = grid.plans[{options.normals, options.overwrite}];
+    if (plans.empty()) {
+        for (const MarkerSlot& slot : plugin.slots) plans.push_back(PlanSlot(plugin, slot, grid.mesh));
+    }
+
+    const MQDocument doc = grid.mesh.doc;
+    std::array<MQObject, kSlots>& made = grid.floorMade;
+    std::vector<int> buffer(64);
+    const auto pass = [&] {
+        SceneOptions sceneOptions;
+        plugin.GetSceneOption(grid.scene, sceneOptions);
+        const int visibility = DrawVisibility(sceneOptions, false);
+        for (int s = kSlots - 1; s >= 0; --s) {
+            const SlotPlan& plan = plans[static_cast<std::size_t>(s)];
+            MQObject object = host::DocGetObjectFromUniqueID(doc, plan.objectUniqueId);
+            const int objectIndex = host::DocGetObjectIndex(doc, object);
+            benchmark::DoNotOptimize(host::ObjGetVisible(object));
+            if (made[s] != nullptr) plugin.DeleteDrawObject(doc, made[s]);
+            MQObject drawing = made[s] = plugin.CreateDrawObject(doc, visibility);
+            host::ObjSetFloatArray(drawing, host::kObjectColor, plan.color.data());
+            host::ObjSetIntValue(drawing, host::kObjectColor, 1);
+            float position[3];
+            for (const EdgeStep& step : plan.edges) {
+                const int a = host::ObjGetVertexIndexFromUniqueID(object, step.uidA);
+                const int b = host::ObjGetVertexIndexFromUniqueID(object, step.uidB);
+                if (!options.overwrite) {
+                    ReadRelatedFaces(object, a, buffer);
+                    ReadRelatedFaces(object, b, buffer);
+                    for (int i = 0; i < step.sharedCount; ++i)
+                        ReadFacePoints(object, plan.sharedFaces[static_cast<std::size_t>(step.firstShared + i)], buffer);
+                    for (int i = 0; i < step.lineCount; ++i) {
+                        const cmq::LineKey line = plan.lines[static_cast<std::size_t>(step.firstLine + i)];
+                        const int face = cmq::LineKeyFace(line);
+                        if (host::DocIsSelectFace(doc, objectIndex, face) != 0 ||
+                            host::DocIsSelectLine(doc, objectIndex, face, cmq::LineKeyLine(line)) != 0)
+                            break;
+                    }
+                }
+                if (step.newA) {
+                    host::ObjGetVertex(object, a, position);
+                    host::ObjAddVertex(drawing, position);
+                }
+                if (step.newB) {
+                    host::ObjGetVertex(object, b, position);
+                    host::ObjAddVertex(drawing, position);
+                }
+                if (!step.hidden) {
+                    const int points[2] = {step.drawA, step.drawB};
+                    host::ObjAddFace(drawing, 2, points);
+                }
+            }
+            for (const LoneStep& step : plan.lones) {
+                const int v = host::ObjGetVertexIndexFromUniqueID(object, step.uid);
+                if (step.skip) continue;
+                if (!options.overwrite) benchmark::DoNotOptimize(host::DocIsSelectVertex(doc, objectIndex, v));
+                host::ObjGetVertex(object, v, position);
+                host::ObjAddVertex(drawing, position);
+                if (!step.hidden) {
+                    const int points[2] = {step.draw, host::ObjAddVertex(drawing, position)};
+                    host::ObjAddFace(drawing, 2, points);
+                }
+            }
+            for (const Tip& tip : plan.tips) {
+                const int points[2] = {tip.draw, host::ObjAddVertex(drawing, tip.position.data())};
+                host::ObjAddFace(drawing, 2, points);
+            }
+        }
+    };
+    for (auto _ : state) pass();
+    grid.Finish(state);
+}
+
+void DrawPass(benchmark::State& state) { RunDrawPass(state, {false, true}); }
+void DrawPassFloor(benchmark::State& state) { RunDrawPassFloor(state, {false, true}); }
+void DrawNormals(benchmark::State& state) { RunDrawPass(state, {true, true}); }
+void DrawNormalsFloor(benchmark::State& state) { RunDrawPassFloor(state, {true, true}); }
+void DrawNoOverwrite(benchmark::State& state) { RunDrawPass(state, {false, false}); }
+void DrawNoOverwriteFloor(benchmark::State& state) { RunDrawPassFloor(state, {false, false}); }
+void DrawNormalsNoOverwrite(benchmark::State& state) { RunDrawPass(state, {true, false}); }
+void DrawNormalsNoOverwriteFloor(benchmark::State& state) { RunDrawPassFloor(state, {true, false}); }
+
+void NormalCaches(benchmark::State& state) {
+    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), {true, true});
+    for (auto _ : state) grid.plugin.UpdateNormalCaches();
+    grid.Finish(state);
+}
+
+// The refresh's host calls: per slot its object, then the walk over the used
+// vertices with each one's unique id, and for each marked one the faces
+// around it, their points and the corner's positions.
+void NormalCachesFloor(benchmark::State& state) {
+    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), {true, true});
+    const MQDocument doc = grid.mesh.doc;
+    const MQObject mesh = grid.mesh.object;
+    const int vertexCount = host::ObjGetVertexCount(mesh);
+    // Marked vertices by index: the plainest possible membership test.
+    std::vector<std::vector<char>> marked;
+    for (const MarkerSlot& slot : grid.plugin.slots) {
+        std::vector<char> byIndex(static_cast<std::size_t>(vertexCount), 0);
+        const auto mark = [&](int uid) {
+            const int v = host::ObjGetVertexIndexFromUniqueID(mesh, uid);
+            if (v >= 0 && v < vertexCount) byIndex[static_cast<std::size_t>(v)] = 1;
+        };
+        for (int uid : slot.vertexUniqueIds) mark(uid);
+        for (EdgeKey key : slot.edgeKeys) {
+            mark(EdgeKeyHigh(key));
+            mark(EdgeKeyLow(key));
+        }
+        marked.push_back(std::move(byIndex));
+    }
+    std::vector<int> faces(64), points(64);
+    for (auto _ : state) {
+        float sink = 0.0f;
+        for (std::size_t s = 0; s < grid.plugin.slots.size(); ++s) {
+            MQObject object = host::DocGetObjectFromUniqueID(doc, grid.plugin.slots[s].objectUniqueId);
+            benchmark::DoNotOptimize(host::DocGetObjectIndex(doc, object));
+            benchmark::DoNotOptimize(host::ObjGetVisible(object));
+            const int count = host::ObjGetVertexCount(object);
+            for (int v = 0; v < count; ++v) {
+                if (host::ObjGetVertexRefCount(object, v) < 1) continue;
+                benchmark::DoNotOptimize(host::ObjGetVertexUniqueID(object, v));
+                if (marked[s][static_cast<std::size_t>(v)] == 0) continue;
+                const int faceCount = ReadRelatedFaces(object, v, faces);
+                for (int f = 0; f < faceCount; ++f) {
+                    const int n = ReadFacePoints(object, faces[static_cast<std::size_t>(f)], points);
+                    // The corner and the points its normal needs: the next, the
+                    // previous and, beyond a triangle, the one after next.
+                    int corner = 0;
+                    while (corner < n && points[static_cast<std::size_t>(corner)] != v) ++corner;
+                    float position[3];
+                    for (int k : {corner, corner + 1, corner + n - 1, corner + 2}) {
+                        if (k == corner + 2 && n <= 3) continue;
+                        host::ObjGetVertex(object, points[static_cast<std::size_t>(k % n)], position);
+                        sink += position[0];
+                    }
+                }
+            }
+        }
+        benchmark::DoNotOptimize(sink);
+    }
+    grid.Finish(state);
+}
+
+// Short runs, three repetitions each (the ratios take the fastest).
+void Settings(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->MinTime(0.1)->Repetitions(3)->ReportAggregatesOnly(false);
+}
+
+void RegisterSize(int faces) {
+    for (auto [name, run] : {std::pair{"DrawPass", &DrawPass},
+                             {"DrawPassFloor", &DrawPassFloor},
+                             {"DrawNormals", &DrawNormals},
+                             {"DrawNormalsFloor", &DrawNormalsFloor},
+                             {"DrawNoOverwrite", &DrawNoOverwrite},
+                             {"DrawNoOverwriteFloor", &DrawNoOverwriteFloor},
+                             {"DrawNormalsNoOverwrite", &DrawNormalsNoOverwrite},
+                             {"DrawNormalsNoOverwriteFloor", &DrawNormalsNoOverwriteFloor},
+                             {"NormalCaches", &NormalCaches},
+                             {"NormalCachesFloor", &NormalCachesFloor}}) {
+        benchmark::RegisterBenchmark(name, run)->Arg(faces)->Apply(Settings);
+    }
+}
+
+// Per size every operation beside its floor; one large mesh at a time.
+[[maybe_unused]] const bool kRegistered = [] {
+    for (int faces : {10000, 100000, 1000000}) RegisterSize(faces);
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,36 @@
+# Fails unless every folder that the README's layout table names, and every
+# folder whose sources the build gathers, exists: a reader of either is never
+# sent to a folder that is not there.
+set(missing)
+
+file(READ ${ROOT}/README.md readme)
+string(REGEX MATCHALL "\n\\| `[^`]+/` \\|" rows "${readme}")
+foreach(row IN LISTS rows)
+  string(REGEX REPLACE "\n\\| `([^`]+)/` \\|" "\\1" folder "${row}")
+  if(NOT IS_DIRECTORY ${ROOT}/${folder})
+    list(APPEND missing "README.md names ${folder}/")
+  endif()
+endforeach()
+list(LENGTH rows named)
+if(named EQUAL 0)
+  message(FATAL_ERROR "README.md has no layout table")
+endif()
+
+file(GLOB build_files ${ROOT}/CMakeLists.txt ${ROOT}/cmake/*.cmake)
+foreach(build_file IN LISTS build_files)
+  file(READ ${build_file} text)
+  string(REGEX MATCHALL "[A-Za-z0-9_/]+/\\*\\.cpp" patterns "${text}")
+  foreach(pattern IN LISTS patterns)
+    get_filename_component(folder "${pattern}" DIRECTORY)
+    if(NOT IS_DIRECTORY ${ROOT}/${folder})
+      get_filename_component(name ${build_file} NAME)
+      list(APPEND missing "${name} gathers ${pattern}")
+    endif()
+  endforeach()
+endforeach()
+
+if(missing)
+  list(JOIN missing "\n  " text)
+  message(FATAL_ERROR "folders that do not exist:\n  ${text}")
+endif()
+message(STATUS "README and build name ${named} folders, all present")
