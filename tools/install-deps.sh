@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "validation/stage.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "simhost/document_model.h"
 #include "simhost/mesh_builders.h"
+#include "simhost/settings_model.h"
 #include "simhost/widget_dialogs.h"
 #include "simhost/widget_model.h"
 
@@ -23,6 +25,19 @@ void Stage::OpenDocument() {
     documents.SetCurrentObject(doc, 0);
     scene = documents.NewScene(doc, {1, 1, 1, 0, 0});
     sim::Widgets().SetEventDocument(doc);
+}
+
+void Stage::PresetSettings() {
+    unsigned int product = 0, id = 0;
+    plugin.Exports().getPlugInId(&product, &id);
+    char element[32];
+    std::snprintf(element, sizeof element, "Plugin-%08X-%08X", product, id);
+    static const char* const kKeys[][2] = {
+        {"Tackpin_activate", "1"}, {"PosX", "120"},           {"PosY", "80"},
+        {"r0", "1.000000e+000"},   {"g0", "0.000000e+000"},   {"b0", "1.000000e+000"},
+        {"r1", "0.000000e+000"},   {"g1", "5.019608e-001"},   {"b1", "1.000000e+000"},
+        {"r2", "1.000000e+000"},   {"g2", "1.000000e+000"},   {"b2", "0.000000e+000"}};
+    for (const auto& [key, text] : kKeys) sim::Settings().SetChildText(element, key, text);
 }
 
 int Stage::PanelWindow() const {

@@ -34,6 +34,10 @@ public:
     // carry this document from now on.
     void OpenDocument();
 
+    // The plug-in's settings as an earlier run left them: active, placed,
+    // with a colour of its own in every row. [after StartHost]
+    void PresetSettings();
+
     // The plug-in's window under the host's main window, and its controls.
     int PanelWindow() const;
     PanelControls Panel() const;

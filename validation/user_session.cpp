@@ -16,6 +16,7 @@ void RunUserSession(Stage& stage) {
     sim::PluginModule& plugin = stage.plugin;
     sim::DocumentModel& documents = sim::Documents();
     stage.OpenDocument();
+    stage.PresetSettings();
     plugin.Start();
     plugin.Activate(stage.doc, 1);
     plugin.IsActivated(stage.doc);

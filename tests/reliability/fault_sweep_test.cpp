@@ -24,7 +24,11 @@ protected:
     static inline RunReport clean;
 };
 
-TEST_F(FaultSweep, TheCountingRunIsClean) { EXPECT_TRUE(clean.Clean()) << clean.Text(); }
+TEST_F(FaultSweep, TheCountingRunIsCleanAndReachesEveryPoint) {
+    EXPECT_TRUE(clean.Clean()) << clean.Text();
+    for (int i = 0; i < sim::kFaultPointCount; ++i)
+        EXPECT_GT(counts[static_cast<std::size_t>(i)], 0) << sim::FaultPointName(static_cast<sim::FaultPoint>(i));
+}
 
 TEST_P(FaultSweep, EachRefusedCallLeavesTheHostClean) {
     const sim::FaultPoint point = GetParam();
