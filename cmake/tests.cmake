@@ -27,7 +27,7 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 tackpin_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS tackpin_core tackpin_platform)
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/support/*.cpp)
-tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES})
+tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES} LIBS tackpin_validation)
 
 file(GLOB SIMHOST_TEST_SOURCES CONFIGURE_DEPENDS tests/simhost/*.cpp)
 tackpin_test(simhost_tests SOURCES ${SIMHOST_TEST_SOURCES})

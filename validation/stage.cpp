@@ -40,14 +40,14 @@ void Stage::PresetSettings() {
     for (const auto& [key, text] : kKeys) sim::Settings().SetChildText(element, key, text);
 }
 
-int Stage::PanelWindow() const {
+int Stage::PanelWindow() {
     const sim::WidgetModel& widgets = sim::Widgets();
     for (int id : widgets.ChildWindowsOf(widgets.MainWindowId()))
         if (widgets.IsAlive(id) && widgets.ClassOf(id) == "window") return id;
     return 0;
 }
 
-PanelControls Stage::Panel() const {
+PanelControls Stage::Panel() {
     const sim::WidgetModel& widgets = sim::Widgets();
     PanelControls panel;
     panel.window = PanelWindow();

@@ -39,8 +39,8 @@ public:
     void PresetSettings();
 
     // The plug-in's window under the host's main window, and its controls.
-    int PanelWindow() const;
-    PanelControls Panel() const;
+    static int PanelWindow();
+    static PanelControls Panel();
     // The colour panel of the colour dialog while it runs; 0 when none.
     static int ColorPanel();
 

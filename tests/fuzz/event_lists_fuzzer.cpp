@@ -46,12 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     validation::ByteChoices pick(data, size);
     sim::PluginModule& plugin = fuzz::BeginRun();
     validation::Stage stage(plugin);
-    stage.OpenDocument();
-    // A started, active plug-in with a marker to draw, as a host has it.
-    plugin.Start();
-    plugin.Activate(stage.doc, 1);
-    stage.Select({0, 1, 5});
-    validation::Stage::Press(stage.Panel().sets[0]);
+    fuzz::StartWithMarker(stage);
 
     std::string trail;
     for (int n = 0; n < 8 && pick.More(); ++n) {

@@ -64,6 +64,14 @@ sim::PluginModule& BeginRun() {
     return plugin;
 }
 
+void StartWithMarker(validation::Stage& stage) {
+    stage.OpenDocument();
+    stage.plugin.Start();
+    stage.plugin.Activate(stage.doc, 1);
+    stage.Select({0, 1, 5});
+    validation::Stage::Press(validation::Stage::Panel().sets[0]);
+}
+
 void CheckNoBreach(const std::string& context) {
     if (!sim::Violations().empty()) Abort(context, sim::ViolationReport());
 }

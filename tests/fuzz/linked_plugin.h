@@ -15,6 +15,9 @@ namespace fuzz {
 // A new host with the plug-in initialised (MQInit done, not started).
 // [one per input]
 sim::PluginModule& BeginRun();
+// Opens the stage's document and brings the plug-in to where a host has it
+// most of the time: started, active, with a marker stored in row 0.
+void StartWithMarker(validation::Stage& stage);
 // The exit and the unload; aborts with `context` and the report when the host
 // saw a breach at any point of the run.
 void EndRun(const std::string& context);

@@ -27,11 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     validation::ByteChoices pick(data, size);
     sim::PluginModule& plugin = fuzz::BeginRun();
     validation::Stage stage(plugin);
-    stage.OpenDocument();
-    plugin.Start();
-    plugin.Activate(stage.doc, 1);
-    stage.Select({0, 1, 5});
-    validation::Stage::Press(stage.Panel().sets[0]);
+    fuzz::StartWithMarker(stage);
 
     // What the host knows of the plug-in's widgets: their ids and handlers.
     sim::WidgetModel& widgets = sim::Widgets();
