@@ -2,7 +2,7 @@
 # through the simulated host. Each runs as a test for a bounded time over
 # its seed corpus from the repository; what it finds new goes to a work
 # folder, never into the repository.
-set(TACKPIN_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzzer runs as a test")
+set(TACKPIN_FUZZ_SECONDS 10 CACHE STRING "Seconds each fuzzer runs as a test")
 set(TACKPIN_FUZZERS event_lists_fuzzer widget_lists_fuzzer settings_texts_fuzzer session_fuzzer)
 add_library(fuzz_support STATIC tests/fuzz/linked_plugin.cpp tests/fuzz/fuzz_lists.cpp)
 target_link_libraries(fuzz_support PUBLIC tackpin_core tackpin_validation)
