@@ -69,8 +69,12 @@ add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS})
 # The validator against the plug-in, and against each broken one: it must
 # name the failing scenario and the check that fired.
 function(tackpin_validate_test name module expect_fail pattern)
+  set(validator $<TARGET_FILE:tackpin-validate>)
+  if(ARGC GREATER 4)
+    set(validator ${ARGV4})
+  endif()
   add_test(NAME ${name}
-    COMMAND ${CMAKE_COMMAND} -DVALIDATOR=$<TARGET_FILE:tackpin-validate> -DMODULE=${module}
+    COMMAND ${CMAKE_COMMAND} "-DVALIDATOR=${validator}" -DMODULE=${module}
             "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DEXPECT_FAIL=${expect_fail} "-DPATTERN=${pattern}"
             -P ${PROJECT_SOURCE_DIR}/tests/check_validator.cmake)
 endfunction()
@@ -83,8 +87,14 @@ tackpin_validate_test(validate_crashing $<TARGET_FILE:crashing_plugin> ON
                       "PASS +start and exit.*FAIL +user session \\(crashed: ")
 tackpin_validate_test(validate_forbidden_call $<TARGET_FILE:forbidden_call_plugin> ON
                       "unexpected call: MQ_CreateObject FAIL +start and exit")
-add_dependencies(reliability_tests tackpin-validate)
+# The same validator as a command of tackpin-host.
+tackpin_validate_test(host_validate_tackpin $<TARGET_FILE:Tackpin> OFF
+                      "PASS +random sessions.*validate: [1-9][0-9]* passed, 0 failed"
+                      "$<TARGET_FILE:tackpin-host>;validate")
+add_dependencies(reliability_tests tackpin-validate tackpin-host)
 
 # The README and the build name only folders that exist.
 add_test(NAME layout
   COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/tests/check_layout.cmake)
+
+include(cmake/session_tests.cmake)

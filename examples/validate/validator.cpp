@@ -1,10 +1,5 @@
-// tackpin-validate MODULE [--level N] [--seed S]: runs the validation suites
-// against a plug-in module, each scenario in a fresh process of its own,
-// prints the seed so that any failure replays, and ends with one line of
-// totals. Exit code 0 when every scenario passed.
-//
-// The same program runs one scenario in the present process when given
-// --scenario NAME; that is how it starts its own children.
+#include "examples/validate/validator.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +15,10 @@ namespace {
 // crash (sanitizers and runtimes end a process with 1).
 constexpr int kScenarioFailed = 3;
 
-int Usage() {
-    std::fprintf(stderr, "usage: tackpin-validate MODULE [--level 1|2|3] [--seed S]\n");
+int Usage(const std::vector<std::string>& self) {
+    std::string command;
+    for (const std::string& word : self) command += word + " ";
+    std::fprintf(stderr, "usage: %sMODULE [--level 1|2|3] [--seed S]\n", command.c_str());
     return 2;
 }
 
@@ -33,19 +30,22 @@ bool ParseNumber(const char* text, unsigned long long& value) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    validate::Options options;
+namespace validate {
+
+int Main(const std::vector<std::string>& self, const std::vector<std::string>& arguments) {
+    Options options;
     bool seeded = false;
     std::string scenario;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
+    const std::size_t count = arguments.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& argument = arguments[i];
         unsigned long long number = 0;
-        if ((argument == "--level" || argument == "--seed" || argument == "--scenario") && i + 1 < argc) {
-            const char* value = argv[++i];
+        if ((argument == "--level" || argument == "--seed" || argument == "--scenario") && i + 1 < count) {
+            const char* value = arguments[++i].c_str();
             if (argument == "--scenario") {
                 scenario = value;
             } else if (!ParseNumber(value, number)) {
-                return Usage();
+                return Usage(self);
             } else if (argument == "--level") {
                 options.level = static_cast<int>(number);
             } else {
@@ -55,40 +55,43 @@ int main(int argc, char** argv) {
         } else if (options.module.empty() && argument.rfind("--", 0) != 0) {
             options.module = argument;
         } else {
-            return Usage();
+            return Usage(self);
         }
     }
-    if (options.module.empty() || options.level < 1 || options.level > 3) return Usage();
+    if (options.module.empty() || options.level < 1 || options.level > 3) return Usage(self);
 
-    if (!scenario.empty()) return validate::RunScenario(scenario, options) ? 0 : kScenarioFailed;
+    if (!scenario.empty()) return RunScenario(scenario, options) ? 0 : kScenarioFailed;
 
     if (!seeded)
         options.seed = static_cast<std::uint64_t>(
             std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
-    std::printf("tackpin-validate %s, level %d, seed %llu\n", options.module.c_str(), options.level,
+    std::printf("validating %s, level %d, seed %llu\n", options.module.c_str(), options.level,
                 static_cast<unsigned long long>(options.seed));
     int passed = 0;
     int failed = 0;
-    for (const std::string& name : validate::ScenariosOf(options.level)) {
+    for (const std::string& name : ScenariosOf(options.level)) {
         std::printf("---- %s\n", name.c_str());
         std::fflush(stdout);
-        const platform::ChildOutcome child = platform::RunChild(
-            {argv[0], "--scenario", name, "--level", std::to_string(options.level), "--seed",
-             std::to_string(options.seed), options.module});
-        if (child.started && !child.crashed && child.exitCode == 0) {
+        std::vector<std::string> child = self;
+        child.insert(child.end(), {"--scenario", name, "--level", std::to_string(options.level), "--seed",
+                                   std::to_string(options.seed), options.module});
+        const platform::ChildOutcome outcome = platform::RunChild(child);
+        if (outcome.started && !outcome.crashed && outcome.exitCode == 0) {
             std::printf("PASS  %s\n", name.c_str());
             ++passed;
             continue;
         }
         ++failed;
-        if (!child.started)
+        if (!outcome.started)
             std::printf("FAIL  %s (could not be run)\n", name.c_str());
-        else if (!child.crashed && child.exitCode == kScenarioFailed)
+        else if (!outcome.crashed && outcome.exitCode == kScenarioFailed)
             std::printf("FAIL  %s\n", name.c_str());
         else  // a signal, an exception, or a sanitizer's or runtime's own exit
-            std::printf("FAIL  %s (crashed: %s)\n", name.c_str(), child.how.c_str());
+            std::printf("FAIL  %s (crashed: %s)\n", name.c_str(), outcome.how.c_str());
     }
     std::printf("seed %llu\nvalidate: %d passed, %d failed\n", static_cast<unsigned long long>(options.seed),
                 passed, failed);
     return failed == 0 ? 0 : 1;
 }
+
+}  // namespace validate

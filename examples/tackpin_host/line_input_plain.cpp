@@ -1,0 +1,22 @@
+// The prompt without line editing: lines as the terminal delivers them.
+#include <iostream>
+
+#include "examples/tackpin_host/line_input.h"
+
+namespace host_tool {
+
+namespace {
+class PlainInput : public LineInput {
+public:
+    bool Next(const std::string& prompt, std::string& line) override {
+        std::cout << prompt << std::flush;
+        return static_cast<bool>(std::getline(std::cin, line));
+    }
+};
+}  // namespace
+
+std::unique_ptr<LineInput> MakePrompt(const std::string&) { return std::make_unique<PlainInput>(); }
+
+bool LineEditingAvailable() { return false; }
+
+}  // namespace host_tool

@@ -1,0 +1,73 @@
+// tackpin-host: the command-line host. It loads the built plug-in module
+// into the simulated host, as the modeler does at start-up, and runs a
+// session from a script or at an interactive prompt: host events, the user's
+// work on the document and on the panel, and pictures of what the user sees.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include <CLI/CLI.hpp>
+
+#include "examples/tackpin_host/line_input.h"
+#include "examples/tackpin_host/session_runner.h"
+#include "examples/validate/validator.h"
+#include "simhost/plugin_module.h"
+
+namespace {
+
+// The host keeps its settings per user: under %APPDATA% where there is one
+// (Windows), else under the XDG configuration folder.
+std::string DefaultSettingsFolder() {
+    if (const char* appData = std::getenv("APPDATA"); appData != nullptr && *appData != '\0')
+        return std::string(appData) + "/Tackpin";
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
+        return std::string(config) + "/tackpin";
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        return std::string(home) + "/.config/tackpin";
+    return ".";
+}
+
+const char kExamples[] = R"(
+Examples:
+  tackpin-host                        the interactive prompt ("help" lists the commands)
+  tackpin-host examples/demo.tps      run the demo session and write its pictures
+  tackpin-host -q tests/sessions/store_and_recall.tps
+                                      a session as a test: silent unless an expect differs
+  echo "start" | tackpin-host -       a session from standard input
+  tackpin-host --settings /tmp/s.xml --module build/linux/bin/Tackpin.so session.tps
+  tackpin-host validate build/linux/bin/Tackpin.so --level 2
+                                      validate a module: each scenario in a fresh process
+
+Exit status: 0 when the session ran through; 1 when a command failed, an expect
+differed, or a file was missing or malformed; 2 when the plug-in breached the
+host contract.)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // tackpin-host validate MODULE [--level N] [--seed S]
+    if (argc > 1 && std::string(argv[1]) == "validate")
+        return validate::Main({argv[0], "validate"}, std::vector<std::string>(argv + 2, argv + argc));
+
+    CLI::App app{"Runs the Tackpin plug-in in the simulated host: a session from a script, or at a prompt."};
+    host_tool::SessionOptions options;
+    options.modulePath = sim::DefaultPluginPath();
+    options.settingsPath = DefaultSettingsFolder() + "/host-settings.xml";
+    std::string script;
+    app.add_option("script", script, "session script; \"-\" reads it from standard input; none: the prompt");
+    app.add_option("-m,--module", options.modulePath, "the plug-in module to load")->capture_default_str();
+    app.add_option("-s,--settings", options.settingsPath, "the host's settings file, kept between runs")
+        ->capture_default_str();
+    app.add_flag("-q,--quiet", options.quiet, "show only what print and expect show, and errors");
+    app.footer(kExamples);
+    // Paths may start with "/" (under Wine too): no "/option" forms.
+    app.allow_windows_style_options(false);
+    CLI11_PARSE(app, argc, argv);
+
+    host_tool::Session session(options, stdout, stderr);
+    if (!script.empty()) return host_tool::RunScript(session, script);
+    std::error_code error;
+    std::filesystem::create_directories(DefaultSettingsFolder(), error);
+    std::unique_ptr<host_tool::LineInput> input = host_tool::MakePrompt(DefaultSettingsFolder() + "/history");
+    return host_tool::RunPrompt(session, *input);
+}

@@ -1,0 +1,26 @@
+// Pictures of what the user sees: the 3D view after the last draw pass, and
+// the plug-in's panel as laid out on the screen.
+#pragma once
+
+#include <string>
+
+#include "examples/tackpin_host/session.h"
+
+namespace host_tool {
+
+// Size of the pictured 3D view; the draw events report the same size.
+constexpr int kViewWidth = 800;
+constexpr int kViewHeight = 600;
+
+// Whether this build draws pictures.
+bool PicturesAvailable();
+// The document's visible objects (wireframe, shaded faces when the view shows
+// faces, the selection highlighted) and every drawing object in its colour as
+// its visibility bits allow, from the session's camera. Throws SessionError
+// when the file cannot be written.
+void RenderView(Session& session, const std::string& path);
+// The panel's widget tree as laid out, with captions, toggle states, check
+// boxes and the spin box. Throws SessionError when there is no panel.
+void RenderPanel(Session& session, const std::string& path);
+
+}  // namespace host_tool

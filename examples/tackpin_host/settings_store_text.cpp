@@ -1,0 +1,43 @@
+// The settings file where the simulated host keeps its document in memory
+// (the Windows build has no XML library): the document goes between that
+// memory copy and the file on disk as XML text.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "examples/tackpin_host/file_replace.h"
+#include "examples/tackpin_host/session_error.h"
+#include "examples/tackpin_host/settings_store.h"
+#include "examples/tackpin_host/settings_xml_text.h"
+#include "simhost/settings_file.h"
+#include "simhost/settings_model.h"
+
+namespace host_tool {
+
+bool ReadHostSettings(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    std::optional<sim::XmlElement> root = ReadXmlText(text.str());
+    if (!file || !root || !sim::WriteSettingsFile(path, *root) || !sim::Settings().LoadFromFile(path))
+        throw SessionError("settings file " + path + " is not a readable settings document");
+    return true;
+}
+
+void WriteHostSettings(const std::string& path) {
+    sim::Settings().SaveToFile(path);
+    std::optional<sim::XmlElement> root = sim::ReadSettingsFile(path);
+    if (!root) throw SessionError("the host has no settings document to write");
+    const std::string text = WriteXmlText(*root);
+    ReplaceFile(path, [&text](const std::string& fresh) {
+        std::ofstream file(fresh, std::ios::binary | std::ios::trunc);
+        file << text;
+        file.close();
+        return static_cast<bool>(file);
+    });
+}
+
+}  // namespace host_tool

@@ -1,0 +1,24 @@
+// The settings file as XML on disk, in the simulated host's own file format.
+#include <filesystem>
+#include <system_error>
+
+#include "examples/tackpin_host/file_replace.h"
+#include "examples/tackpin_host/session_error.h"
+#include "examples/tackpin_host/settings_store.h"
+#include "simhost/settings_model.h"
+
+namespace host_tool {
+
+bool ReadHostSettings(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    if (!sim::Settings().LoadFromFile(path))
+        throw SessionError("settings file " + path + " is not a readable settings document");
+    return true;
+}
+
+void WriteHostSettings(const std::string& path) {
+    ReplaceFile(path, [](const std::string& fresh) { return sim::Settings().SaveToFile(fresh); });
+}
+
+}  // namespace host_tool

@@ -1,0 +1,2 @@
+# A malformed OBJ file stops the script.
+open data/broken.obj

@@ -1,0 +1,2 @@
+# A missing OBJ file stops the script.
+open nowhere.obj

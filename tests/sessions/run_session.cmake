@@ -1,0 +1,75 @@
+# Runs tackpin-host on session scripts, one run after the other with one
+# settings file, and checks the last run's exit status, its messages and,
+# when asked, its transcript against a stored one.
+#
+#   TOOL        the tackpin-host executable
+#   EMULATOR    what runs it ("|"-separated; empty natively)
+#   SCRIPTS     the scripts ("|"-separated), or "-" with INPUT for the prompt
+#   INPUT       a file given as standard input
+#   OPTIONS     more options ("|"-separated)
+#   WORK        a folder of its own, emptied first
+#   STATUS      the exit status of the last run (default 0)
+#   MESSAGE     a regular expression its messages must match
+#   TRANSCRIPT  a file its standard output must equal
+#   SETTINGS    a settings file to start from
+#   SUPPRESSIONS  LeakSanitizer suppressions for libraries outside the project
+cmake_minimum_required(VERSION 3.25)
+
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+string(REPLACE "|" ";" scripts "${SCRIPTS}")
+string(REPLACE "|" ";" options "${OPTIONS}")
+if(NOT DEFINED STATUS)
+  set(STATUS 0)
+endif()
+if(SUPPRESSIONS)
+  set(ENV{LSAN_OPTIONS} "suppressions=${SUPPRESSIONS}:print_suppressions=0")
+endif()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+if(SETTINGS)
+  file(COPY_FILE "${SETTINGS}" "${WORK}/settings.xml")
+endif()
+
+set(input_args)
+if(INPUT)
+  set(input_args INPUT_FILE "${INPUT}")
+endif()
+list(LENGTH scripts runs)
+set(run 0)
+foreach(script IN LISTS scripts)
+  math(EXPR run "${run} + 1")
+  set(script_args "${script}")
+  if(script STREQUAL "prompt")
+    set(script_args)
+  endif()
+  execute_process(
+    COMMAND ${emulator} "${TOOL}" --settings "${WORK}/settings.xml" ${options} ${script_args}
+    WORKING_DIRECTORY "${WORK}"
+    ${input_args}
+    RESULT_VARIABLE status
+    OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
+  message("--- run ${run}: ${script} (status ${status})\n${out}${err}")
+  if(run LESS runs AND NOT status EQUAL 0)
+    message(FATAL_ERROR "run ${run} failed")
+  endif()
+endforeach()
+
+if(EXISTS "${WORK}/settings.xml.new")
+  message(FATAL_ERROR "a new settings file was left beside the settings file")
+endif()
+if(NOT status EQUAL STATUS)
+  message(FATAL_ERROR "exit status ${status}, expected ${STATUS}")
+endif()
+if(DEFINED MESSAGE AND NOT err MATCHES "${MESSAGE}")
+  message(FATAL_ERROR "the messages do not match: ${MESSAGE}")
+endif()
+if(TRANSCRIPT)
+  file(READ "${TRANSCRIPT}" expected)
+  if(NOT out STREQUAL expected)
+    file(WRITE "${WORK}/transcript.txt" "${out}")
+    message(FATAL_ERROR "the transcript differs from ${TRANSCRIPT}; it is in ${WORK}/transcript.txt")
+  endif()
+endif()
