@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test on both legs: natively on Linux under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and as the Windows DLL
-# under Wine.
+# under Wine. Between them, the fuzzers (clang's libFuzzer, native only)
+# run for a bounded time each over their seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-prefix}"
 
 status=0
-for leg in linux windows; do
+for leg in linux fuzz windows; do
   echo "=== $leg ==="
   cmake --preset "$leg" >/dev/null
   cmake --build --preset "$leg"
