@@ -39,3 +39,13 @@ else()
     examples/tackpin_host/settings_store_xml.cpp)
   target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT tinyobjloader::tinyobjloader CLI11::CLI11)
 endif()
+
+# The validator: runs the validation suites against any module, each
+# scenario in a fresh process of its own; on its own as tackpin-validate,
+# and as "tackpin-host validate".
+add_library(tackpin_validator STATIC examples/validate/validator.cpp examples/validate/scenarios.cpp)
+target_link_libraries(tackpin_validator PUBLIC tackpin_validation)
+add_executable(tackpin-validate examples/validate/tackpin_validate.cpp)
+target_link_libraries(tackpin-validate PRIVATE tackpin_validator)
+add_dependencies(tackpin-validate Tackpin)
+target_link_libraries(tackpin-host PRIVATE tackpin_validator)

@@ -27,7 +27,7 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 tackpin_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS tackpin_core tackpin_platform)
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/support/*.cpp)
-tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES})
+tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES} LIBS tackpin_validation)
 
 file(GLOB SIMHOST_TEST_SOURCES CONFIGURE_DEPENDS tests/simhost/*.cpp)
 tackpin_test(simhost_tests SOURCES ${SIMHOST_TEST_SOURCES})
@@ -55,6 +55,51 @@ add_library(partial_host SHARED tests/fixtures/partial_host.cpp)
 target_include_directories(partial_host PRIVATE ${PROJECT_SOURCE_DIR})
 set_target_properties(partial_host PROPERTIES PREFIX "")
 add_dependencies(unit_tests partial_host)
+
+# Deliberately broken plug-ins, built only to see the validation's checks
+# fire: one leaks a widget, one a drawing object, one crashes on the draw
+# event, one calls a host function it must not.
+set(TACKPIN_BROKEN_PLUGINS leaky_widget_plugin leaky_drawing_plugin crashing_plugin forbidden_call_plugin)
+foreach(fixture IN LISTS TACKPIN_BROKEN_PLUGINS)
+  add_library(${fixture} MODULE tests/fixtures/${fixture}.cpp tests/fixtures/broken_plugin.cpp
+              $<TARGET_OBJECTS:tackpin_platform>)
+  target_include_directories(${fixture} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${fixture} PRIVATE tackpin_platform)
+  set_target_properties(${fixture} PROPERTIES PREFIX "")
+endforeach()
+
+# Reliability: the fault sweep, the load cycles, random sessions, and the
+# checks proven on the broken plug-ins.
+file(GLOB RELIABILITY_TEST_SOURCES CONFIGURE_DEPENDS tests/reliability/*.cpp)
+tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS tackpin_validation)
+add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS})
+
+# The validator against the plug-in, and against each broken one: it must
+# name the failing scenario and the check that fired.
+function(tackpin_validate_test name module expect_fail pattern)
+  set(validator $<TARGET_FILE:tackpin-validate>)
+  if(ARGC GREATER 4)
+    set(validator ${ARGV4})
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} "-DVALIDATOR=${validator}" -DMODULE=${module}
+            "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DEXPECT_FAIL=${expect_fail} "-DPATTERN=${pattern}"
+            -P ${PROJECT_SOURCE_DIR}/tests/check_validator.cmake)
+endfunction()
+tackpin_validate_test(validate_tackpin $<TARGET_FILE:Tackpin> OFF "validate: [1-9][0-9]* passed, 0 failed")
+tackpin_validate_test(validate_leaky_widget $<TARGET_FILE:leaky_widget_plugin> ON
+                      "after exit: widget [0-9]+ \\(button\\)[^-]*still alive FAIL +start and exit")
+tackpin_validate_test(validate_leaky_drawing $<TARGET_FILE:leaky_drawing_plugin> ON
+                      "PASS +start and exit.*drawing object #[0-9]+ of document #1 is still alive.*FAIL +user session")
+tackpin_validate_test(validate_crashing $<TARGET_FILE:crashing_plugin> ON
+                      "PASS +start and exit.*FAIL +user session \\(crashed: ")
+tackpin_validate_test(validate_forbidden_call $<TARGET_FILE:forbidden_call_plugin> ON
+                      "unexpected call: MQ_CreateObject FAIL +start and exit")
+# The same validator as a command of tackpin-host.
+tackpin_validate_test(host_validate_tackpin $<TARGET_FILE:Tackpin> OFF
+                      "PASS +random sessions.*validate: [1-9][0-9]* passed, 0 failed"
+                      "$<TARGET_FILE:tackpin-host>;validate")
+add_dependencies(reliability_tests tackpin-validate tackpin-host)
 
 # The README and the build name only folders that exist.
 add_test(NAME layout

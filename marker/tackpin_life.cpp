@@ -20,6 +20,8 @@ constexpr char kComponentLetters[3] = {'r', 'g', 'b'};
 // A position the host has not been told: it places the panel itself.
 constexpr int kUnplaced = -1;
 constexpr std::array<float, 3> kDefaultColor{1.0f, 0.0f, 1.0f};
+// The main window's id when the host does not answer the lookup.
+constexpr int kNoMainWindow = -1;
 
 // "r0" ... "b2": the component's letter and the slot number.
 std::array<char, 3> ColorKey(std::size_t component, std::size_t slot) {
@@ -51,7 +53,11 @@ int Tackpin::OnStart() {
     if (window == nullptr) {
         // The wrapper only names the host's main window; it owns nothing.
         MQWindow mainWindow = MQWindow::GetMainWindow();
-        window = std::make_unique<TackpinWindow>(*this, &mainWindow);
+        // A lookup the host left unanswered keeps the preset -1, which names
+        // no window: the panel is then adopted by none rather than handed to
+        // a window that does not exist.
+        const bool mainKnown = mainWindow.GetID() != kNoMainWindow && mainWindow.GetID() != 0;
+        window = std::make_unique<TackpinWindow>(*this, mainKnown ? &mainWindow : nullptr);
         // A coordinate below 0 was never a place of the panel.
         if (posX >= 0 && posY >= 0) {
             window->SetPosX(posX);

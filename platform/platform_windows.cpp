@@ -50,3 +50,18 @@ int FormatWideInt(char16_t* out, const char16_t* format, int value) {
 }
 
 }  // namespace platform
+
+// The C++ runtime lives inside each module, and with it the arena it keeps
+// for throwing exceptions when memory runs out. The runtime never frees it,
+// so every unload of the module would leave it behind; it goes when the
+// module's static objects go.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}  // namespace __gnu_cxx
+
+namespace {
+struct RuntimeArenaRelease {
+    ~RuntimeArenaRelease() { __gnu_cxx::__freeres(); }
+};
+RuntimeArenaRelease g_runtimeArenaRelease;
+}  // namespace

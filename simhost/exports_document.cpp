@@ -5,6 +5,7 @@
 #include "platform/export.h"
 #include "simhost/document_model.h"
 #include "simhost/document_parts.h"
+#include "simhost/fault_points.h"
 #include "simhost/index_checks.h"
 #include "simhost/selection.h"
 #include "simhost/violations.h"
@@ -23,6 +24,7 @@ Object* ObjectAt(const char* function, MQDocument doc, int index) {
 
 extern "C" TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) {
     if (Documents().CheckDocument("MQDoc_GetCurrentObjectIndex", doc) == nullptr) return -1;
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::CurrentObject)) return -1;
     return Documents().CurrentObjectIndex(doc);
 }
 
@@ -38,11 +40,13 @@ extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
         return nullptr;
     }
     Object* object = document->At(index);
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::ObjectByIndex)) return nullptr;
     return object == nullptr ? nullptr : object->handle;
 }
 
 extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument doc, int uniqueId) {
     if (Documents().CheckDocument("MQDoc_GetObjectFromUniqueID", doc) == nullptr) return nullptr;
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::ObjectByUniqueId)) return nullptr;
     return Documents().ObjectFromUniqueId(doc, uniqueId);
 }
 
@@ -53,6 +57,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument doc, MQObject obj)
     // index is a mix-up of handles, not a question with the answer -1.
     Object* object = Documents().CheckMeshObject(function, obj);
     if (document == nullptr || object == nullptr || object->document != document) return -1;
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::ObjectIndex)) return -1;
     return document->indexByUniqueId.at(object->uniqueId);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/export.h"
 #include "simhost/document_model.h"
 #include "simhost/document_parts.h"
+#include "simhost/fault_points.h"
 #include "simhost/host_contract.h"
 #include "simhost/index_checks.h"
 #include "simhost/violations.h"
@@ -70,7 +71,8 @@ extern "C" TACKPIN_EXPORT int MQObj_GetVertexUniqueID(MQObject obj, int vertex) 
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject obj, int uniqueId) {
     Object* object = ObjectFor("MQObj_GetVertexIndexFromUniqueID", obj);
-    return object == nullptr ? -1 : object->mesh.VertexIndex(uniqueId);
+    if (object == nullptr || sim::FaultPoints().Refuse(sim::FaultPoint::VertexByUniqueId)) return -1;
+    return object->mesh.VertexIndex(uniqueId);
 }
 
 extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject obj, int vertex, float* xyz) {
@@ -79,6 +81,7 @@ extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject obj, int vertex, float* 
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex) ||
         !sim::CheckPointer(function, xyz, "out point"))
         return;
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::VertexPosition)) return;
     const sim::Vec3 position = object->mesh.Position(vertex);
     xyz[0] = position.x;
     xyz[1] = position.y;
@@ -113,6 +116,7 @@ extern "C" TACKPIN_EXPORT void MQObj_GetFacePointArray(MQObject obj, int face, i
     if (object == nullptr || !sim::CheckFaceIndex(function, *object, face)) return;
     const std::vector<int>& list = object->mesh.FacePoints(face);
     if (list.empty() || !sim::CheckPointer(function, points, "out point list")) return;
+    if (sim::FaultPoints().Refuse(sim::FaultPoint::FacePoints)) return;
     for (std::size_t i = 0; i < list.size(); ++i) points[i] = list[i];
 }
 

@@ -2,9 +2,11 @@
 // document, which checks the handle and the record first.
 #include "host/host_abi.h"
 #include "platform/export.h"
+#include "simhost/fault_scopes.h"
 #include "simhost/settings_model.h"
 
 extern "C" TACKPIN_EXPORT int MQXmlElem_Value(MQXmlElement elem, int action, void* record) {
+    sim::FlagForOneCall refusal = sim::ElementActionRefusal(action);
     sim::Settings().ElementValue(elem, action, record);
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include "platform/export.h"
 #include "simhost/document_model.h"
+#include "simhost/fault_points.h"
+#include "simhost/fault_scopes.h"
 #include "simhost/host_contract.h"
 #include "simhost/settings_model.h"
 #include "simhost/violations.h"
@@ -61,6 +63,7 @@ void ResetHost() {
     Documents().Reset();
     Settings().Reset();
     Widgets().Reset();
+    FaultPoints().Reset();
     unsigned int product = State().expectedProduct;
     unsigned int id = State().expectedId;
     State() = StationState{};
@@ -116,6 +119,7 @@ void HandleMessage(int number, MessageHeader* record) {
 }  // namespace sim
 
 extern "C" TACKPIN_EXPORT int MQ_SendMessage(int message, MessageHeader* record) {
+    sim::FlagForOneCall refusal = sim::StationMessageRefusal(message);
     sim::HandleMessage(message, record);
     return 0;
 }

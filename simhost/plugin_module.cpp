@@ -76,10 +76,19 @@ bool PluginModule::LoadAndInitialize(const std::string& path) {
     return Load(path) && Initialize();
 }
 
+void PluginModule::Link(const PluginExports& exports, void (*unload)()) {
+    Unload();
+    error_.clear();
+    exports_ = exports;
+    linkedUnload_ = unload;
+}
+
 void PluginModule::Unload() {
-    if (module_ == nullptr) return;
-    platform::ReleaseModule(module_);
+    if (!IsLoaded()) return;
+    if (module_ != nullptr) platform::ReleaseModule(module_);
+    else linkedUnload_();
     module_ = nullptr;
+    linkedUnload_ = nullptr;
     Documents().CheckAfterUnload();
     exports_ = PluginExports{};
 }

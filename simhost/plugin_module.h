@@ -51,10 +51,14 @@ public:
     bool Initialize();
     // Load and Initialize.
     bool LoadAndInitialize(const std::string& path = DefaultPluginPath());
+    // Takes a plug-in whose code is linked into this program, as a fuzzer
+    // has it: `unload` stands for unloading the module (it destroys the
+    // plug-in object and makes it anew, as the next load would).
+    void Link(const PluginExports& exports, void (*unload)());
     // Unloads the module: the plug-in object is destroyed.
     void Unload();
 
-    bool IsLoaded() const { return module_ != nullptr; }
+    bool IsLoaded() const { return module_ != nullptr || linkedUnload_ != nullptr; }
     const PluginExports& Exports() const { return exports_; }
     const std::string& Error() const { return error_; }
 
@@ -70,6 +74,7 @@ public:
 
 private:
     platform::ModuleHandle module_ = nullptr;
+    void (*linkedUnload_)() = nullptr;
     PluginExports exports_;
     std::string error_;
 };

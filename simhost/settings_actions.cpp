@@ -90,6 +90,7 @@ void SettingsModel::FindChildElement(XmlElement& parent, void** record, const st
     auto* name = static_cast<const char*>(record[0]);
     if (!CheckText(name, "name", where) || !CheckOutStartsNull(record[1], where)) return;
     calls_.push_back({kFindChildElement, parent.name, name});
+    if (faults_.findsUnanswered) return;
     if (XmlElement* found = FindChild(parent, name); found != nullptr)
         record[1] = handles_.HandleOf(*found);
 }

@@ -20,6 +20,7 @@ struct SettingsFaults {
     bool noPluginSettings = false;   // message 505 leaves "pluginsettings" null
     bool refuseNewElements = false;  // AddChildElement yields no element
     bool nullElementText = false;    // GetElementText answers null
+    bool findsUnanswered = false;    // FindChildElement finds nothing
 };
 
 // One MQXmlElem_Value call as the host understood it.

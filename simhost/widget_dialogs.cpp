@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "simhost/fault_points.h"
+
 namespace sim {
 
 DialogResponder& Dialogs() {
@@ -26,6 +28,8 @@ std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
         box.answer = boxAnswers_.front();
         boxAnswers_.pop_front();
     }
+    // Closed without an answer: the user's answer goes with it.
+    if (FaultPoints().Refuse(FaultPoint::MessageBox)) box.answer.reset();
     boxes_.push_back(std::move(box));
     return boxes_.back().answer;
 }
@@ -33,6 +37,11 @@ std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
 std::optional<int> DialogResponder::RunModal(int dialogId) {
     std::size_t index = runs_.size();
     runs_.push_back(ModalRunRecord{dialogId, std::nullopt});
+    // Closed without an answer before the user acts: the action is dropped.
+    if (FaultPoints().Refuse(FaultPoint::ModalRun)) {
+        if (!modalActions_.empty()) modalActions_.pop_front();
+        return std::nullopt;
+    }
     if (modalActions_.empty()) return std::nullopt;
     // Taken off the queue first: the action may run nested dialogs.
     ModalAction action = std::move(modalActions_.front());

@@ -9,6 +9,8 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
   # tackpin-host: pictures, OBJ files, line editing, options; a font for the pictures' text
   libcairo2-dev libtinyobjloader-dev libedit-dev libcli11-dev fonts-dejavu-core
+  # the fuzzers: clang and its libFuzzer
+  clang libclang-rt-14-dev
   # the formatter and its check (tools/format.sh)
   clang-format-14
 )

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks that the tree is formatted, then builds and runs every test on both
 # legs: natively on Linux under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and as the Windows DLL under Wine. When the Windows leg has passed, the
-# release package is made from that very build and checked.
+# and as the Windows DLL under Wine. Between them, the fuzzers (clang's
+# libFuzzer, native only) run for a bounded time each over their seed corpus.
+# When the Windows leg has passed, the release package is made from that very
+# build and checked.
 #
 #   tools/test.sh                  everything, as CI runs it
-#   tools/test.sh LEG...           only these of: format linux windows
+#   tools/test.sh LEG...           only these of: format linux fuzz windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,7 +30,7 @@ package_tested_build() {
 }
 
 legs=("$@")
-((${#legs[@]})) || legs=(format linux windows)
+((${#legs[@]})) || legs=(format linux fuzz windows)
 
 status=0
 for leg in "${legs[@]}"; do

@@ -10,6 +10,7 @@
 
 #include "examples/tackpin_host/line_input.h"
 #include "examples/tackpin_host/session_runner.h"
+#include "examples/validate/validator.h"
 #include "simhost/plugin_module.h"
 
 namespace {
@@ -34,6 +35,8 @@ Examples:
                                       a session as a test: silent unless an expect differs
   echo "start" | tackpin-host -       a session from standard input
   tackpin-host --settings /tmp/s.xml --module build/linux/bin/Tackpin.so session.tps
+  tackpin-host validate build/linux/bin/Tackpin.so --level 2
+                                      validate a module: each scenario in a fresh process
 
 Exit status: 0 when the session ran through; 1 when a command failed, an expect
 differed, or a file was missing or malformed; 2 when the plug-in breached the
@@ -42,6 +45,10 @@ host contract.)";
 }  // namespace
 
 int main(int argc, char** argv) {
+    // tackpin-host validate MODULE [--level N] [--seed S]
+    if (argc > 1 && std::string(argv[1]) == "validate")
+        return validate::Main({argv[0], "validate"}, std::vector<std::string>(argv + 2, argv + argc));
+
     CLI::App app{"Runs the Tackpin plug-in in the simulated host: a session from a script, or at a prompt."};
     host_tool::SessionOptions options;
     options.modulePath = sim::DefaultPluginPath();

@@ -17,15 +17,10 @@
 #include "simhost/widget_events.h"
 #include "simhost/widget_model.h"
 #include "tests/support/plugin_fixture.h"
+#include "validation/stage.h"
 
 // The panel's controls by host id, looked up by caption and class.
-struct PanelControls {
-    int window = 0;
-    std::array<int, 3> toggles{};
-    std::array<int, 3> sets{};
-    std::array<int, 3> clears{};
-    int view = 0, normal = 0, overwrite = 0, allways = 0, spin = 0;
-};
+using validation::PanelControls;
 
 // What the user saw in one run of the colour dialog.
 struct ColorDialogSeen {
@@ -59,36 +54,10 @@ protected:
         settings.SetChildText(Element(), key, text);
     }
 
-    // The plug-in's window under the host's main window; 0 when none.
-    int PanelWindow() const {
-        for (int id : widgets.ChildWindowsOf(widgets.MainWindowId()))
-            if (widgets.IsAlive(id)) return id;
-        return 0;
-    }
-    PanelControls Panel() const {
-        PanelControls panel;
-        panel.window = PanelWindow();
-        auto one = [&](const char* widgetClass, const std::u16string& text) {
-            std::vector<int> found = widgets.FindByText(widgetClass, text, panel.window);
-            return found.size() == 1 ? found[0] : 0;
-        };
-        auto three = [&](const std::u16string& text) {
-            std::vector<int> found = widgets.FindByText("button", text, panel.window);
-            std::array<int, 3> ids{};
-            for (std::size_t i = 0; i < ids.size() && i < found.size(); ++i) ids[i] = found[i];
-            return ids;
-        };
-        panel.toggles = {one("button", u"0"), one("button", u"1"), one("button", u"2")};
-        panel.sets = three(u"Set");
-        panel.clears = three(u"Clr");
-        panel.view = one("checkbox", u"View");
-        panel.normal = one("checkbox", u"Normal");
-        panel.overwrite = one("checkbox", u"Overwrite");
-        panel.allways = one("checkbox", u"Allways");
-        for (int id : widgets.LiveWidgetsOfPlugin())
-            if (widgets.ClassOf(id) == "doublespinbox") panel.spin = id;
-        return panel;
-    }
+    // The plug-in's window under the host's main window (0 when none), and
+    // its controls, found as the validation's stage finds them.
+    static int PanelWindow() { return validation::Stage::PanelWindow(); }
+    static PanelControls Panel() { return validation::Stage::Panel(); }
 
     // A document with one square object (two triangles over vertices 0 to
     // 3), the document that widget events carry.

@@ -1,0 +1,25 @@
+// The validator's scenarios: what each runs against a module, in the
+// process it is given. Each ends with the host's exit and unload and a
+// verdict; the report names the scenario, the step or call, and the
+// breaches with the handles involved.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace validate {
+
+struct Options {
+    std::string module;
+    int level = 1;            // 1 quick, 2 thorough, 3 exhaustive
+    std::uint64_t seed = 0;
+};
+
+// The scenarios of a level, in the order they run.
+std::vector<std::string> ScenariosOf(int level);
+// Runs one scenario in this process; prints its findings and returns true
+// when it passed. An unknown name fails.
+bool RunScenario(const std::string& name, const Options& options);
+
+}  // namespace validate

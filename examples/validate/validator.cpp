@@ -1,0 +1,97 @@
+#include "examples/validate/validator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "examples/validate/scenarios.h"
+#include "platform/child_process.h"
+
+namespace {
+
+// A scenario's own verdict "failed"; any other nonzero end of a child is a
+// crash (sanitizers and runtimes end a process with 1).
+constexpr int kScenarioFailed = 3;
+
+int Usage(const std::vector<std::string>& self) {
+    std::string command;
+    for (const std::string& word : self) command += word + " ";
+    std::fprintf(stderr, "usage: %sMODULE [--level 1|2|3] [--seed S]\n", command.c_str());
+    return 2;
+}
+
+bool ParseNumber(const char* text, unsigned long long& value) {
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return end != text && *end == '\0';
+}
+
+}  // namespace
+
+namespace validate {
+
+int Main(const std::vector<std::string>& self, const std::vector<std::string>& arguments) {
+    Options options;
+    bool seeded = false;
+    std::string scenario;
+    const std::size_t count = arguments.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& argument = arguments[i];
+        unsigned long long number = 0;
+        if ((argument == "--level" || argument == "--seed" || argument == "--scenario") && i + 1 < count) {
+            const char* value = arguments[++i].c_str();
+            if (argument == "--scenario") {
+                scenario = value;
+            } else if (!ParseNumber(value, number)) {
+                return Usage(self);
+            } else if (argument == "--level") {
+                options.level = static_cast<int>(number);
+            } else {
+                options.seed = number;
+                seeded = true;
+            }
+        } else if (options.module.empty() && argument.rfind("--", 0) != 0) {
+            options.module = argument;
+        } else {
+            return Usage(self);
+        }
+    }
+    if (options.module.empty() || options.level < 1 || options.level > 3) return Usage(self);
+
+    if (!scenario.empty()) return RunScenario(scenario, options) ? 0 : kScenarioFailed;
+
+    if (!seeded)
+        options.seed = static_cast<std::uint64_t>(
+            std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
+    std::printf("validating %s, level %d, seed %llu\n", options.module.c_str(), options.level,
+                static_cast<unsigned long long>(options.seed));
+    int passed = 0;
+    int failed = 0;
+    for (const std::string& name : ScenariosOf(options.level)) {
+        std::printf("---- %s\n", name.c_str());
+        std::fflush(stdout);
+        std::vector<std::string> child = self;
+        child.insert(child.end(), {"--scenario", name, "--level", std::to_string(options.level), "--seed",
+                                   std::to_string(options.seed), options.module});
+        const platform::ChildOutcome outcome = platform::RunChild(child);
+        if (outcome.started && !outcome.crashed && outcome.exitCode == 0) {
+            std::printf("PASS  %s\n", name.c_str());
+            ++passed;
+            continue;
+        }
+        ++failed;
+        if (!outcome.started)
+            std::printf("FAIL  %s (could not be run)\n", name.c_str());
+        else if (!outcome.crashed && outcome.exitCode == kScenarioFailed)
+            std::printf("FAIL  %s\n", name.c_str());
+        else  // a signal, an exception, or a sanitizer's or runtime's own exit
+            std::printf("FAIL  %s (crashed: %s)\n", name.c_str(), outcome.how.c_str());
+    }
+    std::printf("seed %llu\nvalidate: %d passed, %d failed\n", static_cast<unsigned long long>(options.seed),
+                passed, failed);
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace validate

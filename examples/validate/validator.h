@@ -1,0 +1,19 @@
+// The validator: runs the validation suites against a plug-in module, each
+// scenario in a fresh process of its own, prints the seed so that any
+// failure replays, and ends with one line of totals. Both tackpin-validate
+// and "tackpin-host validate" are this.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace validate {
+
+// `arguments`: MODULE [--level N] [--seed S]. `self` is the command that
+// runs this validator again (the program and any leading words); each
+// scenario runs as `self --scenario NAME ...`, which runs that one scenario
+// in the present process. Returns the exit status: 0 when every scenario
+// passed, 1 when one failed, 2 for a usage error.
+int Main(const std::vector<std::string>& self, const std::vector<std::string>& arguments);
+
+}  // namespace validate

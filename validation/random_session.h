@@ -1,0 +1,25 @@
+// Random whole sessions: document edits, selection, clicks on the panel,
+// answers to its questions and host events, in any order, against the
+// simulated host with its contract checks on. A session stops at the first
+// breach, and its steps are written down so that the report can show them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "validation/choices.h"
+#include "validation/stage.h"
+
+namespace validation {
+
+struct RandomSessionResult {
+    int steps = 0;                   // steps taken
+    std::vector<std::string> trail;  // one line per step, in order
+};
+
+// Opens a document, starts the plug-in and takes up to `maxSteps` random
+// steps (fewer when `choices` runs out or the host sees a breach). Does not
+// exit. [after StartHost]
+RandomSessionResult RunRandomSession(Stage& stage, Choices& choices, int maxSteps);
+
+}  // namespace validation
