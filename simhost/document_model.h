@@ -112,9 +112,10 @@ public:
     void SelectLine(MQDocument doc, MQObject obj, int face, int line);
     void SelectFace(MQDocument doc, MQObject obj, int face);
     void ClearSelection(MQDocument doc);
-    std::vector<int> SelectedVertices(MQDocument doc, MQObject obj) const;               // ascending
-    std::vector<std::pair<int, int>> SelectedLines(MQDocument doc, MQObject obj) const;  // (face, line), sorted
-    std::vector<int> SelectedFaces(MQDocument doc, MQObject obj) const;                  // ascending
+    // Vertices and faces ascending; lines as (face, line), sorted.
+    std::vector<int> SelectedVertices(MQDocument doc, MQObject obj) const;
+    std::vector<std::pair<int, int>> SelectedLines(MQDocument doc, MQObject obj) const;
+    std::vector<int> SelectedFaces(MQDocument doc, MQObject obj) const;
 
     // --- Drawing objects and scenes ----------------------------------------------
     std::vector<DrawObjectInfo> DrawObjects(MQDocument doc) const;  // alive, in creation order
