@@ -69,13 +69,16 @@ void FloorRatioReporter::PrintRatios() const {
     }
 
     // Growth: time at a million faces over time at 100 thousand (linear: 10).
-    std::printf("\n%-24s %12s %14s\n", "operation", "growth", "floor growth");
     const auto growth = [&](const std::string& name) {
         const auto from = times_.find({name, kGrowthFrom});
         const auto to = times_.find({name, kGrowthTo});
         return from != times_.end() && to != times_.end() && from->second > 0.0 ? to->second / from->second : 0.0;
     };
+    bool header = false;
     for (const std::string& name : operations) {
+        if (growth(name) <= 0.0) continue;
+        if (!header) std::printf("\n%-24s %12s %14s\n", "operation", "growth", "floor growth");
+        header = true;
         std::printf("%-24s %12.2f %14.2f\n", name.c_str(), growth(name), growth(name + kFloorSuffix));
     }
 }

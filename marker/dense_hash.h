@@ -80,23 +80,28 @@ protected:
 private:
     // Where the key's search starts. Keys are host ids, and ids that lie close
     // together are met close together when a mesh is walked in order. So a
-    // run of 256 ids shares one block of 256 index entries (a 64-bit key, two
-    // ids, shares it with the keys whose ids both lie in the same runs of 16):
-    // a walk in order stays in one block for a while instead of touching a
-    // new part of the index at every key. Blocks are placed, and keys placed
-    // within their block, by Fibonacci hashing. At most 256 keys share a
-    // block, so no set of keys piles up more.
+    // run of 256 ids shares one block of 256 index entries, in their own
+    // order (turned by an amount of the run's own, so that runs sharing a
+    // block do not pile onto the same entries): a walk in order moves through
+    // the index as it moves through the mesh instead of touching a new part
+    // of it at every key. A 64-bit key, two ids, shares a block with the keys
+    // whose ids lie in the same runs of 16, at a place within the block
+    // chosen by hashing. Blocks are placed by Fibonacci hashing of the run.
+    // At most 256 keys share a block, so a search never walks far, whatever
+    // the keys.
     std::size_t Home(Key key) const {
         using Unsigned = std::make_unsigned_t<Key>;
         const auto bits = static_cast<std::uint64_t>(static_cast<Unsigned>(key));
+        const std::uint64_t blockMask = (std::uint64_t{1} << blockBits_) - 1;
         std::uint64_t run = bits >> blockBits_;
+        std::uint64_t offset = bits + ((run * 0xC2B2AE3D27D4EB4Full) >> (64 - blockBits_));
         if constexpr (sizeof(Key) == 8) {
             const int half = blockBits_ / 2;
             run = ((bits >> 32) >> half << 32) | ((bits & 0xFFFFFFFFull) >> half);
+            offset = (bits * 0xC2B2AE3D27D4EB4Full) >> (64 - blockBits_);
         }
         const std::uint64_t block = (run * 0x9E3779B97F4A7C15ull) >> shift_;
-        const std::uint64_t offset = (bits * 0xC2B2AE3D27D4EB4Full) >> (64 - blockBits_);
-        return static_cast<std::size_t>(block << blockBits_ | offset);
+        return static_cast<std::size_t>(block << blockBits_ | (offset & blockMask));
     }
 
     // The index entry that holds the key, or the empty entry where it would go.

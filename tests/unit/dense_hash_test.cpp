@@ -25,6 +25,15 @@ std::vector<int> Run(int first, int count, int stride) {
     return keys;
 }
 
+// The first half of every run of 256 ids: runs that share a block of the
+// index each bring 128 neighbouring keys.
+std::vector<int> HalfRuns(int runs) {
+    std::vector<int> keys;
+    for (int run = 0; run < runs; ++run)
+        for (int i = 0; i < 128; ++i) keys.push_back(run * 256 + i);
+    return keys;
+}
+
 std::vector<IntKeys> IntCases() {
     return {
         {"DenseRun", Run(0, 70000, 1)},
@@ -33,6 +42,7 @@ std::vector<IntKeys> IntCases() {
         {"NegativeIds", Run(-40000, 20000, 3)},
         {"ExtremeIds", {-1, 0, INT_MIN, INT_MAX, INT_MAX - 1, INT_MIN + 1}},
         {"DescendingRun", Run(100000, 4000, -1)},
+        {"HalfOfEveryRun", HalfRuns(400)},
     };
 }
 
