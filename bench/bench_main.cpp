@@ -14,11 +14,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the lean host's functions could not be resolved\n");
         return 1;
     }
-    // Short runs, three repetitions each (the ratios take the fastest); flags
+    // Short runs, five repetitions each (the ratios take the fastest); flags
     // given on the command line come later and win.
     std::vector<char*> args(argv, argv + argc);
     char minTime[] = "--benchmark_min_time=0.1";
-    char repetitions[] = "--benchmark_repetitions=3";
+    char repetitions[] = "--benchmark_repetitions=5";
     args.insert(args.begin() + 1, {minTime, repetitions});
     int count = static_cast<int>(args.size());
     args.push_back(nullptr);

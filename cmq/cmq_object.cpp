@@ -108,13 +108,6 @@ int CMQObject::AddFace(std::vector<int> points) const {
     return host::ObjAddFace(object, static_cast<int>(points.size()), points.data());
 }
 
-int CMQObject::AddLine(int a, int b) const {
-    // Every draw pass adds lines by the hundred thousand: no list is made for two points.
-    if (object == nullptr) return -1;
-    const int points[2] = {a, b};
-    return host::ObjAddFace(object, 2, points);
-}
-
 Line CMQObject::GetLine(int face, int k) const {
     const std::vector<int> points = GetFacePoints(face);
     if (points.empty()) return kNoLine;
@@ -125,13 +118,14 @@ Vec3 CMQObject::GetCornerNormal(int face, int k) const { return CornerNormalOf(G
 
 Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
     if (points.empty()) return {0.0f, 0.0f, 0.0f};
-    return CornerNormal(ReadCornerPositions(points, k));
+    CornerPositions corner;
+    ReadCornerPositions(points, k, corner);
+    return CornerNormal(corner);
 }
 
-CornerPositions CMQObject::ReadCornerPositions(const std::vector<int>& points, int k) const {
-    CornerPositions corner;
+void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const {
     const std::size_t n = points.size();
-    if (n == 0) return corner;
+    if (n == 0) return;
     // The point list is read once; the corners around k are taken from it.
     // Each position goes straight into its place.
     const std::int64_t at = k;
@@ -140,7 +134,6 @@ CornerPositions CMQObject::ReadCornerPositions(const std::vector<int>& points, i
     ReadPosition(points[Wrap(at - 1, n)], corner.previous);
     corner.beyondTriangle = n > 3;
     if (corner.beyondTriangle) ReadPosition(points[Wrap(at + 2, n)], corner.far);
-    return corner;
 }
 
 Vec3 CMQObject::CornerNormal(const CornerPositions& corner) {

@@ -12,6 +12,7 @@
 #include "cmq/cmq_elements.h"
 #include "cmq/line_key.h"
 #include "host/host_abi.h"
+#include "host/host_api.h"
 
 namespace cmq {
 
@@ -83,8 +84,14 @@ public:
 
     // Adds a face through the given points; the host's new face index.
     int AddFace(std::vector<int> points) const;
-    // Adds the 2-point face (a, b), which shows as a line.
-    int AddLine(int a, int b) const;
+    // Adds the 2-point face (a, b), which shows as a line. Inline: every draw
+    // pass adds lines by the hundred thousand, and no list is made for two
+    // points.
+    int AddLine(int a, int b) const {
+        if (object == nullptr) return -1;
+        const int points[2] = {a, b};
+        return host::ObjAddFace(object, 2, points);
+    }
 
     // Line k of the face, k wrapping in both directions (k = -1 is the last
     // line, k = n the first). kNoLine for a face without points.
@@ -98,10 +105,11 @@ public:
     // read, without asking for them again.
     Vec3 CornerNormalOf(const std::vector<int>& points, int k) const;
     // The two halves of that: the positions, asked of the host in the order
-    // above (nothing for a face without points), and the arithmetic on them.
-    // Callers that ask for several corners before computing any let the
-    // arithmetic of one overlap the questions of the next.
-    CornerPositions ReadCornerPositions(const std::vector<int>& points, int k) const;
+    // above straight into `corner` (nothing for a face without points), and
+    // the arithmetic on them. Callers that ask for several corners before
+    // computing any let the arithmetic of one overlap the questions of the
+    // next.
+    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
     static Vec3 CornerNormal(const CornerPositions& corner);
 
     // The lines at vertex v except those leading to the other vertex that

@@ -84,8 +84,9 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v, N
         object.ReadFacePoints(face, scratch.points);
         const auto corner = std::find(scratch.points.begin(), scratch.points.end(), v);
         if (corner == scratch.points.end()) continue;
-        scratch.corners.push_back(
-            object.ReadCornerPositions(scratch.points, static_cast<int>(corner - scratch.points.begin())));
+        // Read straight into the list: the host's answers are not copied again.
+        object.ReadCornerPositions(scratch.points, static_cast<int>(corner - scratch.points.begin()),
+                                   scratch.corners.emplace_back());
     }
     if (scratch.corners.empty()) return std::nullopt;
 
