@@ -14,10 +14,18 @@ MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
     return slots[position];
 }
 
+// Empties the slot's content. An overwrite keeps the containers' room for
+// the new content; a clear gives it back, since nothing may come after it.
 void EmptyContent(MarkerSlot& slot) {
     slot.vertexUniqueIds.clear();
     slot.edgeKeys.clear();
     slot.normalCache.clear();
+}
+
+void ReleaseContent(MarkerSlot& slot) {
+    slot.vertexUniqueIds = std::vector<int>();
+    slot.edgeKeys = DenseHashSet<EdgeKey>();
+    slot.normalCache = DenseHashMap<int, std::array<float, 3>>();
 }
 
 // Appends the unique ids of the selected used vertices, ascending by index.
@@ -100,6 +108,6 @@ int Tackpin::ClearMarker(int index) {
     if (index < 0) return 0;
     MarkerSlot& slot = SlotAt(slots, index);
     slot.shown = false;
-    EmptyContent(slot);
+    ReleaseContent(slot);
     return 1;
 }
