@@ -73,13 +73,13 @@ public:
     // Points p[0] .. p[n-1] of a face; empty for a face without points.
     std::vector<int> GetFacePoints(int face) const;
     // The same two questions answered into a list the caller keeps, which
-    // takes exactly the answer.
+    // takes exactly the answer. [ui-thread]
     void ReadVertexRelatedFaces(int v, std::vector<int>& faces) const;
     void ReadFacePoints(int face, std::vector<int>& points) const;
     // Position of vertex v.
     Vec3 GetPosition(int v) const;
     // The same, written into `position`, which keeps its contents when there
-    // is no answer.
+    // is no answer. [ui-thread]
     void ReadPosition(int v, Vec3& position) const;
 
     // Adds a face through the given points; the host's new face index.
@@ -108,7 +108,7 @@ public:
     // above straight into `corner` (nothing for a face without points), and
     // the arithmetic on them. Callers that ask for several corners before
     // computing any let the arithmetic of one overlap the questions of the
-    // next.
+    // next. [ui-thread; CornerNormal: any time]
     void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
     static Vec3 CornerNormal(const CornerPositions& corner);
 
@@ -120,7 +120,7 @@ public:
     // key per face that holds such a line.
     std::unordered_set<LineKey> FindLinesBetween(int a, int b) const;
     // The same search with the same host questions, answered into
-    // `search.lines`.
+    // `search.lines`. [ui-thread]
     void FindLinesBetween(int a, int b, LineSearch& search) const;
 
     MQObject object = nullptr;

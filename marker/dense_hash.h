@@ -28,7 +28,7 @@ struct KeyOfPair {
 };
 
 // The shared part of the set and the map: the element array and its index.
-// The index is kept at most half full, so a look-up probes about two entries.
+// The index is kept at most half full.
 template <typename Key, typename Element, typename KeyOf>
 class Table {
     static_assert(std::is_integral_v<Key>, "keys are integers");
@@ -140,6 +140,8 @@ private:
 // A set of integer keys, iterated in the order they were first inserted.
 template <typename Key>
 class DenseHashSet : public dense_hash::Table<Key, Key, dense_hash::KeyOfSet<Key>> {
+    using Base = dense_hash::Table<Key, Key, dense_hash::KeyOfSet<Key>>;
+
 public:
     DenseHashSet() = default;
     DenseHashSet(std::initializer_list<Key> keys) { *this = keys; }
@@ -149,8 +151,9 @@ public:
         return *this;
     }
 
-    // Adds the key unless it is there; true when it was added. [any time]
-    bool insert(Key key) { return this->Emplace(key, key).second; }
+    // Adds the key unless it is there; the key's place, and whether it was
+    // added. [any time]
+    std::pair<typename Base::const_iterator, bool> insert(Key key) { return this->Emplace(key, key); }
 
     // Equal when both hold the same keys, in whatever order.
     friend bool operator==(const DenseHashSet& a, const DenseHashSet& b) { return SameKeys(a, b); }

@@ -51,8 +51,8 @@ class DenseIntSetTest : public testing::TestWithParam<IntKeys> {};
 TEST_P(DenseIntSetTest, HoldsEachKeyOnceInFirstInsertionOrder) {
     const std::vector<int>& keys = GetParam().keys;
     DenseHashSet<int> set;
-    for (int key : keys) EXPECT_TRUE(set.insert(key));
-    for (int key : keys) EXPECT_FALSE(set.insert(key));
+    for (int key : keys) EXPECT_TRUE(set.insert(key).second);
+    for (int key : keys) EXPECT_FALSE(set.insert(key).second);
     EXPECT_EQ(std::vector<int>(set.begin(), set.end()), keys);
     for (int key : keys) EXPECT_TRUE(set.contains(key));
     const std::unordered_set<int> standard(keys.begin(), keys.end());
