@@ -1,19 +1,27 @@
-// The meshes the benchmarks run on: a closed quad grid in a fresh simulated
-// host, with about a tenth of its faces, lines and vertices selected.
+// The meshes the benchmarks run on: a closed quad grid in a fresh lean host,
+// with about a tenth of its faces, lines and vertices selected.
 #pragma once
 
 #include "host/host_abi.h"
 
 namespace bench {
 
+// Every grid is this many faces wide, so that sizes differ only in the number
+// of rows: ten times the faces is ten times the same rows.
+constexpr int kGridColumns = 1000;
+
 struct BenchMesh {
     MQDocument doc = nullptr;
     MQObject object = nullptr;
     int faces = 0;
+    // Counts the grids built so far: a mesh whose generation is no longer
+    // the latest is gone, document and drawing objects alike.
+    int generation = 0;
 };
 
-// Resets the simulated host and builds a closed grid of about `faces` quads, made
-// the current object. Whatever an earlier call built is gone.
+// Resets the lean host and builds a closed grid of `faces` quads (a multiple
+// of kGridColumns), made the current object. Whatever an earlier call built
+// is gone.
 BenchMesh BuildGrid(int faces);
 
 // Puts back the selection BuildGrid made: every tenth face, line 1 of every
@@ -21,8 +29,11 @@ BenchMesh BuildGrid(int faces);
 // another tenth of the same kind.
 void SelectATenth(const BenchMesh& mesh, int offset = 0);
 
-// The grid of about `faces` quads, with BuildGrid's selection put back. It is
+// The grid of `faces` quads, with BuildGrid's selection put back. It is
 // rebuilt only when the size changes, so that one large mesh lives at a time.
 const BenchMesh& MeshOf(int faces);
+
+// The generation of the latest grid built.
+int LatestGeneration();
 
 }  // namespace bench

@@ -40,13 +40,12 @@ void StoreMarkerFloor(benchmark::State& state) {
         MQObject object = host::DocGetObject(doc, host::DocGetCurrentObjectIndex(doc));
         sink += host::ObjGetIntValue(object, host::kObjectUniqueId);
         const int objectIndex = host::DocGetObjectIndex(doc, object);
-        const int vertices = host::ObjGetVertexCount(object);
-        for (int v = 0; v < vertices; ++v) {
+        // The walks ask for the count at every step.
+        for (int v = 0; v < host::ObjGetVertexCount(object); ++v) {
             if (host::ObjGetVertexRefCount(object, v) < 1) continue;
             if (host::DocIsSelectVertex(doc, objectIndex, v) != 0) sink += host::ObjGetVertexUniqueID(object, v);
         }
-        const int faces = host::ObjGetFaceCount(object);
-        for (int f = 0; f < faces; ++f) {
+        for (int f = 0; f < host::ObjGetFaceCount(object); ++f) {
             const int n = host::ObjGetFacePointCount(object, f);
             if (n < 1) continue;
             const bool whole = host::DocIsSelectFace(doc, objectIndex, f) != 0;
@@ -140,10 +139,8 @@ void SelectMarkerFloor(benchmark::State& state) {
     Finish(state, mesh);
 }
 
-// Short runs, three repetitions each (the ratios take the fastest).
-void Settings(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)->MinTime(0.1)->Repetitions(3)->ReportAggregatesOnly(false);
-}
+// Run length and repetitions come from the command line (bench_main.cpp).
+void Settings(benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); }
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-// The host questions behind the element iterators and records.
+// The element records that dereferencing an iterator makes.
 #include "cmq/cmq_elements.h"
 
 #include "cmq/cmq_object.h"
@@ -6,17 +6,10 @@
 
 namespace cmq {
 
-// A view without an object has no elements; the host is not asked.
-int VertexKind::Count(MQObject object) {
-    return object != nullptr ? host::ObjGetVertexCount(object) : 0;
-}
-int VertexKind::Size(MQObject object, int index) { return host::ObjGetVertexRefCount(object, index); }
 CMQVertexPtr VertexKind::Make(const CMQObject& owner, int index) {
     return std::make_shared<CMQVertex>(CMQVertex{index, owner, owner.GetPosition(index)});
 }
 
-int FaceKind::Count(MQObject object) { return object != nullptr ? host::ObjGetFaceCount(object) : 0; }
-int FaceKind::Size(MQObject object, int index) { return host::ObjGetFacePointCount(object, index); }
 CMQFacePtr FaceKind::Make(const CMQObject& owner, int index) {
     return std::make_shared<CMQFace>(CMQFace{index, owner});
 }

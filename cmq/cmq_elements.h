@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "host/host_abi.h"
+#include "host/host_api.h"
 
 namespace cmq {
 
@@ -30,15 +31,17 @@ using CMQFacePtr = std::shared_ptr<CMQFace>;
 
 // How the iterators ask the host about one kind of element: how many there
 // are, and a per-element size (reference count, point count) that is at
-// least 1 for the elements worth visiting.
+// least 1 for the elements worth visiting. A view without an object has no
+// elements; the host is not asked. The questions are inline: a walk asks two
+// per element.
 struct VertexKind {
-    static int Count(MQObject object);
-    static int Size(MQObject object, int index);
+    static int Count(MQObject object) { return object != nullptr ? host::ObjGetVertexCount(object) : 0; }
+    static int Size(MQObject object, int index) { return host::ObjGetVertexRefCount(object, index); }
     static CMQVertexPtr Make(const CMQObject& owner, int index);
 };
 struct FaceKind {
-    static int Count(MQObject object);
-    static int Size(MQObject object, int index);
+    static int Count(MQObject object) { return object != nullptr ? host::ObjGetFaceCount(object) : 0; }
+    static int Size(MQObject object, int index) { return host::ObjGetFacePointCount(object, index); }
     static CMQFacePtr Make(const CMQObject& owner, int index);
 };
 

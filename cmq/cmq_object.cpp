@@ -20,6 +20,22 @@ std::size_t Wrap(std::int64_t k, std::size_t n) {
     return static_cast<std::size_t>(((k % size) + size) % size);
 }
 
+// Ascending order. The faces around a vertex are a handful: insertion sort,
+// and the general sort for the rare long list.
+void SortSmall(std::vector<int>& list) {
+    constexpr std::size_t kShort = 16;
+    if (list.size() > kShort) {
+        std::sort(list.begin(), list.end());
+        return;
+    }
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        const int value = list[i];
+        std::size_t j = i;
+        for (; j > 0 && list[j - 1] > value; --j) list[j] = list[j - 1];
+        list[j] = value;
+    }
+}
+
 Vec3 Minus(const Vec3& a, const Vec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 
 Vec3 Cross(const Vec3& a, const Vec3& b) {
@@ -50,39 +66,46 @@ int CMQObject::UniqueId() const {
 }
 
 std::vector<int> CMQObject::GetVertexRelatedFaces(int v) const {
-    if (object == nullptr || v < 0) return {};
-    const int count = host::ObjGetVertexRelatedFaces(object, v, nullptr);
-    if (count <= 0) return {};
-    std::vector<int> faces(static_cast<std::size_t>(count));
-    host::ObjGetVertexRelatedFaces(object, v, faces.data());
+    std::vector<int> faces;
+    ReadVertexRelatedFaces(v, faces);
     return faces;
 }
 
 std::vector<int> CMQObject::GetFacePoints(int face) const {
-    if (object == nullptr || face < 0) return {};
-    const int count = host::ObjGetFacePointCount(object, face);
-    if (count <= 0) return {};
-    std::vector<int> points(static_cast<std::size_t>(count));
-    host::ObjGetFacePointArray(object, face, points.data());
+    std::vector<int> points;
+    ReadFacePoints(face, points);
     return points;
+}
+
+// The lists are sized to the count without being emptied first: a list that
+// is already long enough is only cut, and nothing is filled twice.
+void CMQObject::ReadVertexRelatedFaces(int v, std::vector<int>& faces) const {
+    const int count = object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
+    faces.resize(static_cast<std::size_t>(count > 0 ? count : 0));
+    if (count <= 0) return;
+    host::ObjGetVertexRelatedFaces(object, v, faces.data());
+}
+
+void CMQObject::ReadFacePoints(int face, std::vector<int>& points) const {
+    const int count = object != nullptr && face >= 0 ? host::ObjGetFacePointCount(object, face) : 0;
+    points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
+    if (count <= 0) return;
+    host::ObjGetFacePointArray(object, face, points.data());
 }
 
 Vec3 CMQObject::GetPosition(int v) const {
     Vec3 position{0.0f, 0.0f, 0.0f};
-    if (object != nullptr && v >= 0) host::ObjGetVertex(object, v, position.data());
+    ReadPosition(v, position);
     return position;
+}
+
+void CMQObject::ReadPosition(int v, Vec3& position) const {
+    if (object != nullptr && v >= 0) host::ObjGetVertex(object, v, position.data());
 }
 
 int CMQObject::AddFace(std::vector<int> points) const {
     if (object == nullptr) return -1;
     return host::ObjAddFace(object, static_cast<int>(points.size()), points.data());
-}
-
-int CMQObject::AddLine(int a, int b) const {
-    // Every draw pass adds lines by the hundred thousand: no list is made for two points.
-    if (object == nullptr) return -1;
-    const int points[2] = {a, b};
-    return host::ObjAddFace(object, 2, points);
 }
 
 Line CMQObject::GetLine(int face, int k) const {
@@ -95,17 +118,32 @@ Vec3 CMQObject::GetCornerNormal(int face, int k) const { return CornerNormalOf(G
 
 Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
     if (points.empty()) return {0.0f, 0.0f, 0.0f};
+    CornerPositions corner;
+    ReadCornerPositions(points, k, corner);
+    return CornerNormal(corner);
+}
+
+void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const {
+    const std::size_t n = points.size();
+    if (n == 0) return;
     // The point list is read once; the corners around k are taken from it.
-    const auto position = [&](std::int64_t corner) { return GetPosition(points[Wrap(corner, points.size())]); };
-    const std::int64_t corner = k;
-    const Vec3 here = position(corner);
-    const Vec3 next = position(corner + 1);
-    const Vec3 leaving = Minus(next, here);
-    const Vec3 arriving = Minus(here, position(corner - 1));
+    // Each position goes straight into its place.
+    const std::int64_t at = k;
+    ReadPosition(points[Wrap(at, n)], corner.here);
+    ReadPosition(points[Wrap(at + 1, n)], corner.next);
+    ReadPosition(points[Wrap(at - 1, n)], corner.previous);
+    corner.beyondTriangle = n > 3;
+    if (corner.beyondTriangle) ReadPosition(points[Wrap(at + 2, n)], corner.far);
+}
+
+Vec3 CMQObject::CornerNormal(const CornerPositions& corner) {
+    const Vec3 leaving = Minus(corner.next, corner.here);
+    const Vec3 arriving = Minus(corner.here, corner.previous);
     Vec3 across = arriving;
-    if (points.size() > 3) {
-        const Vec3 far = Minus(position(corner + 2), next);
-        across = {(arriving[0] - far[0]) * 0.5f, (arriving[1] - far[1]) * 0.5f, (arriving[2] - far[2]) * 0.5f};
+    if (corner.beyondTriangle) {
+        const Vec3 beyond = Minus(corner.far, corner.next);
+        across = {(arriving[0] - beyond[0]) * 0.5f, (arriving[1] - beyond[1]) * 0.5f,
+                  (arriving[2] - beyond[2]) * 0.5f};
     }
     return Cross(leaving, across);
 }
@@ -131,40 +169,51 @@ std::unordered_set<LineKey> CMQObject::GetLinesAtVertex(int v, std::uint64_t pai
 }
 
 std::unordered_set<LineKey> CMQObject::FindLinesBetween(int a, int b) const {
-    std::vector<int> facesOfA = GetVertexRelatedFaces(a);
-    std::vector<int> facesOfB = GetVertexRelatedFaces(b);
-    std::sort(facesOfA.begin(), facesOfA.end());
-    std::sort(facesOfB.begin(), facesOfB.end());
+    LineSearch search;
+    FindLinesBetween(a, b, search);
+    return std::unordered_set<LineKey>(search.lines.begin(), search.lines.end());
+}
 
-    // Faces that use both ends, by a merge walk of the two sorted lists.
-    std::vector<int> shared;
+void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {
+    search.lines.clear();
+    std::vector<int>& facesOfA = search.facesOfA;
+    std::vector<int>& facesOfB = search.facesOfB;
+    ReadVertexRelatedFaces(a, facesOfA);
+    ReadVertexRelatedFaces(b, facesOfB);
+    SortSmall(facesOfA);
+    SortSmall(facesOfB);
+
+    // Faces that use both ends, by a merge walk of the two sorted lists; each
+    // is read as it is found.
     auto ia = facesOfA.begin();
     auto ib = facesOfB.begin();
+    int lastFace = -1;
     while (ia != facesOfA.end() && ib != facesOfB.end()) {
         if (*ib > *ia) {
             ++ia;
-        } else if (*ib < *ia) {
-            ++ib;
-        } else {
-            shared.push_back(*ia);
-            ++ia;
-            ++ib;
+            continue;
         }
-    }
-
-    std::unordered_set<LineKey> lines;
-    for (int face : shared) {
-        const std::vector<int> p = GetFacePoints(face);
+        if (*ib < *ia) {
+            ++ib;
+            continue;
+        }
+        const int face = *ia;
+        ++ia;
+        ++ib;
+        ReadFacePoints(face, search.points);
+        // A face listed twice around both ends gives its lines once.
+        if (face == lastFace) continue;
+        lastFace = face;
+        const std::vector<int>& p = search.points;
         const std::size_t n = p.size();
         for (std::size_t k = 0; k < n; ++k) {
             const int start = p[k];
-            const int end = p[(k + 1) % n];
+            const int end = p[k + 1 < n ? k + 1 : 0];
             if ((start == a && end == b) || (start == b && end == a)) {
-                lines.insert(MakeLineKey(face, static_cast<int>(k)));
+                search.lines.push_back(MakeLineKey(face, static_cast<int>(k)));
             }
         }
     }
-    return lines;
 }
 
 }  // namespace cmq

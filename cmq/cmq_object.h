@@ -12,6 +12,7 @@
 #include "cmq/cmq_elements.h"
 #include "cmq/line_key.h"
 #include "host/host_abi.h"
+#include "host/host_api.h"
 
 namespace cmq {
 
@@ -21,6 +22,25 @@ using Line = std::pair<int, int>;
 constexpr Line kNoLine{-1, -1};
 
 using Vec3 = std::array<float, 3>;
+
+// The positions a corner normal is made from: the corner, the points after
+// and before it, and, for a face of more than three points, the one after
+// the next.
+struct CornerPositions {
+    Vec3 here{}, next{}, previous{}, far{};
+    bool beyondTriangle = false;
+};
+
+// Lists that a line search fills and that a caller keeps from one search to
+// the next, so that a walk over many lines allocates nothing once they have
+// grown.
+struct LineSearch {
+    std::vector<int> facesOfA;
+    std::vector<int> facesOfB;
+    std::vector<int> points;
+    // The answer: each line once, faces ascending, lines ascending within a face.
+    std::vector<LineKey> lines;
+};
 
 class CMQObject {
 public:
@@ -52,13 +72,26 @@ public:
     std::vector<int> GetVertexRelatedFaces(int v) const;
     // Points p[0] .. p[n-1] of a face; empty for a face without points.
     std::vector<int> GetFacePoints(int face) const;
+    // The same two questions answered into a list the caller keeps, which
+    // takes exactly the answer. [ui-thread]
+    void ReadVertexRelatedFaces(int v, std::vector<int>& faces) const;
+    void ReadFacePoints(int face, std::vector<int>& points) const;
     // Position of vertex v.
     Vec3 GetPosition(int v) const;
+    // The same, written into `position`, which keeps its contents when there
+    // is no answer. [ui-thread]
+    void ReadPosition(int v, Vec3& position) const;
 
     // Adds a face through the given points; the host's new face index.
     int AddFace(std::vector<int> points) const;
-    // Adds the 2-point face (a, b), which shows as a line.
-    int AddLine(int a, int b) const;
+    // Adds the 2-point face (a, b), which shows as a line. Inline: every draw
+    // pass adds lines by the hundred thousand, and no list is made for two
+    // points.
+    int AddLine(int a, int b) const {
+        if (object == nullptr) return -1;
+        const int points[2] = {a, b};
+        return host::ObjAddFace(object, 2, points);
+    }
 
     // Line k of the face, k wrapping in both directions (k = -1 is the last
     // line, k = n the first). kNoLine for a face without points.
@@ -71,6 +104,13 @@ public:
     // The same for a face whose points p[0] .. p[n-1] the caller has already
     // read, without asking for them again.
     Vec3 CornerNormalOf(const std::vector<int>& points, int k) const;
+    // The two halves of that: the positions, asked of the host in the order
+    // above straight into `corner` (nothing for a face without points), and
+    // the arithmetic on them. Callers that ask for several corners before
+    // computing any let the arithmetic of one overlap the questions of the
+    // next. [ui-thread; CornerNormal: any time]
+    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
+    static Vec3 CornerNormal(const CornerPositions& corner);
 
     // The lines at vertex v except those leading to the other vertex that
     // `pairKey` (VertexPairKey of v and a neighbour) names; a neighbour of -1
@@ -79,6 +119,9 @@ public:
     // Every face line whose end points are a and b, in either direction; one
     // key per face that holds such a line.
     std::unordered_set<LineKey> FindLinesBetween(int a, int b) const;
+    // The same search with the same host questions, answered into
+    // `search.lines`. [ui-thread]
+    void FindLinesBetween(int a, int b, LineSearch& search) const;
 
     MQObject object = nullptr;
     MQDocument document = nullptr;

@@ -31,12 +31,15 @@ void Tackpin::SelectMarker(MQDocument doc, int index, bool add) {
         if (v >= 0) host::DocAddSelectVertex(doc, objectIndex, v);
     }
 
-    // Lines by their end points, in every face that still joins them.
+    // Lines by their end points, in every face that still joins them. The
+    // search's lists serve every line in turn.
+    cmq::LineSearch search;
     for (EdgeKey key : slot.edgeKeys) {
         const int a = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyHigh(key));
         const int b = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyLow(key));
         if (a < 0 || b < 0) continue;
-        for (cmq::LineKey line : object.FindLinesBetween(a, b)) {
+        object.FindLinesBetween(a, b, search);
+        for (cmq::LineKey line : search.lines) {
             host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line), cmq::LineKeyLine(line));
         }
     }

@@ -4,11 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "host/host_abi.h"
+#include "marker/dense_hash.h"
 
 // Key of one marked line between two vertex unique ids: the smaller id in
 // the high 32 bits, the larger in the low 32 bits.
@@ -29,10 +28,10 @@ struct MarkerSlot {
     int objectUniqueId = -1;
     // Marked vertices in stored order, not de-duplicated.
     std::vector<int> vertexUniqueIds;
-    // Marked lines, each once.
-    std::unordered_set<EdgeKey> edgeKeys;
+    // Marked lines, each once, in the order they were first stored.
+    DenseHashSet<EdgeKey> edgeKeys;
     // Vertex unique id -> mean normal, refilled by the drawing pass.
-    std::unordered_map<int, std::array<float, 3>> normalCache;
+    DenseHashMap<int, std::array<float, 3>> normalCache;
     // The drawing object that shows this slot; deleted explicitly, never by
     // the slot's own destruction.
     MQObject drawObject = nullptr;

@@ -1,5 +1,4 @@
 // Storing the current selection into a marker slot, and clearing a slot.
-#include <unordered_set>
 #include <vector>
 
 #include "cmq/cmq_object.h"
@@ -15,10 +14,18 @@ MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
     return slots[position];
 }
 
+// Empties the slot's content. An overwrite keeps the containers' room for
+// the new content; a clear gives it back, since nothing may come after it.
 void EmptyContent(MarkerSlot& slot) {
     slot.vertexUniqueIds.clear();
     slot.edgeKeys.clear();
     slot.normalCache.clear();
+}
+
+void ReleaseContent(MarkerSlot& slot) {
+    slot.vertexUniqueIds = std::vector<int>();
+    slot.edgeKeys = DenseHashSet<EdgeKey>();
+    slot.normalCache = DenseHashMap<int, std::array<float, 3>>();
 }
 
 // Appends the unique ids of the selected used vertices, ascending by index.
@@ -36,7 +43,8 @@ void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<
 
 // Inserts the key of every selected line and of every line of a selected
 // face; a line that two faces share gives one key.
-void CaptureLines(const cmq::CMQObject& object, int objectIndex, std::unordered_set<EdgeKey>& keys) {
+void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<EdgeKey>& keys) {
+    // One list for every face's points: the walk allocates nothing per face.
     std::vector<int> points;
     const auto insertLine = [&](int k) {
         const int start = points[static_cast<std::size_t>(k)];
@@ -49,7 +57,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, std::unordered_
         const int n = face.Size();
         // Whether the face is selected cannot change during the store: ask once.
         if (host::DocIsSelectFace(object.document, objectIndex, f) != 0) {
-            points = object.GetFacePoints(f);
+            object.ReadFacePoints(f, points);
             for (int k = 0; k < static_cast<int>(points.size()); ++k) insertLine(k);
             continue;
         }
@@ -58,7 +66,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, std::unordered_
             if (host::DocIsSelectLine(object.document, objectIndex, f, k) == 0) continue;
             // The points are read only for faces that have a marked line.
             if (!pointsRead) {
-                points = object.GetFacePoints(f);
+                object.ReadFacePoints(f, points);
                 pointsRead = true;
             }
             if (k < static_cast<int>(points.size())) insertLine(k);
@@ -100,6 +108,6 @@ int Tackpin::ClearMarker(int index) {
     if (index < 0) return 0;
     MarkerSlot& slot = SlotAt(slots, index);
     slot.shown = false;
-    EmptyContent(slot);
+    ReleaseContent(slot);
     return 1;
 }

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory_resource>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 #include "host/host_api.h"
@@ -43,8 +41,9 @@ ShownObject FindShownObject(MQDocument doc, int objectUniqueId) {
 // line at its first end, so a selection elsewhere around an end leaves the
 // edge drawn: it is left out exactly when the host's own selection display
 // shows it.
-bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b) {
-    for (cmq::LineKey line : object.FindLinesBetween(a, b)) {
+bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b, cmq::LineSearch& search) {
+    object.FindLinesBetween(a, b, search);
+    for (cmq::LineKey line : search.lines) {
         const int face = cmq::LineKeyFace(line);
         if (host::DocIsSelectFace(object.document, objectIndex, face) != 0) return true;
         if (host::DocIsSelectLine(object.document, objectIndex, face, cmq::LineKeyLine(line)) != 0) return true;
@@ -54,10 +53,10 @@ bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b) {
 
 // Unique ids of every marked vertex: the listed ones and both ends of every
 // marked line.
-std::pmr::unordered_set<int> MarkedVertexIds(const MarkerSlot& slot, std::pmr::memory_resource& arena) {
-    std::pmr::unordered_set<int> ids(&arena);
+DenseHashSet<int> MarkedVertexIds(const MarkerSlot& slot) {
+    DenseHashSet<int> ids;
     ids.reserve(slot.vertexUniqueIds.size() + 2 * slot.edgeKeys.size());
-    ids.insert(slot.vertexUniqueIds.begin(), slot.vertexUniqueIds.end());
+    for (int id : slot.vertexUniqueIds) ids.insert(id);
     for (EdgeKey key : slot.edgeKeys) {
         ids.insert(EdgeKeyHigh(key));
         ids.insert(EdgeKeyLow(key));
@@ -65,25 +64,41 @@ std::pmr::unordered_set<int> MarkedVertexIds(const MarkerSlot& slot, std::pmr::m
     return ids;
 }
 
+// Lists that the normals refresh keeps from one vertex to the next, so that
+// it allocates nothing per vertex.
+struct NormalScratch {
+    std::vector<int> faces;
+    std::vector<int> points;
+    std::vector<cmq::CornerPositions> corners;
+};
+
 // Mean of the unit normals of the faces around vertex v at its corner; none
 // when no face uses it. A zero corner normal counts as (0, 0, 0), and the mean
-// is not brought back to unit length.
-std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v) {
+// is not brought back to unit length. Every face's corner is read from the
+// host first and the arithmetic follows, so that one corner's square root and
+// divisions do not wait for the next corner's questions.
+std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v, NormalScratch& scratch) {
+    scratch.corners.clear();
+    object.ReadVertexRelatedFaces(v, scratch.faces);
+    for (int face : scratch.faces) {
+        object.ReadFacePoints(face, scratch.points);
+        const auto corner = std::find(scratch.points.begin(), scratch.points.end(), v);
+        if (corner == scratch.points.end()) continue;
+        // Read straight into the list: the host's answers are not copied again.
+        object.ReadCornerPositions(scratch.points, static_cast<int>(corner - scratch.points.begin()),
+                                   scratch.corners.emplace_back());
+    }
+    if (scratch.corners.empty()) return std::nullopt;
+
     cmq::Vec3 sum{0.0f, 0.0f, 0.0f};
-    int count = 0;
-    for (int face : object.GetVertexRelatedFaces(v)) {
-        const std::vector<int> points = object.GetFacePoints(face);
-        const auto corner = std::find(points.begin(), points.end(), v);
-        if (corner == points.end()) continue;
-        const cmq::Vec3 normal = object.CornerNormalOf(points, static_cast<int>(corner - points.begin()));
+    for (const cmq::CornerPositions& corner : scratch.corners) {
+        const cmq::Vec3 normal = cmq::CMQObject::CornerNormal(corner);
         const float length = std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
         if (length > 0.0f) {
             for (int i = 0; i < 3; ++i) sum[i] += normal[i] / length;
         }
-        ++count;
     }
-    if (count == 0) return std::nullopt;
-    const auto n = static_cast<float>(count);
+    const auto n = static_cast<float>(scratch.corners.size());
     return cmq::Vec3{sum[0] / n, sum[1] / n, sum[2] / n};
 }
 
@@ -126,40 +141,45 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     host::ObjSetIntValue(drawObject, host::kObjectColor, 1);
 
     const cmq::CMQObject drawing(drawObject, document);
-    // Every entry is made in one arena and released with it at the end.
-    std::pmr::monotonic_buffer_resource arena;
-    VertexMap placed(&arena);
+    VertexMap placed;
     placed.reserve(slot.edgeKeys.size() + slot.vertexUniqueIds.size());
-    // Object vertex v in the drawing object, added on first use.
-    const auto place = [&](int v, int uniqueId) -> const PlacedVertex& {
+    // Object vertex v in the drawing object, made on first use: its unique
+    // id, its position (read straight into place) and its drawing vertex.
+    const auto placeNew = [&](int v, int uniqueId, PlacedVertex& vertex) {
+        vertex.uniqueId = uniqueId;
+        object.ReadPosition(v, vertex.position);
+        vertex.drawIndex = host::ObjAddVertex(drawObject, vertex.position.data());
+    };
+    const auto place = [&](int v, int uniqueId) {
         const auto [entry, added] = placed.try_emplace(v);
-        PlacedVertex& vertex = entry->second;
-        if (added) {
-            vertex.uniqueId = uniqueId;
-            vertex.position = object.GetPosition(v);
-            vertex.drawIndex = host::ObjAddVertex(drawObject, vertex.position.data());
-        }
-        return vertex;
+        if (added) placeNew(v, uniqueId, entry->second);
+        return entry->second.drawIndex;
     };
 
+    cmq::LineSearch search;
     for (EdgeKey key : slot.edgeKeys) {
         const int first = EdgeKeyHigh(key);
         const int second = EdgeKeyLow(key);
         const int a = host::ObjGetVertexIndexFromUniqueID(object.object, first);
         const int b = host::ObjGetVertexIndexFromUniqueID(object.object, second);
         if (a < 0 || b < 0) continue;
-        const bool hidden = !overwriteMode && EdgeSelected(object, objectIndex, a, b);
-        const int start = place(a, first).drawIndex;
-        const int end = place(b, second).drawIndex;
+        const bool hidden = !overwriteMode && EdgeSelected(object, objectIndex, a, b, search);
+        const int start = place(a, first);
+        const int end = place(b, second);
         // The ends of a hidden edge stay without their line.
         if (!hidden) drawing.AddLine(start, end);
     }
 
     for (int uniqueId : slot.vertexUniqueIds) {
         const int v = host::ObjGetVertexIndexFromUniqueID(object.object, uniqueId);
-        if (v < 0 || placed.contains(v)) continue;
+        if (v < 0) continue;
+        // One look-up both tests and claims the entry: a vertex already
+        // placed (as an edge end) is skipped.
+        const auto [entry, added] = placed.try_emplace(v);
+        if (!added) continue;
         const bool hidden = !overwriteMode && host::DocIsSelectVertex(document, objectIndex, v) != 0;
-        const PlacedVertex& point = place(v, uniqueId);
+        PlacedVertex& point = entry->second;
+        placeNew(v, uniqueId, point);
         // A line of zero length makes the point show. A hidden vertex keeps
         // only its drawing vertex, which its normal line starts from, as the
         // ends of a hidden edge do.
@@ -184,17 +204,18 @@ void Tackpin::UpdateNormalCaches() {
         // A missing or hidden object keeps the normals it had.
         if (!object.view.IsValid()) continue;
         slot.normalCache.clear();
-        std::pmr::monotonic_buffer_resource arena;
-        const std::pmr::unordered_set<int> marked = MarkedVertexIds(slot, arena);
+        const DenseHashSet<int> marked = MarkedVertexIds(slot);
         if (marked.empty()) continue;
+        slot.normalCache.reserve(marked.size());
         const cmq::CMQObject& view = object.view;
+        NormalScratch scratch;
         // The walk uses the indices alone: a vertex record would also read a
         // position that only the marked vertices need.
         for (auto vertex = view.Vertices().begin(); vertex != cmq::ElementRangeEnd{}; ++vertex) {
             const int v = vertex.Index();
             const int uniqueId = host::ObjGetVertexUniqueID(view.object, v);
             if (!marked.contains(uniqueId)) continue;
-            if (const auto mean = MeanCornerNormal(view, v)) slot.normalCache[uniqueId] = *mean;
+            if (const auto mean = MeanCornerNormal(view, v, scratch)) slot.normalCache[uniqueId] = *mean;
         }
     }
     normalsDirty = false;

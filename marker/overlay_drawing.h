@@ -3,11 +3,9 @@
 // object vertex in a drawing object once.
 #pragma once
 
-#include <memory_resource>
-#include <unordered_map>
-
 #include "cmq/cmq_object.h"
 #include "host/station_services.h"
+#include "marker/dense_hash.h"
 
 // What a drawing object holds for one object vertex. The unique id and the
 // position are those read when the vertex was placed, so that its normal line
@@ -19,9 +17,8 @@ struct PlacedVertex {
 };
 
 // Object vertex index -> its vertex in the drawing object. One per slot
-// rebuild, dropped at the end of it; its entries can come from an arena that
-// is released with it.
-using VertexMap = std::pmr::unordered_map<int, PlacedVertex>;
+// rebuild, dropped at the end of it.
+using VertexMap = DenseHashMap<int, PlacedVertex>;
 
 // 1 when the view shows vertices, plus 2 when it shows lines or the overlay's
 // lines are drawn always: 0 to 3. [any time]

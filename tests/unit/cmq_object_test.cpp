@@ -142,6 +142,19 @@ TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
     station.DeleteDrawObject(doc, drawing);
 }
 
+TEST_F(MeshViewTest, OneLineSearchServesEveryPairInTurn) {
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+    const int first = sim::Documents().AddFace(obj, {v[0], v[1], v[2]});
+    const int second = sim::Documents().AddFace(obj, {v[0], v[2], v[3]});
+    cmq::LineSearch search;
+    view.FindLinesBetween(v[0], v[2], search);
+    EXPECT_EQ(search.lines, (std::vector<LineKey>{MakeLineKey(first, 2), MakeLineKey(second, 0)}));
+    view.FindLinesBetween(v[3], v[2], search);
+    EXPECT_EQ(search.lines, (std::vector<LineKey>{MakeLineKey(second, 1)}));
+    view.FindLinesBetween(v[1], v[3], search);
+    EXPECT_TRUE(search.lines.empty());
+}
+
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
     const int f = AddSquare();
     // Corner v = 1 with next neighbour u = 2 and previous w = 0.
