@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/floor_ratio_reporter.h"
-#include "host/host_api.h"
 #include "bench/lean_host/lean_model.h"
+#include "host/host_api.h"
 
 int main(int argc, char** argv) {
     if (host::ResolveHostFunctions(lean::ModulePath().c_str()) != 1) {

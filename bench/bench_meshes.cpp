@@ -29,7 +29,8 @@ BenchMesh BuildGrid(int faces) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const double height = 0.25 * std::sin(0.1 * c) * std::cos(0.1 * r);
-            lean::AddVertex(mesh.object, {static_cast<float>(c), static_cast<float>(r), static_cast<float>(height)});
+            lean::AddVertex(mesh.object, {static_cast<float>(c), static_cast<float>(r),
+                                          static_cast<float>(height)});
         }
     }
     const auto at = [&](int c, int r) { return (r % rows) * columns + c % columns; };

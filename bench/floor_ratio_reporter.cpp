@@ -14,7 +14,8 @@ constexpr long long kGrowthTo = 1000000;
 
 bool IsFloor(const std::string& name) {
     const std::string suffix = kFloorSuffix;
-    return name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return name.size() >= suffix.size() &&
+           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // Keeps the least of the values seen under `key`: the machine's other load
@@ -36,7 +37,8 @@ void FloorRatioReporter::ReportRuns(const std::vector<Run>& runs) {
         for (const auto& [counter, value] : run.counters) {
             if (counter.rfind(kBytesPrefix, 0) == 0) memory_[counter] = value.value;
         }
-        if (const auto calls = run.counters.find("calls"); calls != run.counters.end() && calls->second.value > 0) {
+        if (const auto calls = run.counters.find("calls");
+            calls != run.counters.end() && calls->second.value > 0) {
             KeepLeast(callTimes_, name, time / calls->second.value);
         }
         if (const auto faces = run.counters.find("faces"); faces != run.counters.end()) {
@@ -55,7 +57,8 @@ void FloorRatioReporter::Finalize() {
 
 void FloorRatioReporter::PrintRatios() const {
     if (times_.empty()) return;
-    std::printf("\n%-24s %9s %14s %14s %8s\n", "operation", "faces", "ns/face", "floor ns/face", "ratio");
+    std::printf("\n%-24s %9s %14s %14s %8s\n", "operation", "faces", "ns/face", "floor ns/face",
+                "ratio");
     std::set<std::string> operations;
     for (const auto& [key, time] : times_) {
         const auto& [name, faces] = key;
@@ -72,14 +75,17 @@ void FloorRatioReporter::PrintRatios() const {
     const auto growth = [&](const std::string& name) {
         const auto from = times_.find({name, kGrowthFrom});
         const auto to = times_.find({name, kGrowthTo});
-        return from != times_.end() && to != times_.end() && from->second > 0.0 ? to->second / from->second : 0.0;
+        return from != times_.end() && to != times_.end() && from->second > 0.0
+                   ? to->second / from->second
+                   : 0.0;
     };
     bool header = false;
     for (const std::string& name : operations) {
         if (growth(name) <= 0.0) continue;
         if (!header) std::printf("\n%-24s %12s %14s\n", "operation", "growth", "floor growth");
         header = true;
-        std::printf("%-24s %12.2f %14.2f\n", name.c_str(), growth(name), growth(name + kFloorSuffix));
+        std::printf("%-24s %12.2f %14.2f\n", name.c_str(), growth(name),
+                    growth(name + kFloorSuffix));
     }
 }
 

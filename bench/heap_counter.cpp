@@ -38,7 +38,9 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
         return nullptr;
     }
 }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
 void operator delete(void* block) noexcept { Release(block); }
 void operator delete[](void* block) noexcept { Release(block); }
 void operator delete(void* block, std::size_t) noexcept { Release(block); }

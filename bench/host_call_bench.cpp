@@ -16,7 +16,8 @@ constexpr int kFaces = 1000000;
 template <typename Ask>
 void RunCalls(benchmark::State& state, bool perFace, Ask ask) {
     const bench::BenchMesh& mesh = bench::MeshOf(kFaces);
-    const int count = perFace ? host::ObjGetFaceCount(mesh.object) : host::ObjGetVertexCount(mesh.object);
+    const int count =
+        perFace ? host::ObjGetFaceCount(mesh.object) : host::ObjGetVertexCount(mesh.object);
     long long sink = 0;
     for (auto _ : state) {
         for (int i = 0; i < count; ++i) sink += ask(mesh, i);
@@ -26,17 +27,23 @@ void RunCalls(benchmark::State& state, bool perFace, Ask ask) {
 }
 
 void HostCallVertexRefCount(benchmark::State& state) {
-    RunCalls(state, false, [](const bench::BenchMesh& m, int v) { return host::ObjGetVertexRefCount(m.object, v); });
+    RunCalls(state, false, [](const bench::BenchMesh& m, int v) {
+        return host::ObjGetVertexRefCount(m.object, v);
+    });
 }
 void HostCallIsSelectVertex(benchmark::State& state) {
-    RunCalls(state, false, [](const bench::BenchMesh& m, int v) { return host::DocIsSelectVertex(m.doc, 0, v); });
+    RunCalls(state, false,
+             [](const bench::BenchMesh& m, int v) { return host::DocIsSelectVertex(m.doc, 0, v); });
 }
 void HostCallVertexUniqueID(benchmark::State& state) {
-    RunCalls(state, false, [](const bench::BenchMesh& m, int v) { return host::ObjGetVertexUniqueID(m.object, v); });
+    RunCalls(state, false, [](const bench::BenchMesh& m, int v) {
+        return host::ObjGetVertexUniqueID(m.object, v);
+    });
 }
 void HostCallVertexIndexFromUniqueID(benchmark::State& state) {
-    RunCalls(state, false,
-             [](const bench::BenchMesh& m, int v) { return host::ObjGetVertexIndexFromUniqueID(m.object, v + 1); });
+    RunCalls(state, false, [](const bench::BenchMesh& m, int v) {
+        return host::ObjGetVertexIndexFromUniqueID(m.object, v + 1);
+    });
 }
 void HostCallGetVertex(benchmark::State& state) {
     RunCalls(state, false, [](const bench::BenchMesh& m, int v) {
@@ -52,7 +59,9 @@ void HostCallVertexRelatedFaces(benchmark::State& state) {
     });
 }
 void HostCallFacePointCount(benchmark::State& state) {
-    RunCalls(state, true, [](const bench::BenchMesh& m, int f) { return host::ObjGetFacePointCount(m.object, f); });
+    RunCalls(state, true, [](const bench::BenchMesh& m, int f) {
+        return host::ObjGetFacePointCount(m.object, f);
+    });
 }
 void HostCallFacePointArray(benchmark::State& state) {
     int points[4];
@@ -62,7 +71,9 @@ void HostCallFacePointArray(benchmark::State& state) {
     });
 }
 void HostCallIsSelectLine(benchmark::State& state) {
-    RunCalls(state, true, [](const bench::BenchMesh& m, int f) { return host::DocIsSelectLine(m.doc, 0, f, 1); });
+    RunCalls(state, true, [](const bench::BenchMesh& m, int f) {
+        return host::DocIsSelectLine(m.doc, 0, f, 1);
+    });
 }
 
 }  // namespace

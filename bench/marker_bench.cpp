@@ -43,7 +43,8 @@ void StoreMarkerFloor(benchmark::State& state) {
         // The walks ask for the count at every step.
         for (int v = 0; v < host::ObjGetVertexCount(object); ++v) {
             if (host::ObjGetVertexRefCount(object, v) < 1) continue;
-            if (host::DocIsSelectVertex(doc, objectIndex, v) != 0) sink += host::ObjGetVertexUniqueID(object, v);
+            if (host::DocIsSelectVertex(doc, objectIndex, v) != 0)
+                sink += host::ObjGetVertexUniqueID(object, v);
         }
         for (int f = 0; f < host::ObjGetFaceCount(object); ++f) {
             const int n = host::ObjGetFacePointCount(object, f);
@@ -58,7 +59,8 @@ void StoreMarkerFloor(benchmark::State& state) {
                     read = true;
                 }
                 sink += host::ObjGetVertexUniqueID(object, points[static_cast<std::size_t>(k)]);
-                sink += host::ObjGetVertexUniqueID(object, points[static_cast<std::size_t>((k + 1) % n)]);
+                sink += host::ObjGetVertexUniqueID(object,
+                                                   points[static_cast<std::size_t>((k + 1) % n)]);
             }
         }
         benchmark::DoNotOptimize(sink);
@@ -116,23 +118,27 @@ void SelectMarkerFloor(benchmark::State& state) {
         MQObject object = host::DocGetObjectFromUniqueID(doc, slot.objectUniqueId);
         const int objectIndex = host::DocGetObjectIndex(doc, object);
         for (int uid : slot.vertexUniqueIds) {
-            host::DocAddSelectVertex(doc, objectIndex, host::ObjGetVertexIndexFromUniqueID(object, uid));
+            host::DocAddSelectVertex(doc, objectIndex,
+                                     host::ObjGetVertexIndexFromUniqueID(object, uid));
         }
         for (const Planned& item : plan) {
             const int a = host::ObjGetVertexIndexFromUniqueID(object, item.uidA);
             const int b = host::ObjGetVertexIndexFromUniqueID(object, item.uidB);
             for (int v : {a, b}) {
                 const int count = host::ObjGetVertexRelatedFaces(object, v, nullptr);
-                if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+                if (count > static_cast<int>(buffer.size()))
+                    buffer.resize(static_cast<std::size_t>(count));
                 host::ObjGetVertexRelatedFaces(object, v, buffer.data());
             }
             for (int face : item.sharedFaces) {
                 const int count = host::ObjGetFacePointCount(object, face);
-                if (count > static_cast<int>(buffer.size())) buffer.resize(static_cast<std::size_t>(count));
+                if (count > static_cast<int>(buffer.size()))
+                    buffer.resize(static_cast<std::size_t>(count));
                 host::ObjGetFacePointArray(object, face, buffer.data());
             }
             for (cmq::LineKey line : item.lines) {
-                host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line), cmq::LineKeyLine(line));
+                host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line),
+                                       cmq::LineKeyLine(line));
             }
         }
     }

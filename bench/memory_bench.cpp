@@ -44,12 +44,14 @@ void SlotMemory(benchmark::State& state, Marked what) {
 
     for (auto _ : state) benchmark::DoNotOptimize(slot.edgeKeys.size());
     if (what == Marked::Vertices) {
-        state.counters["bytes_per_vertex"] = held / static_cast<double>(slot.vertexUniqueIds.size());
+        state.counters["bytes_per_vertex"] =
+            held / static_cast<double>(slot.vertexUniqueIds.size());
     } else {
         state.counters["bytes_per_edge"] = held / static_cast<double>(slot.edgeKeys.size());
     }
     state.counters["bytes_per_normal"] = normals / static_cast<double>(slot.normalCache.size());
-    state.counters["elements"] = static_cast<double>(slot.vertexUniqueIds.size() + slot.edgeKeys.size());
+    state.counters["elements"] =
+        static_cast<double>(slot.vertexUniqueIds.size() + slot.edgeKeys.size());
 }
 
 void SlotMemoryVertices(benchmark::State& state) { SlotMemory(state, Marked::Vertices); }

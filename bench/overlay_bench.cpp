@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "bench/bench_meshes.h"
+#include "bench/lean_host/lean_model.h"
 #include "cmq/cmq_object.h"
 #include "host/host_api.h"
 #include "marker/overlay_drawing.h"
 #include "marker/tackpin.h"
-#include "bench/lean_host/lean_model.h"
 
 namespace {
 
@@ -155,8 +155,8 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
             std::sort(facesOfA.begin(), facesOfA.end());
             std::sort(facesOfB.begin(), facesOfB.end());
             step.firstShared = static_cast<int>(plan.sharedFaces.size());
-            std::set_intersection(facesOfA.begin(), facesOfA.end(), facesOfB.begin(), facesOfB.end(),
-                                  std::back_inserter(plan.sharedFaces));
+            std::set_intersection(facesOfA.begin(), facesOfA.end(), facesOfB.begin(),
+                                  facesOfB.end(), std::back_inserter(plan.sharedFaces));
             step.sharedCount = static_cast<int>(plan.sharedFaces.size()) - step.firstShared;
             step.firstLine = static_cast<int>(plan.lines.size());
             object.FindLinesBetween(a, b, search);
@@ -165,7 +165,8 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
                 ++step.lineCount;
                 const int face = cmq::LineKeyFace(line);
                 if (host::DocIsSelectFace(mesh.doc, objectIndex, face) != 0 ||
-                    host::DocIsSelectLine(mesh.doc, objectIndex, face, cmq::LineKeyLine(line)) != 0) {
+                    host::DocIsSelectLine(mesh.doc, objectIndex, face, cmq::LineKeyLine(line)) !=
+                        0) {
                     step.hidden = true;
                     break;
                 }
@@ -180,7 +181,8 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
         const int v = host::ObjGetVertexIndexFromUniqueID(mesh.object, uid);
         step.skip = placed.contains(v);
         if (!step.skip) {
-            step.hidden = !plugin.overwriteMode && host::DocIsSelectVertex(mesh.doc, objectIndex, v) != 0;
+            step.hidden =
+                !plugin.overwriteMode && host::DocIsSelectVertex(mesh.doc, objectIndex, v) != 0;
             bool added = false;
             step.draw = place(v, uid, added);
             if (!step.hidden) ++next;
@@ -222,7 +224,8 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
     Tackpin& plugin = grid.plugin;
     std::vector<SlotPlan>& plans = grid.plans[{options.normals, options.overwrite}];
     if (plans.empty()) {
-        for (const MarkerSlot& slot : plugin.slots) plans.push_back(PlanSlot(plugin, slot, grid.mesh));
+        for (const MarkerSlot& slot : plugin.slots)
+            plans.push_back(PlanSlot(plugin, slot, grid.mesh));
     }
 
     const MQDocument doc = grid.mesh.doc;
@@ -249,12 +252,17 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
                     ReadRelatedFaces(object, a, buffer);
                     ReadRelatedFaces(object, b, buffer);
                     for (int i = 0; i < step.sharedCount; ++i)
-                        ReadFacePoints(object, plan.sharedFaces[static_cast<std::size_t>(step.firstShared + i)], buffer);
+                        ReadFacePoints(
+                            object,
+                            plan.sharedFaces[static_cast<std::size_t>(step.firstShared + i)],
+                            buffer);
                     for (int i = 0; i < step.lineCount; ++i) {
-                        const cmq::LineKey line = plan.lines[static_cast<std::size_t>(step.firstLine + i)];
+                        const cmq::LineKey line =
+                            plan.lines[static_cast<std::size_t>(step.firstLine + i)];
                         const int face = cmq::LineKeyFace(line);
                         if (host::DocIsSelectFace(doc, objectIndex, face) != 0 ||
-                            host::DocIsSelectLine(doc, objectIndex, face, cmq::LineKeyLine(line)) != 0)
+                            host::DocIsSelectLine(doc, objectIndex, face, cmq::LineKeyLine(line)) !=
+                                0)
                             break;
                     }
                 }
@@ -274,7 +282,8 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
             for (const LoneStep& step : plan.lones) {
                 const int v = host::ObjGetVertexIndexFromUniqueID(object, step.uid);
                 if (step.skip) continue;
-                if (!options.overwrite) benchmark::DoNotOptimize(host::DocIsSelectVertex(doc, objectIndex, v));
+                if (!options.overwrite)
+                    benchmark::DoNotOptimize(host::DocIsSelectVertex(doc, objectIndex, v));
                 host::ObjGetVertex(object, v, position);
                 host::ObjAddVertex(drawing, position);
                 if (!step.hidden) {
@@ -299,7 +308,9 @@ void DrawNormalsFloor(benchmark::State& state) { RunDrawPassFloor(state, {true, 
 void DrawNoOverwrite(benchmark::State& state) { RunDrawPass(state, {false, false}); }
 void DrawNoOverwriteFloor(benchmark::State& state) { RunDrawPassFloor(state, {false, false}); }
 void DrawNormalsNoOverwrite(benchmark::State& state) { RunDrawPass(state, {true, false}); }
-void DrawNormalsNoOverwriteFloor(benchmark::State& state) { RunDrawPassFloor(state, {true, false}); }
+void DrawNormalsNoOverwriteFloor(benchmark::State& state) {
+    RunDrawPassFloor(state, {true, false});
+}
 
 void NormalCaches(benchmark::State& state) {
     MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), {true, true});
@@ -334,7 +345,8 @@ void NormalCachesFloor(benchmark::State& state) {
     for (auto _ : state) {
         float sink = 0.0f;
         for (std::size_t s = 0; s < grid.plugin.slots.size(); ++s) {
-            MQObject object = host::DocGetObjectFromUniqueID(doc, grid.plugin.slots[s].objectUniqueId);
+            MQObject object =
+                host::DocGetObjectFromUniqueID(doc, grid.plugin.slots[s].objectUniqueId);
             benchmark::DoNotOptimize(host::DocGetObjectIndex(doc, object));
             benchmark::DoNotOptimize(host::ObjGetVisible(object));
             const int count = host::ObjGetVertexCount(object);
@@ -344,7 +356,8 @@ void NormalCachesFloor(benchmark::State& state) {
                 if (marked[s][static_cast<std::size_t>(v)] == 0) continue;
                 const int faceCount = ReadRelatedFaces(object, v, faces);
                 for (int f = 0; f < faceCount; ++f) {
-                    const int n = ReadFacePoints(object, faces[static_cast<std::size_t>(f)], points);
+                    const int n =
+                        ReadFacePoints(object, faces[static_cast<std::size_t>(f)], points);
                     // The corner and the points its normal needs: the next, the
                     // previous and, beyond a triangle, the one after next.
                     int corner = 0;
@@ -352,7 +365,8 @@ void NormalCachesFloor(benchmark::State& state) {
                     float position[3];
                     for (int k : {corner, corner + 1, corner + n - 1, corner + 2}) {
                         if (k == corner + 2 && n <= 3) continue;
-                        host::ObjGetVertex(object, points[static_cast<std::size_t>(k % n)], position);
+                        host::ObjGetVertex(object, points[static_cast<std::size_t>(k % n)],
+                                           position);
                         // The answer is read in full, as the normal needs it.
                         sink += position[0] + position[1] + position[2];
                     }

@@ -27,7 +27,9 @@ add_library(Tackpin MODULE
 set_target_properties(Tackpin PROPERTIES PREFIX "" OUTPUT_NAME Tackpin)
 target_link_libraries(Tackpin PRIVATE tackpin_platform)
 if(WIN32)
-  target_sources(Tackpin PRIVATE platform/tackpin.rc)
+  # The version resource, with the project's version filled in.
+  configure_file(platform/tackpin.rc.in ${CMAKE_BINARY_DIR}/generated/tackpin.rc @ONLY)
+  target_sources(Tackpin PRIVATE ${CMAKE_BINARY_DIR}/generated/tackpin.rc)
 else()
   # Exactly the fourteen entry points leave the module, and nothing is
   # left for the host's loader to resolve.

@@ -42,6 +42,14 @@ add_test(NAME module_tables
   COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:Tackpin> -DTOOL=${TACKPIN_OBJDUMP}
           -DWINDOWS=${WIN32} -P ${PROJECT_SOURCE_DIR}/tests/check_module_tables.cmake)
 
+# The version resource carries the project's version, the one the release
+# package is named after.
+if(WIN32)
+  add_test(NAME module_version
+    COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:Tackpin> -DVERSION=${PROJECT_VERSION}
+            -DSTRINGS=x86_64-w64-mingw32-strings -P ${PROJECT_SOURCE_DIR}/tests/check_module_version.cmake)
+endif()
+
 # A host module that lacks most names, for MQInit's failure path.
 add_library(partial_host SHARED tests/fixtures/partial_host.cpp)
 target_include_directories(partial_host PRIVATE ${PROJECT_SOURCE_DIR})

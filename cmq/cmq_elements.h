@@ -35,13 +35,21 @@ using CMQFacePtr = std::shared_ptr<CMQFace>;
 // elements; the host is not asked. The questions are inline: a walk asks two
 // per element.
 struct VertexKind {
-    static int Count(MQObject object) { return object != nullptr ? host::ObjGetVertexCount(object) : 0; }
-    static int Size(MQObject object, int index) { return host::ObjGetVertexRefCount(object, index); }
+    static int Count(MQObject object) {
+        return object != nullptr ? host::ObjGetVertexCount(object) : 0;
+    }
+    static int Size(MQObject object, int index) {
+        return host::ObjGetVertexRefCount(object, index);
+    }
     static CMQVertexPtr Make(const CMQObject& owner, int index);
 };
 struct FaceKind {
-    static int Count(MQObject object) { return object != nullptr ? host::ObjGetFaceCount(object) : 0; }
-    static int Size(MQObject object, int index) { return host::ObjGetFacePointCount(object, index); }
+    static int Count(MQObject object) {
+        return object != nullptr ? host::ObjGetFaceCount(object) : 0;
+    }
+    static int Size(MQObject object, int index) {
+        return host::ObjGetFacePointCount(object, index);
+    }
     static CMQFacePtr Make(const CMQObject& owner, int index);
 };
 
@@ -98,7 +106,8 @@ using FaceIterator = ElementIterator<FaceKind>;
 template <typename Kind>
 class ElementRange {
 public:
-    explicit ElementRange(const CMQObject& owner, MQObject object) : owner_(owner), object_(object) {}
+    explicit ElementRange(const CMQObject& owner, MQObject object)
+        : owner_(owner), object_(object) {}
     ElementIterator<Kind> begin() const { return ElementIterator<Kind>(owner_, object_); }
     ElementRangeEnd end() const { return {}; }
 

@@ -80,7 +80,8 @@ std::vector<int> CMQObject::GetFacePoints(int face) const {
 // The lists are sized to the count without being emptied first: a list that
 // is already long enough is only cut, and nothing is filled twice.
 void CMQObject::ReadVertexRelatedFaces(int v, std::vector<int>& faces) const {
-    const int count = object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
+    const int count =
+        object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
     faces.resize(static_cast<std::size_t>(count > 0 ? count : 0));
     if (count <= 0) return;
     host::ObjGetVertexRelatedFaces(object, v, faces.data());
@@ -114,7 +115,9 @@ Line CMQObject::GetLine(int face, int k) const {
     return {points[Wrap(k, points.size())], points[Wrap(std::int64_t{k} + 1, points.size())]};
 }
 
-Vec3 CMQObject::GetCornerNormal(int face, int k) const { return CornerNormalOf(GetFacePoints(face), k); }
+Vec3 CMQObject::GetCornerNormal(int face, int k) const {
+    return CornerNormalOf(GetFacePoints(face), k);
+}
 
 Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
     if (points.empty()) return {0.0f, 0.0f, 0.0f};
@@ -123,7 +126,8 @@ Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
     return CornerNormal(corner);
 }
 
-void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const {
+void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k,
+                                    CornerPositions& corner) const {
     const std::size_t n = points.size();
     if (n == 0) return;
     // The point list is read once; the corners around k are taken from it.

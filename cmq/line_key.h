@@ -14,7 +14,9 @@ constexpr LineKey MakeLineKey(int face, int line) {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(face)) << 32) |
            static_cast<std::uint32_t>(line);
 }
-constexpr int LineKeyFace(LineKey key) { return static_cast<int>(static_cast<std::uint32_t>(key >> 32)); }
+constexpr int LineKeyFace(LineKey key) {
+    return static_cast<int>(static_cast<std::uint32_t>(key >> 32));
+}
 constexpr int LineKeyLine(LineKey key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
 
 // Two vertex indices, the smaller (as signed values) in the high 32 bits and
@@ -25,7 +27,11 @@ constexpr std::uint64_t VertexPairKey(int a, int b) {
     const auto low = static_cast<std::uint32_t>(a < b ? b : a);
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
-constexpr int PairKeyHigh(std::uint64_t key) { return static_cast<int>(static_cast<std::uint32_t>(key >> 32)); }
-constexpr int PairKeyLow(std::uint64_t key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
+constexpr int PairKeyHigh(std::uint64_t key) {
+    return static_cast<int>(static_cast<std::uint32_t>(key >> 32));
+}
+constexpr int PairKeyLow(std::uint64_t key) {
+    return static_cast<int>(static_cast<std::uint32_t>(key));
+}
 
 }  // namespace cmq

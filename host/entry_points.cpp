@@ -7,9 +7,7 @@ bool IsFileKind(int type) { return type == plugin_type::kImport || type == plugi
 bool IsMenuKind(int type) { return type >= plugin_type::kCreate && type <= plugin_type::kSelect; }
 }  // namespace
 
-unsigned int CheckVersion(unsigned int hostVersion) {
-    return hostVersion >= 0x4200u ? 0x420u : 0u;
-}
+unsigned int CheckVersion(unsigned int hostVersion) { return hostVersion >= 0x4200u ? 0x420u : 0u; }
 
 const char* EnumStringOf(MQBasePlugin& plugin, int index) {
     int type = plugin.GetPlugInType();

@@ -13,7 +13,8 @@ const KeyValuePair* AsList(void* option) { return static_cast<const KeyValuePair
 
 // The pointer and key events that only a command plug-in takes.
 bool IsCommandEvent(int eventType) {
-    return (eventType >= host_event::kPointerEvent120 && eventType <= host_event::kPointerEvent130) ||
+    return (eventType >= host_event::kPointerEvent120 &&
+            eventType <= host_event::kPointerEvent130) ||
            eventType == host_event::kKeyEvent140 || eventType == host_event::kKeyEvent141;
 }
 
@@ -55,18 +56,17 @@ int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType
     state.wheel = FindIntValue(list, "mouse_wheel", 0);
     FillButtons(state, buttons);
     state.pressure = FindFloatValue(list, "pressure", 0.0f);
-    return (command->*kPointerOperations[eventType - host_event::kPointerEvent120])(doc, scene, state);
+    return (command->*kPointerOperations[eventType - host_event::kPointerEvent120])(doc, scene,
+                                                                                    state);
 }
 
 // Answer for a station event; none when the event is not a station event.
-std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc, int eventType, void* option) {
+std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc, int eventType,
+                                        void* option) {
     const KeyValuePair* list = AsList(option);
     switch (eventType) {
-    case host_event::kStart:
-        return station.OnStart();
-    case host_event::kExit:
-        station.OnExit();
-        return 1;
+    case host_event::kStart: return station.OnStart();
+    case host_event::kExit: station.OnExit(); return 1;
     case host_event::kActivate:
     case host_event::kStationNotice: {
         // The option is the flag itself; a host that passes none gets 0.
@@ -76,8 +76,7 @@ std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc
         station.OnStationNotice(doc, flag);
         return 1;
     }
-    case host_event::kIsActivated:
-        return station.IsActivated(doc);
+    case host_event::kIsActivated: return station.IsActivated(doc);
     case host_event::kReceiveMessage: {
         auto product = static_cast<unsigned int>(FindIntValue(list, "src_product", 0));
         auto id = static_cast<unsigned int>(FindIntValue(list, "src_id", 0));
@@ -109,9 +108,7 @@ std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc
         if (data.saveUniqueId != 0 && saveUid != nullptr) *saveUid = 1;
         return 1;
     }
-    case host_event::kDocumentEvent201:
-        station.OnDocumentEvent201(doc);
-        return 1;
+    case host_event::kDocumentEvent201: station.OnDocumentEvent201(doc); return 1;
     case host_event::kDocumentEvent210:
         return station.OnDocumentEvent210(doc, FindIntValue(list, "state", 0));
     case host_event::kDocumentEvent211:
@@ -122,21 +119,11 @@ std::optional<int> DispatchStationEvent(MQStationPlugin& station, MQDocument doc
         station.OnDocumentEvent212(doc, state, size);
         return 1;
     }
-    case host_event::kDocumentEvent220:
-        station.OnDocumentEvent220(doc);
-        return 1;
-    case host_event::kDocumentEvent221:
-        station.OnDocumentEvent221(doc);
-        return 1;
-    case host_event::kDocumentEvent222:
-        station.OnDocumentEvent222(doc);
-        return 1;
-    case host_event::kDocumentEvent230:
-        station.OnDocumentEvent230(doc);
-        return 1;
-    case host_event::kDocumentEvent231:
-        station.OnDocumentEvent231(doc);
-        return 1;
+    case host_event::kDocumentEvent220: station.OnDocumentEvent220(doc); return 1;
+    case host_event::kDocumentEvent221: station.OnDocumentEvent221(doc); return 1;
+    case host_event::kDocumentEvent222: station.OnDocumentEvent222(doc); return 1;
+    case host_event::kDocumentEvent230: station.OnDocumentEvent230(doc); return 1;
+    case host_event::kDocumentEvent231: station.OnDocumentEvent231(doc); return 1;
     case host_event::kSceneEvent240:
         station.OnSceneEvent240(doc, static_cast<MQScene>(FindValue(list, "scene")));
         return 1;

@@ -39,8 +39,7 @@ TACKPIN_EXPORT const char* MQEnumString(int index) {
 }
 
 TACKPIN_EXPORT const char* MQEnumFileType(int index) {
-    return Guarded<const char*>(nullptr,
-                                [&] { return host::EnumFileTypeOf(ThePlugin(), index); });
+    return Guarded<const char*>(nullptr, [&] { return host::EnumFileTypeOf(ThePlugin(), index); });
 }
 
 TACKPIN_EXPORT const char* MQEnumFileExt(int index) {

@@ -18,7 +18,8 @@ constexpr FunctionName kFunctionNames[kFunctionCount] = {
 namespace {
 constexpr int CalledCount() {
     int count = 0;
-    for (const FunctionName& function : kFunctionNames) count += function.use == FunctionUse::Called;
+    for (const FunctionName& function : kFunctionNames)
+        count += function.use == FunctionUse::Called;
     return count;
 }
 }  // namespace

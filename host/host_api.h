@@ -106,9 +106,7 @@ inline int DocAddSelectLine(MQDocument doc, int objIndex, int face, int line) {
 }
 
 inline int ObjGetVisible(MQObject obj) { return CallOr<int>(Fn::MQObj_GetVisible, 0, obj); }
-inline int ObjGetVertexCount(MQObject obj) {
-    return CallOr<int>(Fn::MQObj_GetVertexCount, 0, obj);
-}
+inline int ObjGetVertexCount(MQObject obj) { return CallOr<int>(Fn::MQObj_GetVertexCount, 0, obj); }
 inline int ObjGetFaceCount(MQObject obj) { return CallOr<int>(Fn::MQObj_GetFaceCount, 0, obj); }
 inline int ObjGetVertexRefCount(MQObject obj, int vertex) {
     return CallOr<int>(Fn::MQObj_GetVertexRefCount, 0, obj, vertex);

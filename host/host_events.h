@@ -7,7 +7,7 @@ namespace host_event {
 // Life cycle and activation.
 constexpr int kStart = 1;
 constexpr int kExit = 2;
-constexpr int kActivate = 100;       // option: the flag itself
+constexpr int kActivate = 100;  // option: the flag itself
 constexpr int kIsActivated = 101;
 constexpr int kStationNotice = 102;  // option: the flag itself
 constexpr int kReceiveMessage = 103;

@@ -96,8 +96,8 @@ float ParseFloat(std::u16string_view text) {
     if (view.size() > 1 && view[0] == '+' && view[1] != '-' && view[1] != '+')
         view.remove_prefix(1);
     double value = 0.0;
-    auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value,
-                                     std::chars_format::general);
+    auto [end, ec] =
+        std::from_chars(view.data(), view.data() + view.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         if (ExponentIsNegative(std::string_view(view.data(), end - view.data()))) return 0.0f;
         return view[0] == '-' ? -std::numeric_limits<float>::infinity()

@@ -108,7 +108,8 @@ private:
     std::size_t Probe(Key key) const {
         const std::size_t mask = index_.size() - 1;
         std::size_t slot = Home(key);
-        while (index_[slot] != 0 && KeyOf{}(elements_[index_[slot] - 1]) != key) slot = (slot + 1) & mask;
+        while (index_[slot] != 0 && KeyOf{}(elements_[index_[slot] - 1]) != key)
+            slot = (slot + 1) & mask;
         return slot;
     }
 
@@ -125,14 +126,15 @@ private:
         blockBits_ = bits - 1 < kBlockBits ? bits - 1 : kBlockBits;
         shift_ = 64 - (bits - blockBits_);
         index_.assign(capacity, 0);
-        for (std::size_t i = 0; i < elements_.size(); ++i) index_[Probe(KeyOf{}(elements_[i]))] = static_cast<std::uint32_t>(i + 1);
+        for (std::size_t i = 0; i < elements_.size(); ++i)
+            index_[Probe(KeyOf{}(elements_[i]))] = static_cast<std::uint32_t>(i + 1);
     }
 
     static constexpr int kBlockBits = 8;
 
     std::vector<std::uint32_t> index_;  // position + 1 of an element, 0 for none
-    int blockBits_ = 4;  // log2(entries per block)
-    int shift_ = 63;     // 64 - log2(number of blocks)
+    int blockBits_ = 4;                 // log2(entries per block)
+    int shift_ = 63;                    // 64 - log2(number of blocks)
 };
 
 }  // namespace dense_hash
@@ -153,11 +155,15 @@ public:
 
     // Adds the key unless it is there; the key's place, and whether it was
     // added. [any time]
-    std::pair<typename Base::const_iterator, bool> insert(Key key) { return this->Emplace(key, key); }
+    std::pair<typename Base::const_iterator, bool> insert(Key key) {
+        return this->Emplace(key, key);
+    }
 
     // Equal when both hold the same keys, in whatever order.
     friend bool operator==(const DenseHashSet& a, const DenseHashSet& b) { return SameKeys(a, b); }
-    friend bool operator==(const DenseHashSet& a, const std::unordered_set<Key>& b) { return SameKeys(a, b); }
+    friend bool operator==(const DenseHashSet& a, const std::unordered_set<Key>& b) {
+        return SameKeys(a, b);
+    }
 
 private:
     template <typename Other>
@@ -189,5 +195,7 @@ public:
         return this->Emplace(key, std::piecewise_construct, std::forward_as_tuple(key),
                              std::forward_as_tuple(std::forward<Args>(args)...));
     }
-    const_iterator find(Key key) const { return this->begin() + static_cast<std::ptrdiff_t>(this->PositionOf(key)); }
+    const_iterator find(Key key) const {
+        return this->begin() + static_cast<std::ptrdiff_t>(this->PositionOf(key));
+    }
 };

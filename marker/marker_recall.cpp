@@ -40,7 +40,8 @@ void Tackpin::SelectMarker(MQDocument doc, int index, bool add) {
         if (a < 0 || b < 0) continue;
         object.FindLinesBetween(a, b, search);
         for (cmq::LineKey line : search.lines) {
-            host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line), cmq::LineKeyLine(line));
+            host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line),
+                                   cmq::LineKeyLine(line));
         }
     }
 }

@@ -18,7 +18,9 @@ constexpr EdgeKey MakeEdgeKey(int a, int b) {
     auto high = static_cast<std::uint32_t>(a < b ? a : b);
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
-constexpr int EdgeKeyHigh(EdgeKey key) { return static_cast<int>(static_cast<std::uint32_t>(key >> 32)); }
+constexpr int EdgeKeyHigh(EdgeKey key) {
+    return static_cast<int>(static_cast<std::uint32_t>(key >> 32));
+}
 constexpr int EdgeKeyLow(EdgeKey key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
 
 struct MarkerSlot {

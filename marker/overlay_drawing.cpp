@@ -41,12 +41,14 @@ ShownObject FindShownObject(MQDocument doc, int objectUniqueId) {
 // line at its first end, so a selection elsewhere around an end leaves the
 // edge drawn: it is left out exactly when the host's own selection display
 // shows it.
-bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b, cmq::LineSearch& search) {
+bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b,
+                  cmq::LineSearch& search) {
     object.FindLinesBetween(a, b, search);
     for (cmq::LineKey line : search.lines) {
         const int face = cmq::LineKeyFace(line);
         if (host::DocIsSelectFace(object.document, objectIndex, face) != 0) return true;
-        if (host::DocIsSelectLine(object.document, objectIndex, face, cmq::LineKeyLine(line)) != 0) return true;
+        if (host::DocIsSelectLine(object.document, objectIndex, face, cmq::LineKeyLine(line)) != 0)
+            return true;
     }
     return false;
 }
@@ -77,7 +79,8 @@ struct NormalScratch {
 // is not brought back to unit length. Every face's corner is read from the
 // host first and the arithmetic follows, so that one corner's square root and
 // divisions do not wait for the next corner's questions.
-std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v, NormalScratch& scratch) {
+std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v,
+                                          NormalScratch& scratch) {
     scratch.corners.clear();
     object.ReadVertexRelatedFaces(v, scratch.faces);
     for (int face : scratch.faces) {
@@ -85,7 +88,8 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v, N
         const auto corner = std::find(scratch.points.begin(), scratch.points.end(), v);
         if (corner == scratch.points.end()) continue;
         // Read straight into the list: the host's answers are not copied again.
-        object.ReadCornerPositions(scratch.points, static_cast<int>(corner - scratch.points.begin()),
+        object.ReadCornerPositions(scratch.points,
+                                   static_cast<int>(corner - scratch.points.begin()),
                                    scratch.corners.emplace_back());
     }
     if (scratch.corners.empty()) return std::nullopt;
@@ -93,7 +97,8 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v, N
     cmq::Vec3 sum{0.0f, 0.0f, 0.0f};
     for (const cmq::CornerPositions& corner : scratch.corners) {
         const cmq::Vec3 normal = cmq::CMQObject::CornerNormal(corner);
-        const float length = std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
+        const float length =
+            std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
         if (length > 0.0f) {
             for (int i = 0; i < 3; ++i) sum[i] += normal[i] / length;
         }
@@ -130,7 +135,8 @@ void Tackpin::OnDraw(MQDocument doc, MQScene scene, int, int) {
     }
 }
 
-void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex, int visibility) {
+void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex,
+                             int visibility) {
     MQObject drawObject = CreateDrawObject(document, visibility);
     // A host that made no drawing object is asked nothing about one; the
     // slot is drawn again at the next pass.
@@ -177,13 +183,15 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         // placed (as an edge end) is skipped.
         const auto [entry, added] = placed.try_emplace(v);
         if (!added) continue;
-        const bool hidden = !overwriteMode && host::DocIsSelectVertex(document, objectIndex, v) != 0;
+        const bool hidden =
+            !overwriteMode && host::DocIsSelectVertex(document, objectIndex, v) != 0;
         PlacedVertex& point = entry->second;
         placeNew(v, uniqueId, point);
         // A line of zero length makes the point show. A hidden vertex keeps
         // only its drawing vertex, which its normal line starts from, as the
         // ends of a hidden edge do.
-        if (!hidden) drawing.AddLine(point.drawIndex, host::ObjAddVertex(drawObject, point.position.data()));
+        if (!hidden)
+            drawing.AddLine(point.drawIndex, host::ObjAddVertex(drawObject, point.position.data()));
     }
 
     if (!showNormals) return;
@@ -193,7 +201,8 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         if (normal == slot.normalCache.end()) continue;
         const cmq::Vec3& p = vertex.position;
         const cmq::Vec3& n = normal->second;
-        const cmq::Vec3 tip{p[0] + normalLength * n[0], p[1] + normalLength * n[1], p[2] + normalLength * n[2]};
+        const cmq::Vec3 tip{p[0] + normalLength * n[0], p[1] + normalLength * n[1],
+                            p[2] + normalLength * n[2]};
         drawing.AddLine(vertex.drawIndex, host::ObjAddVertex(drawObject, tip.data()));
     }
 }
@@ -215,7 +224,8 @@ void Tackpin::UpdateNormalCaches() {
             const int v = vertex.Index();
             const int uniqueId = host::ObjGetVertexUniqueID(view.object, v);
             if (!marked.contains(uniqueId)) continue;
-            if (const auto mean = MeanCornerNormal(view, v, scratch)) slot.normalCache[uniqueId] = *mean;
+            if (const auto mean = MeanCornerNormal(view, v, scratch))
+                slot.normalCache[uniqueId] = *mean;
         }
     }
     normalsDirty = false;

@@ -78,7 +78,8 @@ public:
     // slot's colour, and fills it from `object` (at `objectIndex` in the
     // document); the slot has none when the host makes none. [ui-thread, in
     // a draw pass, after the slot's old drawing object was released]
-    void RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex, int visibility);
+    void RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex,
+                        int visibility);
 
     // Deletes the slot's drawing object, if it has one, in the document it
     // was made in, and forgets it. [ui-thread, after MQInit]

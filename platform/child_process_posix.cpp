@@ -13,7 +13,8 @@ ChildOutcome RunChild(const std::vector<std::string>& arguments) {
     ChildOutcome outcome;
     if (arguments.empty()) return outcome;
     std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     std::fflush(nullptr);
     const pid_t child = fork();
@@ -27,7 +28,8 @@ ChildOutcome RunChild(const std::vector<std::string>& arguments) {
     outcome.started = true;
     if (WIFSIGNALED(status)) {
         outcome.crashed = true;
-        outcome.how = "signal " + std::to_string(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
+        outcome.how =
+            "signal " + std::to_string(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
     } else {
         outcome.exitCode = WEXITSTATUS(status);
         outcome.how = "exit " + std::to_string(outcome.exitCode);

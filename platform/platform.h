@@ -32,11 +32,9 @@ constexpr unsigned kUtf8CodePage = 65001;
 // including the terminator) into at most `capacity` UTF-16 units. With a
 // capacity of 0 only the needed size is returned. Returns the units written
 // (or needed), 0 on failure.
-int MultiByteToWide(unsigned codePage, const char* text, int length,
-                    char16_t* out, int capacity);
+int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out, int capacity);
 // Mirror of WideCharToMultiByte, same conventions.
-int WideToMultiByte(unsigned codePage, const char16_t* text, int length,
-                    char* out, int capacity);
+int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out, int capacity);
 
 // Mirror of wsprintfW with one integer argument ("%d" and plain text only).
 // Returns the units written, without the terminator.

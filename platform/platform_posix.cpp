@@ -73,11 +73,10 @@ bool KnownCodePage(unsigned codePage) {
 
 }  // namespace
 
-int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out,
-                    int capacity) {
+int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out, int capacity) {
     if (!KnownCodePage(codePage) || text == nullptr || capacity < 0 || length == 0) return 0;
-    std::size_t n = length < 0 ? std::char_traits<char>::length(text) + 1
-                               : static_cast<std::size_t>(length);
+    std::size_t n =
+        length < 0 ? std::char_traits<char>::length(text) + 1 : static_cast<std::size_t>(length);
     std::vector<char16_t> units;
     for (char32_t cp : DecodeUtf8(std::string_view(text, n))) {
         if (cp >= 0x10000) {
@@ -90,8 +89,7 @@ int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* o
     return Deliver(units, out, capacity);
 }
 
-int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out,
-                    int capacity) {
+int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out, int capacity) {
     if (!KnownCodePage(codePage) || text == nullptr || capacity < 0 || length == 0) return 0;
     std::size_t n = length < 0 ? std::char_traits<char16_t>::length(text) + 1
                                : static_cast<std::size_t>(length);

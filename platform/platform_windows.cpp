@@ -32,16 +32,14 @@ std::string ModulePathOf(const void* address) {
     return std::string(path, length);
 }
 
-int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out,
-                    int capacity) {
+int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out, int capacity) {
     return MultiByteToWideChar(codePage, 0, text, length, reinterpret_cast<wchar_t*>(out),
                                capacity);
 }
 
-int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out,
-                    int capacity) {
-    return WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(text), length,
-                               out, capacity, nullptr, nullptr);
+int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out, int capacity) {
+    return WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(text), length, out,
+                               capacity, nullptr, nullptr);
 }
 
 int FormatWideInt(char16_t* out, const char16_t* format, int value) {

@@ -12,8 +12,11 @@ constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
 Utf8Sequence DecodeUtf8Sequence(std::string_view text) {
     constexpr Utf8Sequence kMalformed{kReplacement, 1, false};
     const auto lead = static_cast<unsigned char>(text[0]);
-    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                    : (lead >> 3) == 0x1E ? 3 : -1;
+    const int extra = lead < 0x80           ? 0
+                      : (lead >> 5) == 0x6  ? 1
+                      : (lead >> 4) == 0xE  ? 2
+                      : (lead >> 3) == 0x1E ? 3
+                                            : -1;
     if (extra < 0 || static_cast<std::size_t>(extra) >= text.size()) return kMalformed;
     char32_t codePoint = lead & (0x7F >> extra);
     for (int k = 1; k <= extra; ++k) {

@@ -47,14 +47,15 @@ std::string SelectionText(const Selection& selection, const std::string& indent)
     const auto lineList = selection.Lines();
     if (vertices.size() + faces.size() + lineList.size() > kListedSelection)
         return indent + "selected " + std::to_string(vertices.size()) + " vertices, " +
-               std::to_string(lineList.size()) + " lines, " + std::to_string(faces.size()) + " faces\n";
+               std::to_string(lineList.size()) + " lines, " + std::to_string(faces.size()) +
+               " faces\n";
     std::string lines;
     for (auto [face, line] : lineList) {
         if (!lines.empty()) lines += ' ';
         lines += std::to_string(face) + ":" + std::to_string(line);
     }
-    return indent + "selected vertices [" + IndexList(vertices) + "] lines [" + lines + "] faces [" +
-           IndexList(faces) + "]\n";
+    return indent + "selected vertices [" + IndexList(vertices) + "] lines [" + lines +
+           "] faces [" + IndexList(faces) + "]\n";
 }
 }  // namespace
 
@@ -71,29 +72,34 @@ std::string DocumentModel::Dump() const {
                 continue;
             }
             text += "    [" + std::to_string(i) + "] \"" + object->name + "\" unique id " +
-                    std::to_string(object->uniqueId) + (object->visible ? ", visible\n" : ", hidden\n");
+                    std::to_string(object->uniqueId) +
+                    (object->visible ? ", visible\n" : ", hidden\n");
             text += MeshText(object->mesh, "      ") + SelectionText(object->selection, "      ");
         }
         for (const auto& object : document->drawObjects) {
             text += "    drawing object #" + std::to_string(object->uniqueId) + ": visibility " +
-                    std::to_string(object->visibility) + ", instant " + std::to_string(object->instant) +
-                    ", colour " + Number(object->color[0]) + " " + Number(object->color[1]) + " " +
-                    Number(object->color[2]) + " (513 set to " + std::to_string(object->colorSet) + ")\n";
+                    std::to_string(object->visibility) + ", instant " +
+                    std::to_string(object->instant) + ", colour " + Number(object->color[0]) + " " +
+                    Number(object->color[1]) + " " + Number(object->color[2]) + " (513 set to " +
+                    std::to_string(object->colorSet) + ")\n";
             text += MeshText(object->mesh, "      ");
         }
     }
     for (const auto& scene : state_->scenes) {
         const SceneOptions& o = scene->options;
-        text += "  scene of document #" + std::to_string(scene->document->number) + ": show_vertex " +
-                std::to_string(o.showVertex) + ", show_line " + std::to_string(o.showLine) + ", show_face " +
-                std::to_string(o.showFace) + ", front_only " + std::to_string(o.frontOnly) + ", show_bkimg " +
+        text += "  scene of document #" + std::to_string(scene->document->number) +
+                ": show_vertex " + std::to_string(o.showVertex) + ", show_line " +
+                std::to_string(o.showLine) + ", show_face " + std::to_string(o.showFace) +
+                ", front_only " + std::to_string(o.frontOnly) + ", show_bkimg " +
                 std::to_string(o.showBkimg) + "\n";
     }
     const DocumentFaults& faults = state_->faults;
-    if (faults.refuseDrawObjects || faults.silentScenes || faults.noCurrentObject || faults.drawObjectsBeforeRefusal >= 0)
-        text += "  faults: refuseDrawObjects " + std::to_string(faults.refuseDrawObjects) + ", silentScenes " +
-                std::to_string(faults.silentScenes) + ", noCurrentObject " + std::to_string(faults.noCurrentObject) +
-                ", drawObjectsBeforeRefusal " + std::to_string(faults.drawObjectsBeforeRefusal) + "\n";
+    if (faults.refuseDrawObjects || faults.silentScenes || faults.noCurrentObject ||
+        faults.drawObjectsBeforeRefusal >= 0)
+        text += "  faults: refuseDrawObjects " + std::to_string(faults.refuseDrawObjects) +
+                ", silentScenes " + std::to_string(faults.silentScenes) + ", noCurrentObject " +
+                std::to_string(faults.noCurrentObject) + ", drawObjectsBeforeRefusal " +
+                std::to_string(faults.drawObjectsBeforeRefusal) + "\n";
     return text;
 }
 

@@ -15,7 +15,8 @@ int DocumentModel::AddVertex(MQObject obj, Vec3 position) {
 void DocumentModel::SetVertexPosition(MQObject obj, int index, Vec3 position) {
     const char* function = "DocumentModel::SetVertexPosition";
     Object* object = CheckObject(function, obj);
-    if (object != nullptr && CheckVertexIndex(function, *object, index)) object->mesh.SetPosition(index, position);
+    if (object != nullptr && CheckVertexIndex(function, *object, index))
+        object->mesh.SetPosition(index, position);
 }
 
 Vec3 DocumentModel::VertexPosition(MQObject obj, int index) const {
@@ -35,7 +36,8 @@ int DocumentModel::AddFace(MQObject obj, std::vector<int> points) {
 void DocumentModel::DeleteVertex(MQObject obj, int index) {
     const char* function = "DocumentModel::DeleteVertex";
     Object* object = CheckObject(function, obj);
-    if (object != nullptr && CheckVertexIndex(function, *object, index)) object->DeleteVertex(index);
+    if (object != nullptr && CheckVertexIndex(function, *object, index))
+        object->DeleteVertex(index);
 }
 
 void DocumentModel::DeleteFace(MQObject obj, int index) {
@@ -100,7 +102,8 @@ void DocumentModel::SetNextVertexUniqueId(MQObject obj, int uniqueId) {
 
 namespace {
 // The object, when both handles are live and the object is one of the document's.
-Object* ObjectInDocument(const DocumentModel& model, const char* function, MQDocument doc, MQObject obj) {
+Object* ObjectInDocument(const DocumentModel& model, const char* function, MQDocument doc,
+                         MQObject obj) {
     Document* document = model.CheckDocument(function, doc);
     Object* object = model.CheckMeshObject(function, obj);
     if (document == nullptr || object == nullptr) return nullptr;
@@ -115,20 +118,23 @@ Object* ObjectInDocument(const DocumentModel& model, const char* function, MQDoc
 void DocumentModel::SelectVertex(MQDocument doc, MQObject obj, int vertex) {
     const char* function = "DocumentModel::SelectVertex";
     Object* object = ObjectInDocument(*this, function, doc, obj);
-    if (object != nullptr && CheckVertexIndex(function, *object, vertex) && object->mesh.VertexAlive(vertex))
+    if (object != nullptr && CheckVertexIndex(function, *object, vertex) &&
+        object->mesh.VertexAlive(vertex))
         object->selection.SelectVertex(vertex);
 }
 
 void DocumentModel::SelectLine(MQDocument doc, MQObject obj, int face, int line) {
     const char* function = "DocumentModel::SelectLine";
     Object* object = ObjectInDocument(*this, function, doc, obj);
-    if (object != nullptr && CheckLineIndex(function, *object, face, line)) object->selection.SelectLine(face, line);
+    if (object != nullptr && CheckLineIndex(function, *object, face, line))
+        object->selection.SelectLine(face, line);
 }
 
 void DocumentModel::SelectFace(MQDocument doc, MQObject obj, int face) {
     const char* function = "DocumentModel::SelectFace";
     Object* object = ObjectInDocument(*this, function, doc, obj);
-    if (object != nullptr && CheckFaceIndex(function, *object, face) && object->mesh.FacePointCount(face) > 0)
+    if (object != nullptr && CheckFaceIndex(function, *object, face) &&
+        object->mesh.FacePointCount(face) > 0)
         object->selection.SelectFace(face);
 }
 
@@ -136,7 +142,9 @@ void DocumentModel::ClearSelection(MQDocument doc) {
     Document* document = CheckDocument("DocumentModel::ClearSelection", doc);
     if (document == nullptr) return;
     for (auto& object : document->objects)
-        if (object != nullptr) object->selection.Clear(select_flag::kVertices | select_flag::kLines | select_flag::kFaces);
+        if (object != nullptr)
+            object->selection.Clear(select_flag::kVertices | select_flag::kLines |
+                                    select_flag::kFaces);
 }
 
 std::vector<int> DocumentModel::SelectedVertices(MQDocument doc, MQObject obj) const {

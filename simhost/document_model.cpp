@@ -18,7 +18,8 @@ DocumentModel::DocumentModel() : state_(std::make_unique<State>()) {
 DocumentModel::~DocumentModel() = default;
 
 void DocumentModel::Reset() {
-    for (HandleKind kind : {HandleKind::Document, HandleKind::Object, HandleKind::DrawObject, HandleKind::Scene})
+    for (HandleKind kind :
+         {HandleKind::Document, HandleKind::Object, HandleKind::DrawObject, HandleKind::Scene})
         Handles().RetireAll(kind);
     state_ = std::make_unique<State>();
 }
@@ -58,16 +59,20 @@ void* DocumentModel::CheckHandle(const char* function, const void* handle, Handl
         ReportViolation(where() + "unknown " + kind + " handle " + HandleText(handle));
         return nullptr;
     }
-    const bool kindMatches = entry->kind == wanted || (acceptDrawObject && entry->kind == HandleKind::DrawObject);
+    const bool kindMatches =
+        entry->kind == wanted || (acceptDrawObject && entry->kind == HandleKind::DrawObject);
     if (!kindMatches) {
-        const char* expected = wanted == HandleKind::Object && !acceptDrawObject ? "document object" : kind;
-        const char* found = entry->kind == HandleKind::Object ? "document object" : HandleKindName(entry->kind);
+        const char* expected =
+            wanted == HandleKind::Object && !acceptDrawObject ? "document object" : kind;
+        const char* found =
+            entry->kind == HandleKind::Object ? "document object" : HandleKindName(entry->kind);
         ReportViolation(where() + found + " handle where a " + expected + " handle is expected");
         return nullptr;
     }
     if (entry->target == nullptr) {
-        ReportViolation(where() + "stale " + HandleKindName(entry->kind) + " handle (" +
-                        (entry->reset ? "from before the host was reset" : GoneReason(entry->kind)) + ")");
+        ReportViolation(
+            where() + "stale " + HandleKindName(entry->kind) + " handle (" +
+            (entry->reset ? "from before the host was reset" : GoneReason(entry->kind)) + ")");
         return nullptr;
     }
     return entry->target;
@@ -97,9 +102,10 @@ Object* DocumentModel::CheckObjectAt(const char* function, const Document& doc, 
     Object* object = doc.At(index);
     if (object == nullptr) {
         const bool inRange = index >= 0 && index < static_cast<int>(doc.objects.size());
-        ReportViolation(std::string(function) + ": object index " + std::to_string(index) +
-                        (inRange ? " names a deleted object" : " is out of range (" +
-                                   std::to_string(doc.objects.size()) + " objects)"));
+        ReportViolation(
+            std::string(function) + ": object index " + std::to_string(index) +
+            (inRange ? " names a deleted object"
+                     : " is out of range (" + std::to_string(doc.objects.size()) + " objects)"));
     }
     return object;
 }
@@ -165,7 +171,8 @@ MQObject DocumentModel::ObjectFromUniqueId(MQDocument doc, int uniqueId) const {
     Document* document = CheckDocument("DocumentModel::ObjectFromUniqueId", doc);
     if (document == nullptr) return nullptr;
     auto found = document->indexByUniqueId.find(uniqueId);
-    return found == document->indexByUniqueId.end() ? nullptr : document->objects[found->second]->handle;
+    return found == document->indexByUniqueId.end() ? nullptr
+                                                    : document->objects[found->second]->handle;
 }
 
 int DocumentModel::ObjectIndex(MQDocument doc, MQObject obj) const {
@@ -174,7 +181,8 @@ int DocumentModel::ObjectIndex(MQDocument doc, MQObject obj) const {
     if (entry != nullptr && entry->target == nullptr) return -1;
     Document* document = CheckDocument("DocumentModel::ObjectIndex", doc);
     Object* object = CheckObject("DocumentModel::ObjectIndex", obj);
-    if (document == nullptr || object == nullptr || object->drawing || object->document != document) return -1;
+    if (document == nullptr || object == nullptr || object->drawing || object->document != document)
+        return -1;
     return document->indexByUniqueId.at(object->uniqueId);
 }
 
@@ -220,7 +228,8 @@ int DocumentModel::ObjectUniqueId(MQObject obj) const {
 }
 
 void DocumentModel::SetObjectVisible(MQObject obj, bool visible) {
-    if (Object* object = CheckObject("DocumentModel::SetObjectVisible", obj)) object->visible = visible;
+    if (Object* object = CheckObject("DocumentModel::SetObjectVisible", obj))
+        object->visible = visible;
 }
 
 bool DocumentModel::ObjectVisible(MQObject obj) const {
@@ -247,7 +256,8 @@ MQScene DocumentModel::NewScene(MQDocument doc, SceneOptions options) {
 }
 
 void DocumentModel::SetSceneOptions(MQScene scene, SceneOptions options) {
-    if (Scene* found = CheckScene("DocumentModel::SetSceneOptions", scene)) found->options = options;
+    if (Scene* found = CheckScene("DocumentModel::SetSceneOptions", scene))
+        found->options = options;
 }
 
 }  // namespace sim

@@ -96,7 +96,7 @@ public:
     void DeleteVertex(MQObject obj, int index);
     // The slot stays with 0 points until Compact.
     void DeleteFace(MQObject obj, int index);
-    void Compact(MQObject obj);  // renumbers, keeps unique ids
+    void Compact(MQObject obj);           // renumbers, keeps unique ids
     int VertexCount(MQObject obj) const;  // slots, deleted ones included
     int FaceCount(MQObject obj) const;
     std::vector<int> FacePoints(MQObject obj, int face) const;  // empty when deleted
@@ -112,9 +112,10 @@ public:
     void SelectLine(MQDocument doc, MQObject obj, int face, int line);
     void SelectFace(MQDocument doc, MQObject obj, int face);
     void ClearSelection(MQDocument doc);
-    std::vector<int> SelectedVertices(MQDocument doc, MQObject obj) const;               // ascending
-    std::vector<std::pair<int, int>> SelectedLines(MQDocument doc, MQObject obj) const;  // (face, line), sorted
-    std::vector<int> SelectedFaces(MQDocument doc, MQObject obj) const;                  // ascending
+    // Vertices and faces ascending; lines as (face, line), sorted.
+    std::vector<int> SelectedVertices(MQDocument doc, MQObject obj) const;
+    std::vector<std::pair<int, int>> SelectedLines(MQDocument doc, MQObject obj) const;
+    std::vector<int> SelectedFaces(MQDocument doc, MQObject obj) const;
 
     // --- Drawing objects and scenes ----------------------------------------------
     std::vector<DrawObjectInfo> DrawObjects(MQDocument doc) const;  // alive, in creation order
@@ -138,7 +139,8 @@ public:
     Object* CheckObjectAt(const char* function, const Document& doc, int index) const;
 
 private:
-    void* CheckHandle(const char* function, const void* handle, HandleKind wanted, bool acceptDrawObject) const;
+    void* CheckHandle(const char* function, const void* handle, HandleKind wanted,
+                      bool acceptDrawObject) const;
     Object& NewObject(Document& doc, bool drawing, const std::string& name);
     void HandleCreateDrawObject(const std::string& where, KeyValuePair* list);
     void HandleDeleteDrawObject(const std::string& where, KeyValuePair* list);

@@ -23,7 +23,8 @@ Object* Document::At(int index) const {
 void Document::ReindexObjects() {
     indexByUniqueId.clear();
     for (std::size_t i = 0; i < objects.size(); ++i)
-        if (objects[i] != nullptr) indexByUniqueId.emplace(objects[i]->uniqueId, static_cast<int>(i));
+        if (objects[i] != nullptr)
+            indexByUniqueId.emplace(objects[i]->uniqueId, static_cast<int>(i));
 }
 
 }  // namespace sim

@@ -36,7 +36,7 @@ struct Object {
 
 struct Document {
     MQDocument handle = nullptr;
-    int number = 0;  // 1, 2, ... in order of making, for dumps
+    int number = 0;                                // 1, 2, ... in order of making, for dumps
     std::vector<std::unique_ptr<Object>> objects;  // null: a deleted slot
     std::unordered_map<int, int> indexByUniqueId;  // object unique id -> slot
     int current = -1;

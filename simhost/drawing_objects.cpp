@@ -33,7 +33,8 @@ std::vector<KeyValuePair*> ExpectKeys(const std::string& where, KeyValuePair* li
     std::vector<std::string> keys;
     for (KeyValuePair* pair = list; pair->key != nullptr; ++pair) {
         if (static_cast<int>(pairs.size()) == kMaxPairs) {
-            ReportViolation(where + ": the list has no end (no null key within " + std::to_string(kMaxPairs) + " pairs)");
+            ReportViolation(where + ": the list has no end (no null key within " +
+                            std::to_string(kMaxPairs) + " pairs)");
             return {};
         }
         pairs.push_back(pair);
@@ -76,16 +77,19 @@ bool DocumentModel::MakeDrawObjectNow() {
 void DocumentModel::HandleCreateDrawObject(const std::string& where, KeyValuePair* list) {
     auto pairs = ExpectKeys(where, list, station_keys::kCreateDrawObject);
     if (pairs.empty()) return;
-    Document* document = CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
+    Document* document =
+        CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
     auto* visibility = static_cast<const int*>(pairs[1]->value);
     auto* instant = static_cast<const int*>(pairs[2]->value);
     KeyValuePair& result = *pairs[3];
     bool ok = document != nullptr;
     if (visibility == nullptr || instant == nullptr) {
-        ReportViolation(where + ": null \"" + (visibility == nullptr ? "visibility" : "instant") + "\" pointer");
+        ReportViolation(where + ": null \"" + (visibility == nullptr ? "visibility" : "instant") +
+                        "\" pointer");
         ok = false;
     } else if (*visibility < 0 || *visibility > 3) {
-        ReportViolation(where + ": \"visibility\" " + std::to_string(*visibility) + " is not 0 to 3");
+        ReportViolation(where + ": \"visibility\" " + std::to_string(*visibility) +
+                        " is not 0 to 3");
     }
     if (result.value != nullptr) {
         ReportViolation(where + ": \"result\" does not start null");
@@ -101,15 +105,16 @@ void DocumentModel::HandleCreateDrawObject(const std::string& where, KeyValuePai
 void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePair* list) {
     auto pairs = ExpectKeys(where, list, station_keys::kDeleteDrawObject);
     if (pairs.empty()) return;
-    Document* document = CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
-    auto* object = static_cast<Object*>(
-        CheckHandle((where + " \"object\"").c_str(), pairs[1]->value, HandleKind::DrawObject, false));
+    Document* document =
+        CheckDocument((where + " \"document\"").c_str(), static_cast<MQDocument>(pairs[0]->value));
+    auto* object = static_cast<Object*>(CheckHandle(
+        (where + " \"object\"").c_str(), pairs[1]->value, HandleKind::DrawObject, false));
     if (document == nullptr || object == nullptr) return;
     Document& madeIn = *object->document;
     if (&madeIn != document) {
-        ReportViolation(where + ": drawing object #" + std::to_string(object->uniqueId) + " was made in " +
-                        DocumentText(madeIn) + " but the delete names " + DocumentText(*document) +
-                        "; it is not deleted");
+        ReportViolation(where + ": drawing object #" + std::to_string(object->uniqueId) +
+                        " was made in " + DocumentText(madeIn) + " but the delete names " +
+                        DocumentText(*document) + "; it is not deleted");
         return;
     }
     Handles().Retire(object->handle);
@@ -125,7 +130,8 @@ void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePai
 void DocumentModel::HandleSceneOption(const std::string& where, KeyValuePair* list) {
     auto pairs = ExpectKeys(where, list, station_keys::kSceneOption);
     if (pairs.empty()) return;
-    Scene* scene = CheckScene((where + " \"scene\"").c_str(), static_cast<MQScene>(pairs[0]->value));
+    Scene* scene =
+        CheckScene((where + " \"scene\"").c_str(), static_cast<MQScene>(pairs[0]->value));
     bool ok = scene != nullptr;
     for (std::size_t i = 1; i < pairs.size(); ++i) {
         if (pairs[i]->value == nullptr) {
@@ -135,8 +141,10 @@ void DocumentModel::HandleSceneOption(const std::string& where, KeyValuePair* li
     }
     if (!ok || state_->faults.silentScenes) return;
     const SceneOptions& options = scene->options;
-    const int answers[] = {options.showVertex, options.showLine, options.showFace, options.frontOnly, options.showBkimg};
-    for (std::size_t i = 1; i < pairs.size(); ++i) *static_cast<int*>(pairs[i]->value) = answers[i - 1];
+    const int answers[] = {options.showVertex, options.showLine, options.showFace,
+                           options.frontOnly, options.showBkimg};
+    for (std::size_t i = 1; i < pairs.size(); ++i)
+        *static_cast<int*>(pairs[i]->value) = answers[i - 1];
 }
 
 std::vector<DrawObjectInfo> DocumentModel::DrawObjects(MQDocument doc) const {
@@ -144,8 +152,14 @@ std::vector<DrawObjectInfo> DocumentModel::DrawObjects(MQDocument doc) const {
     Document* document = CheckDocument("DocumentModel::DrawObjects", doc);
     if (document == nullptr) return infos;
     for (const auto& object : document->drawObjects) {
-        DrawObjectInfo info{object->handle, document->handle, object->visibility, object->instant,
-                            {object->color[0], object->color[1], object->color[2]}, object->colorSet, {}, {}};
+        DrawObjectInfo info{object->handle,
+                            document->handle,
+                            object->visibility,
+                            object->instant,
+                            {object->color[0], object->color[1], object->color[2]},
+                            object->colorSet,
+                            {},
+                            {}};
         const Mesh& mesh = object->mesh;
         for (int i = 0; i < mesh.VertexCount(); ++i) info.vertices.push_back(mesh.Position(i));
         for (int i = 0; i < mesh.FaceCount(); ++i) info.faces.push_back(mesh.FacePoints(i));
@@ -156,15 +170,17 @@ std::vector<DrawObjectInfo> DocumentModel::DrawObjects(MQDocument doc) const {
 
 int DocumentModel::LiveDrawObjectCount() const {
     int count = 0;
-    for (const auto& document : state_->documents) count += static_cast<int>(document->drawObjects.size());
+    for (const auto& document : state_->documents)
+        count += static_cast<int>(document->drawObjects.size());
     return count;
 }
 
 void DocumentModel::CheckAfterUnload() {
     for (const auto& document : state_->documents)
         for (const auto& object : document->drawObjects)
-            ReportViolation("plug-in unloaded: drawing object #" + std::to_string(object->uniqueId) + " of " +
-                            DocumentText(*document) + " is still alive");
+            ReportViolation("plug-in unloaded: drawing object #" +
+                            std::to_string(object->uniqueId) + " of " + DocumentText(*document) +
+                            " is still alive");
 }
 
 }  // namespace sim

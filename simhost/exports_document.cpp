@@ -36,7 +36,8 @@ extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
     if (document == nullptr || index < 0) return nullptr;
     if (index >= static_cast<int>(document->objects.size())) {
         sim::ReportViolation(std::string(function) + ": object index " + std::to_string(index) +
-                             " out of range (" + std::to_string(document->objects.size()) + " objects)");
+                             " out of range (" + std::to_string(document->objects.size()) +
+                             " objects)");
         return nullptr;
     }
     Object* object = document->At(index);
@@ -102,7 +103,8 @@ extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex
     return 1;
 }
 
-extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, int face, int line) {
+extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, int face,
+                                                  int line) {
     const char* function = "MQDoc_AddSelectLine";
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;

@@ -20,9 +20,12 @@ namespace {
 using sim::Documents;
 using sim::Object;
 
-
-Object* ObjectFor(const char* function, MQObject obj) { return Documents().CheckObject(function, obj); }
-Object* DrawObjectFor(const char* function, MQObject obj) { return Documents().CheckDrawObject(function, obj); }
+Object* ObjectFor(const char* function, MQObject obj) {
+    return Documents().CheckObject(function, obj);
+}
+Object* DrawObjectFor(const char* function, MQObject obj) {
+    return Documents().CheckDrawObject(function, obj);
+}
 
 // `use` is "reading" or "setting": the host offers 260 for reading only and
 // 513 for setting only.
@@ -71,7 +74,8 @@ extern "C" TACKPIN_EXPORT int MQObj_GetVertexUniqueID(MQObject obj, int vertex) 
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject obj, int uniqueId) {
     Object* object = ObjectFor("MQObj_GetVertexIndexFromUniqueID", obj);
-    if (object == nullptr || sim::FaultPoints().Refuse(sim::FaultPoint::VertexByUniqueId)) return -1;
+    if (object == nullptr || sim::FaultPoints().Refuse(sim::FaultPoint::VertexByUniqueId))
+        return -1;
     return object->mesh.VertexIndex(uniqueId);
 }
 
@@ -163,8 +167,8 @@ extern "C" TACKPIN_EXPORT void MQObj_SetIntValue(MQObject obj, int type, int val
         return;
     }
     if (value != sim::object_value::kColorValid) {
-        sim::ReportViolation(std::string(function) + ": colour flag " + std::to_string(value) + " is not " +
-                             std::to_string(sim::object_value::kColorValid));
+        sim::ReportViolation(std::string(function) + ": colour flag " + std::to_string(value) +
+                             " is not " + std::to_string(sim::object_value::kColorValid));
         return;
     }
     object->colorSet = value;

@@ -4,11 +4,11 @@ namespace sim {
 
 namespace {
 constexpr const char* kNames[kFaultPointCount] = {
-    "widget creation",   "property read",     "main window lookup", "message box",
-    "modal run",         "drawing object",    "scene options",      "settings element",
-    "element creation",  "element find",      "element text",       "current object",
-    "object by index",   "object by unique id", "object index",     "vertex by unique id",
-    "vertex position",   "face points"};
+    "widget creation",  "property read",       "main window lookup", "message box",
+    "modal run",        "drawing object",      "scene options",      "settings element",
+    "element creation", "element find",        "element text",       "current object",
+    "object by index",  "object by unique id", "object index",       "vertex by unique id",
+    "vertex position",  "face points"};
 }  // namespace
 
 const char* FaultPointName(FaultPoint point) { return kNames[static_cast<int>(point)]; }

@@ -39,7 +39,8 @@ FlagForOneCall StationMessageRefusal(int message) {
             return FlagForOneCall(Documents().Faults().refuseDrawObjects);
         break;
     case station_msg::kSceneOption:
-        if (plan.Refuse(FaultPoint::SceneOptions)) return FlagForOneCall(Documents().Faults().silentScenes);
+        if (plan.Refuse(FaultPoint::SceneOptions))
+            return FlagForOneCall(Documents().Faults().silentScenes);
         break;
     case station_msg::kSettingsElement:
         if (plan.Refuse(FaultPoint::SettingsElement))
@@ -58,10 +59,12 @@ FlagForOneCall ElementActionRefusal(int action) {
             return FlagForOneCall(Settings().Faults().refuseNewElements);
         break;
     case xml_action::kFindChildElement:
-        if (plan.Refuse(FaultPoint::ElementFind)) return FlagForOneCall(Settings().Faults().findsUnanswered);
+        if (plan.Refuse(FaultPoint::ElementFind))
+            return FlagForOneCall(Settings().Faults().findsUnanswered);
         break;
     case xml_action::kGetElementText:
-        if (plan.Refuse(FaultPoint::ElementText)) return FlagForOneCall(Settings().Faults().nullElementText);
+        if (plan.Refuse(FaultPoint::ElementText))
+            return FlagForOneCall(Settings().Faults().nullElementText);
         break;
     default: break;
     }

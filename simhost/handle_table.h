@@ -21,8 +21,8 @@ class HandleTable {
 public:
     struct Entry {
         HandleKind kind;
-        void* target;   // null once the thing is gone
-        bool reset;     // gone because the host was reset
+        void* target;  // null once the thing is gone
+        bool reset;    // gone because the host was reset
     };
 
     // A new token for `target`; tokens are never reused within a run.

@@ -60,8 +60,8 @@ constexpr int kSettingsElement = 505;
 namespace station_keys {
 inline constexpr const char* kCreateDrawObject[] = {"document", "visibility", "instant", "result"};
 inline constexpr const char* kDeleteDrawObject[] = {"document", "object"};
-inline constexpr const char* kSceneOption[] = {"scene",      "show_vertex", "show_line",
-                                               "show_face",  "front_only",  "show_bkimg"};
+inline constexpr const char* kSceneOption[] = {"scene",     "show_vertex", "show_line",
+                                               "show_face", "front_only",  "show_bkimg"};
 inline constexpr const char* kSettingsElement[] = {"root", "pluginsettings"};
 }  // namespace station_keys
 

@@ -104,14 +104,9 @@ void HandleMessage(int number, MessageHeader* record) {
         break;
     case station_msg::kCreateDrawObject:
     case station_msg::kDeleteDrawObject:
-    case station_msg::kSceneOption:
-        Documents().HandleMessage(number, *record);
-        break;
-    case station_msg::kSettingsElement:
-        Settings().HandleMessage(*record);
-        break;
-    default:
-        ReportViolation(where + "unknown message number");
+    case station_msg::kSceneOption: Documents().HandleMessage(number, *record); break;
+    case station_msg::kSettingsElement: Settings().HandleMessage(*record); break;
+    default: ReportViolation(where + "unknown message number");
     }
 }
 }  // namespace

@@ -12,7 +12,7 @@ namespace sim {
 // One MQ_SendMessage as the host received it.
 struct SentMessage {
     int number = 0;
-    MessageHeader header{};        // copied byte for byte
+    MessageHeader header{};         // copied byte for byte
     std::vector<std::string> keys;  // the list's keys in order (none for message 100)
     int flag = 0;                   // message 100: the integer the option points at
 };

@@ -15,15 +15,17 @@ std::string ObjectText(const Object& object) {
 
 bool CheckVertexIndex(const char* function, const Object& object, int index) {
     if (object.mesh.HasVertexSlot(index)) return true;
-    ReportViolation(std::string(function) + ": vertex index " + std::to_string(index) + " out of range (" +
-                    ObjectText(object) + " has " + std::to_string(object.mesh.VertexCount()) + " vertices)");
+    ReportViolation(std::string(function) + ": vertex index " + std::to_string(index) +
+                    " out of range (" + ObjectText(object) + " has " +
+                    std::to_string(object.mesh.VertexCount()) + " vertices)");
     return false;
 }
 
 bool CheckFaceIndex(const char* function, const Object& object, int index) {
     if (object.mesh.HasFaceSlot(index)) return true;
-    ReportViolation(std::string(function) + ": face index " + std::to_string(index) + " out of range (" +
-                    ObjectText(object) + " has " + std::to_string(object.mesh.FaceCount()) + " faces)");
+    ReportViolation(std::string(function) + ": face index " + std::to_string(index) +
+                    " out of range (" + ObjectText(object) + " has " +
+                    std::to_string(object.mesh.FaceCount()) + " faces)");
     return false;
 }
 
@@ -31,15 +33,16 @@ bool CheckLineIndex(const char* function, const Object& object, int face, int li
     if (!CheckFaceIndex(function, object, face)) return false;
     const int count = object.mesh.FacePointCount(face);
     if (line >= 0 && line < count) return true;
-    ReportViolation(std::string(function) + ": line index " + std::to_string(line) + " out of range (face " +
-                    std::to_string(face) + " of " + ObjectText(object) + " has " + std::to_string(count) +
-                    " lines)");
+    ReportViolation(std::string(function) + ": line index " + std::to_string(line) +
+                    " out of range (face " + std::to_string(face) + " of " + ObjectText(object) +
+                    " has " + std::to_string(count) + " lines)");
     return false;
 }
 
 bool CheckFacePoints(const char* function, const Object& object, const std::vector<int>& points) {
     if (points.empty()) {
-        ReportViolation(std::string(function) + ": a face without points for " + ObjectText(object));
+        ReportViolation(std::string(function) + ": a face without points for " +
+                        ObjectText(object));
         return false;
     }
     for (int point : points) {

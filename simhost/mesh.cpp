@@ -28,7 +28,9 @@ int Mesh::VertexIndex(int uniqueId) const {
     return found == indexByUniqueId_.end() ? -1 : found->second;
 }
 
-void Mesh::SetNextVertexUniqueId(int uniqueId) { nextUniqueId_ = std::max(nextUniqueId_, uniqueId); }
+void Mesh::SetNextVertexUniqueId(int uniqueId) {
+    nextUniqueId_ = std::max(nextUniqueId_, uniqueId);
+}
 
 std::vector<int> Mesh::DeleteVertex(int index) {
     Vertex& vertex = vertices_[index];
@@ -45,7 +47,8 @@ int Mesh::AddFace(std::vector<int> points) {
     const int index = FaceCount();
     for (std::size_t i = 0; i < points.size(); ++i) {
         // A face naming a vertex twice is one reference of that vertex.
-        if (std::find(points.begin(), points.begin() + i, points[i]) != points.begin() + i) continue;
+        if (std::find(points.begin(), points.begin() + i, points[i]) != points.begin() + i)
+            continue;
         vertices_[points[i]].faces.push_back(index);
     }
     faces_.push_back(std::move(points));

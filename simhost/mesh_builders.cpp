@@ -22,8 +22,8 @@ namespace {
 Object* Target(const char* function, MQObject obj, int columns, int rows, int least) {
     Object* object = Documents().CheckObject(function, obj);
     if (object != nullptr && (columns < least || rows < least)) {
-        ReportViolation(std::string(function) + ": " + std::to_string(columns) + " x " + std::to_string(rows) +
-                        " is too small a grid");
+        ReportViolation(std::string(function) + ": " + std::to_string(columns) + " x " +
+                        std::to_string(rows) + " is too small a grid");
         return nullptr;
     }
     return object;
@@ -49,7 +49,8 @@ GridInfo AddQuadGrid(MQObject obj, int columns, int rows) {
     grid.firstVertex = mesh.VertexCount();
     mesh.Reserve(mesh.VertexCount() + grid.VertexCount(), mesh.FaceCount());
     for (int r = 0; r <= rows; ++r)
-        for (int c = 0; c <= columns; ++c) mesh.AddVertex(Vec3{static_cast<float>(c), static_cast<float>(r), 0.0f});
+        for (int c = 0; c <= columns; ++c)
+            mesh.AddVertex(Vec3{static_cast<float>(c), static_cast<float>(r), 0.0f});
     AddGridFaces(mesh, grid);
     return grid;
 }
@@ -71,7 +72,8 @@ GridInfo AddClosedGrid(MQObject obj, int columns, int rows) {
         for (int c = 0; c < columns; ++c) {
             const double u = 2.0 * pi * c / columns;
             const double radius = ring + tube * std::cos(v);
-            mesh.AddVertex(Vec3{static_cast<float>(radius * std::cos(u)), static_cast<float>(radius * std::sin(u)),
+            mesh.AddVertex(Vec3{static_cast<float>(radius * std::cos(u)),
+                                static_cast<float>(radius * std::sin(u)),
                                 static_cast<float>(tube * std::sin(v))});
         }
     }

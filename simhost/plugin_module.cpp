@@ -72,9 +72,7 @@ bool PluginModule::Initialize() {
     return true;
 }
 
-bool PluginModule::LoadAndInitialize(const std::string& path) {
-    return Load(path) && Initialize();
-}
+bool PluginModule::LoadAndInitialize(const std::string& path) { return Load(path) && Initialize(); }
 
 void PluginModule::Link(const PluginExports& exports, void (*unload)()) {
     Unload();
@@ -85,8 +83,10 @@ void PluginModule::Link(const PluginExports& exports, void (*unload)()) {
 
 void PluginModule::Unload() {
     if (!IsLoaded()) return;
-    if (module_ != nullptr) platform::ReleaseModule(module_);
-    else linkedUnload_();
+    if (module_ != nullptr)
+        platform::ReleaseModule(module_);
+    else
+        linkedUnload_();
     module_ = nullptr;
     linkedUnload_ = nullptr;
     Documents().CheckAfterUnload();
@@ -106,13 +106,9 @@ int PluginModule::Exit() {
     return answer;
 }
 
-int PluginModule::Activate(MQDocument doc, int flag) {
-    return Event(doc, event::kActivate, &flag);
-}
+int PluginModule::Activate(MQDocument doc, int flag) { return Event(doc, event::kActivate, &flag); }
 
-int PluginModule::IsActivated(MQDocument doc) {
-    return Event(doc, event::kIsActivated, nullptr);
-}
+int PluginModule::IsActivated(MQDocument doc) { return Event(doc, event::kIsActivated, nullptr); }
 
 int PluginModule::Draw(MQDocument doc, MQScene scene, int width, int height) {
     KeyValuePair list[] = {{event_key::kScene, scene},

@@ -11,7 +11,8 @@ std::vector<int> Sorted(const std::unordered_set<int>& set) {
     return list;
 }
 
-std::unordered_set<int> Renumbered(const std::unordered_set<int>& set, const std::vector<int>& map) {
+std::unordered_set<int> Renumbered(const std::unordered_set<int>& set,
+                                   const std::vector<int>& map) {
     std::unordered_set<int> result;
     for (int index : set) {
         int moved = index >= 0 && index < static_cast<int>(map.size()) ? map[index] : -1;

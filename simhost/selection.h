@@ -37,9 +37,9 @@ public:
     // Follows compaction: indices move, dropped slots leave the selection.
     void Renumber(const Renumbering& map);
 
-    std::vector<int> Vertices() const;                  // ascending
-    std::vector<std::pair<int, int>> Lines() const;     // (face, line), ascending
-    std::vector<int> Faces() const;                     // ascending
+    std::vector<int> Vertices() const;               // ascending
+    std::vector<std::pair<int, int>> Lines() const;  // (face, line), ascending
+    std::vector<int> Faces() const;                  // ascending
 
 private:
     static std::uint64_t Key(int face, int line) {

@@ -303,9 +303,9 @@ int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) 
     // The side that is not a refused wrapper is checked; the call is ignored.
     if (*parent == nullptr || *added == nullptr) return Ignore();
     if ((*added)->parent != 0 || Contains(*child, id)) {
-        ReportViolation(where + ": " + Describe(*child, (*added)->widgetClass) +
-                        ((*added)->parent != 0 ? " already has a parent"
-                                               : " would contain its own parent"));
+        ReportViolation(
+            where + ": " + Describe(*child, (*added)->widgetClass) +
+            ((*added)->parent != 0 ? " already has a parent" : " would contain its own parent"));
         return 0;
     }
     (*added)->parent = id;
@@ -690,8 +690,8 @@ std::string WidgetModel::Dump() const {
     if (!refusedClasses_.empty()) {
         out += "  refused creations:";
         for (const std::string& refused : refusedClasses_) out += " " + refused;
-        const auto ignored = std::count_if(log_.begin(), log_.end(),
-                                           [](const WidgetMessage& logged) { return logged.ignored; });
+        const auto ignored = std::count_if(
+            log_.begin(), log_.end(), [](const WidgetMessage& logged) { return logged.ignored; });
         out += "; calls on id 0 ignored: " + std::to_string(ignored) + "\n";
     }
     return out;

@@ -24,7 +24,8 @@ XmlElement* XmlHandleRegistry::Resolve(MQXmlElement handle, const std::string& w
         return nullptr;
     }
     if (entry->kind != HandleKind::Element) {
-        ReportViolation(where + ": " + HandleKindName(entry->kind) + " handle where an element is expected");
+        ReportViolation(where + ": " + HandleKindName(entry->kind) +
+                        " handle where an element is expected");
         return nullptr;
     }
     if (entry->target == nullptr) {

@@ -11,6 +11,8 @@ packages=(
   libcairo2-dev libtinyobjloader-dev libedit-dev libcli11-dev fonts-dejavu-core
   # the fuzzers: clang and its libFuzzer
   clang libclang-rt-14-dev
+  # the formatter and its check (tools/format.sh)
+  clang-format-14
 )
 
 missing=()

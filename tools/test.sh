@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Builds and runs every test on both legs: natively on Linux under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and as the Windows DLL
-# under Wine. Between them, the fuzzers (clang's libFuzzer, native only)
-# run for a bounded time each over their seed corpus.
+# Checks that the tree is formatted, then builds and runs every test on both
+# legs: natively on Linux under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and as the Windows DLL under Wine. Between them, the fuzzers (clang's
+# libFuzzer, native only) run for a bounded time each over their seed corpus.
+# When the Windows leg has passed, the release package is made from that very
+# build and checked.
+#
+#   tools/test.sh                  everything, as CI runs it
+#   tools/test.sh LEG...           only these of: format linux fuzz windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,11 +20,31 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # A private Wine prefix, so the run does not depend on the user's own.
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-prefix}"
 
+# Packs the Windows build whose tests have just passed. The module's hash is
+# recorded first; CPack builds nothing, and its check after packing refuses
+# a module whose hash differs (tests/check_package.cmake).
+package_tested_build() {
+  rm -rf build/windows/package
+  cmake -E sha256sum build/windows/bin/Tackpin.dll >build/windows/tested-module.sha256
+  cpack --preset windows
+}
+
+legs=("$@")
+((${#legs[@]})) || legs=(format linux fuzz windows)
+
 status=0
-for leg in linux fuzz windows; do
+for leg in "${legs[@]}"; do
   echo "=== $leg ==="
+  if [[ $leg == format ]]; then
+    tools/format.sh --check || status=1
+    continue
+  fi
   cmake --preset "$leg" >/dev/null
   cmake --build --preset "$leg"
-  ctest --preset "$leg" || status=1
+  if ctest --preset "$leg"; then
+    if [[ $leg == windows ]]; then package_tested_build || status=1; fi
+  else
+    status=1
+  fi
 done
 exit $status

@@ -27,8 +27,8 @@ struct FaultRun {
 sim::FaultCounts CountFaultPoints(sim::PluginModule& plugin, const std::string& path,
                                   RunReport& clean);
 // The session with call `ordinal` at `point` refused.
-FaultRun RunWithFault(sim::PluginModule& plugin, const std::string& path,
-                      sim::FaultPoint point, int ordinal);
+FaultRun RunWithFault(sim::PluginModule& plugin, const std::string& path, sim::FaultPoint point,
+                      int ordinal);
 // Runs every counted call of `point` refused in turn; `onRun` sees each run
 // as it ends (and may stop the sweep by returning false).
 void SweepFaultPoint(sim::PluginModule& plugin, const std::string& path, sim::FaultPoint point,

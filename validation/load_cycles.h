@@ -14,9 +14,9 @@
 namespace validation {
 
 struct LoadCycleSummary {
-    int cycles = 0;            // cycles run to their end
-    int failedCycle = -1;      // the first cycle with a breach; -1 for none
-    RunReport failure;         // that cycle's breaches
+    int cycles = 0;        // cycles run to their end
+    int failedCycle = -1;  // the first cycle with a breach; -1 for none
+    RunReport failure;     // that cycle's breaches
     // Heap bytes in use at the start of each cycle (empty where the
     // platform cannot tell), and how many cycles ended with more than they
     // began with.

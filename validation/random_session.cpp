@@ -23,11 +23,11 @@ public:
     std::string Take() {
         using Step = std::string (Steps::*)();
         static const Step kSteps[] = {
-            &Steps::AddVertex,    &Steps::AddFace,       &Steps::DeleteVertex, &Steps::DeleteFace,
-            &Steps::MoveVertex,   &Steps::Compact,       &Steps::EditObjects,  &Steps::NewDocument,
-            &Steps::Select,       &Steps::Select,        &Steps::ClickPanel,   &Steps::ClickPanel,
-            &Steps::ClickPanel,   &Steps::AnswerBox,     &Steps::AnswerDialog, &Steps::Activate,
-            &Steps::Draw,         &Steps::Draw,          &Steps::DocumentEvent, &Steps::OtherEvent};
+            &Steps::AddVertex,  &Steps::AddFace,   &Steps::DeleteVertex,  &Steps::DeleteFace,
+            &Steps::MoveVertex, &Steps::Compact,   &Steps::EditObjects,   &Steps::NewDocument,
+            &Steps::Select,     &Steps::Select,    &Steps::ClickPanel,    &Steps::ClickPanel,
+            &Steps::ClickPanel, &Steps::AnswerBox, &Steps::AnswerDialog,  &Steps::Activate,
+            &Steps::Draw,       &Steps::Draw,      &Steps::DocumentEvent, &Steps::OtherEvent};
         constexpr int kCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
         return (this->*kSteps[pick_.Pick(kCount)])();
     }
@@ -159,19 +159,17 @@ private:
             Documents().SelectFace(stage_.doc, object, f);
             return "select face " + std::to_string(f);
         }
-        default:
-            Documents().ClearSelection(stage_.doc);
-            return "clear selection";
+        default: Documents().ClearSelection(stage_.doc); return "clear selection";
         }
     }
     std::string ClickPanel() {
         const PanelControls panel = stage_.Panel();
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
-        const int controls[] = {panel.toggles[row], panel.sets[row], panel.clears[row], panel.view,
-                                panel.normal,       panel.overwrite, panel.allways,     panel.spin,
-                                panel.window};
-        static const char* const kNames[] = {"toggle", "set", "clear", "view", "normal",
-                                             "overwrite", "allways", "spin", "window"};
+        const int controls[] = {panel.toggles[row], panel.sets[row], panel.clears[row],
+                                panel.view,         panel.normal,    panel.overwrite,
+                                panel.allways,      panel.spin,      panel.window};
+        static const char* const kNames[] = {"toggle",    "set",     "clear", "view",  "normal",
+                                             "overwrite", "allways", "spin",  "window"};
         const int which = pick_.Pick(9);
         const int id = controls[which];
         const int buttons = pick_.Pick(4) * sim::button_bits::kShift;  // none, shift, ctrl, both
@@ -189,8 +187,12 @@ private:
             }
             sim::UserClick(id);
             return text + " clicked";
-        case 1: Stage::Press(id, buttons); return text + " left down, keys " + std::to_string(buttons);
-        default: Stage::PressRight(id, buttons); return text + " right down, keys " + std::to_string(buttons);
+        case 1:
+            Stage::Press(id, buttons);
+            return text + " left down, keys " + std::to_string(buttons);
+        default:
+            Stage::PressRight(id, buttons);
+            return text + " right down, keys " + std::to_string(buttons);
         }
     }
     std::string AnswerBox() {
@@ -203,7 +205,9 @@ private:
         const int which = pick_.Pick(3);
         const sim::RgbValue rgb{pick_.Pick(256), pick_.Pick(256), pick_.Pick(256)};
         Stage::AnswerNextColorDialog(kCaptions[which], rgb);
-        return std::string("next colour dialog ") + (which == 0 ? "OK" : which == 1 ? "Cancel" : "closed");
+        return std::string("next colour dialog ") + (which == 0   ? "OK"
+                                                     : which == 1 ? "Cancel"
+                                                                  : "closed");
     }
     std::string Activate() {
         const int flag = pick_.Pick(2);
@@ -233,8 +237,10 @@ private:
         case 2: stage_.plugin.Event(stage_.doc, 201, nullptr); return "event 201";
         default: {
             int saveUid = 0;
-            KeyValuePair list[] = {{"xml_elem", nullptr}, {"filename", const_cast<char*>("saved.mqo")},
-                                   {"save_uid", &saveUid}, {nullptr, nullptr}};
+            KeyValuePair list[] = {{"xml_elem", nullptr},
+                                   {"filename", const_cast<char*>("saved.mqo")},
+                                   {"save_uid", &saveUid},
+                                   {nullptr, nullptr}};
             stage_.plugin.Event(stage_.doc, 202, list);
             return "document saved";
         }

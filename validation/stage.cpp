@@ -33,10 +33,10 @@ void Stage::PresetSettings() {
     char element[32];
     std::snprintf(element, sizeof element, "Plugin-%08X-%08X", product, id);
     static const char* const kKeys[][2] = {
-        {"Tackpin_activate", "1"}, {"PosX", "120"},           {"PosY", "80"},
-        {"r0", "1.000000e+000"},   {"g0", "0.000000e+000"},   {"b0", "1.000000e+000"},
-        {"r1", "0.000000e+000"},   {"g1", "5.019608e-001"},   {"b1", "1.000000e+000"},
-        {"r2", "1.000000e+000"},   {"g2", "1.000000e+000"},   {"b2", "0.000000e+000"}};
+        {"Tackpin_activate", "1"}, {"PosX", "120"},         {"PosY", "80"},
+        {"r0", "1.000000e+000"},   {"g0", "0.000000e+000"}, {"b0", "1.000000e+000"},
+        {"r1", "0.000000e+000"},   {"g1", "5.019608e-001"}, {"b1", "1.000000e+000"},
+        {"r2", "1.000000e+000"},   {"g2", "1.000000e+000"}, {"b2", "0.000000e+000"}};
     for (const auto& [key, text] : kKeys) sim::Settings().SetChildText(element, key, text);
 }
 

@@ -5,6 +5,5 @@
 
 bool IsLiveTarget(int targetId, const MQWidgetBase* target, std::uint64_t targetSerial) {
     const MQWidgetBase* registered = TheWidgetRegistry().Find(targetId);
-    return registered != nullptr && registered == target &&
-           registered->GetSerial() == targetSerial;
+    return registered != nullptr && registered == target && registered->GetSerial() == targetSerial;
 }

@@ -20,11 +20,14 @@ lean::Object* ObjectAt(MQDocument doc, int index) {
     return objects[static_cast<std::size_t>(index)].get();
 }
 
-bool InRange(int index, int size) { return static_cast<unsigned>(index) < static_cast<unsigned>(size); }
+bool InRange(int index, int size) {
+    return static_cast<unsigned>(index) < static_cast<unsigned>(size);
+}
 
 template <typename Flags>
 int FlagAt(const Flags& flags, int index) {
-    return InRange(index, static_cast<int>(flags.size())) ? flags[static_cast<std::size_t>(index)] : 0;
+    return InRange(index, static_cast<int>(flags.size())) ? flags[static_cast<std::size_t>(index)]
+                                                          : 0;
 }
 
 template <typename Flags>
@@ -44,7 +47,9 @@ lean::Object& Topology(MQObject obj) {
 
 extern "C" {
 
-TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) { return DocumentOf(doc).currentObject; }
+TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) {
+    return DocumentOf(doc).currentObject;
+}
 
 TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
     lean::Object* object = ObjectAt(doc, index);
@@ -75,7 +80,9 @@ TACKPIN_EXPORT int MQDoc_IsSelectFace(MQDocument doc, int objIndex, int face) {
 
 TACKPIN_EXPORT int MQDoc_IsSelectLine(MQDocument doc, int objIndex, int face, int line) {
     const lean::Object* object = ObjectAt(doc, objIndex);
-    if (object == nullptr || !InRange(face, object->FaceCount()) || !InRange(line, object->PointCount(face))) return 0;
+    if (object == nullptr || !InRange(face, object->FaceCount()) ||
+        !InRange(line, object->PointCount(face)))
+        return 0;
     return FlagAt(object->lineSelected, object->faceStart[static_cast<std::size_t>(face)] + line);
 }
 
@@ -91,7 +98,9 @@ TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex, int verte
 
 TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, int face, int line) {
     lean::Object* object = ObjectAt(doc, objIndex);
-    if (object == nullptr || !InRange(face, object->FaceCount()) || !InRange(line, object->PointCount(face))) return 0;
+    if (object == nullptr || !InRange(face, object->FaceCount()) ||
+        !InRange(line, object->PointCount(face)))
+        return 0;
     return SetFlag(object->lineSelected, object->faceStart[static_cast<std::size_t>(face)] + line,
                    static_cast<int>(object->facePoints.size()));
 }
@@ -103,7 +112,8 @@ TACKPIN_EXPORT int MQObj_GetFaceCount(MQObject obj) { return ObjectOf(obj).FaceC
 TACKPIN_EXPORT int MQObj_GetVertexRefCount(MQObject obj, int vertex) {
     const lean::Object& object = Topology(obj);
     if (!InRange(vertex, object.VertexCount())) return 0;
-    return object.relatedStart[static_cast<std::size_t>(vertex) + 1] - object.relatedStart[static_cast<std::size_t>(vertex)];
+    return object.relatedStart[static_cast<std::size_t>(vertex) + 1] -
+           object.relatedStart[static_cast<std::size_t>(vertex)];
 }
 
 TACKPIN_EXPORT int MQObj_GetFacePointCount(MQObject obj, int face) {
@@ -113,7 +123,9 @@ TACKPIN_EXPORT int MQObj_GetFacePointCount(MQObject obj, int face) {
 
 TACKPIN_EXPORT int MQObj_GetVertexUniqueID(MQObject obj, int vertex) {
     const lean::Object& object = ObjectOf(obj);
-    return InRange(vertex, object.VertexCount()) ? object.vertexUniqueId[static_cast<std::size_t>(vertex)] : -1;
+    return InRange(vertex, object.VertexCount())
+               ? object.vertexUniqueId[static_cast<std::size_t>(vertex)]
+               : -1;
 }
 
 TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject obj, int uniqueId) {
@@ -150,8 +162,10 @@ TACKPIN_EXPORT void MQObj_GetFacePointArray(MQObject obj, int face, int* points)
 TACKPIN_EXPORT int MQObj_GetVertexRelatedFaces(MQObject obj, int vertex, int* faces) {
     const lean::Object& object = Topology(obj);
     if (!InRange(vertex, object.VertexCount())) return 0;
-    const int* first = object.relatedFaces.data() + object.relatedStart[static_cast<std::size_t>(vertex)];
-    const int count = object.relatedStart[static_cast<std::size_t>(vertex) + 1] - object.relatedStart[static_cast<std::size_t>(vertex)];
+    const int* first =
+        object.relatedFaces.data() + object.relatedStart[static_cast<std::size_t>(vertex)];
+    const int count = object.relatedStart[static_cast<std::size_t>(vertex) + 1] -
+                      object.relatedStart[static_cast<std::size_t>(vertex)];
     if (faces != nullptr) std::copy(first, first + count, faces);
     return count;
 }

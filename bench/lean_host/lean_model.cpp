@@ -59,7 +59,9 @@ void Object::RefreshTopology() {
     for (std::size_t v = 0; v < vertices; ++v) relatedStart[v + 1] += relatedStart[v];
     relatedFaces.resize(static_cast<std::size_t>(relatedStart[vertices]));
     std::vector<int> fill(relatedStart.begin(), relatedStart.end() - 1);
-    eachUse([&](int v, int f) { relatedFaces[static_cast<std::size_t>(fill[static_cast<std::size_t>(v)]++)] = f; });
+    eachUse([&](int v, int f) {
+        relatedFaces[static_cast<std::size_t>(fill[static_cast<std::size_t>(v)]++)] = f;
+    });
     topologyStale = false;
 }
 
@@ -104,7 +106,9 @@ MQScene NewScene(MQDocument doc, const Scene& options) {
 }
 
 int AddVertex(MQObject obj, const Vec3& position) { return ObjectOf(obj).AddVertex(position); }
-int AddFace(MQObject obj, int count, const int* points) { return ObjectOf(obj).AddFace(count, points); }
+int AddFace(MQObject obj, int count, const int* points) {
+    return ObjectOf(obj).AddFace(count, points);
+}
 
 void ClearSelection(MQDocument doc) {
     for (auto& object : DocumentOf(doc).objects) {
@@ -126,10 +130,13 @@ void SelectFace(MQObject obj, int face) {
 
 void SelectLine(MQObject obj, int face, int line) {
     Object& object = ObjectOf(obj);
-    Flag(object.lineSelected, object.faceStart[face] + line, static_cast<int>(object.facePoints.size()));
+    Flag(object.lineSelected, object.faceStart[face] + line,
+         static_cast<int>(object.facePoints.size()));
 }
 
-std::string ModulePath() { return platform::ModulePathOf(reinterpret_cast<const void*>(&ModulePath)); }
+std::string ModulePath() {
+    return platform::ModulePathOf(reinterpret_cast<const void*>(&ModulePath));
+}
 
 Object& TakeDrawing(MQDocument doc) {
     Document& document = DocumentOf(doc);

@@ -113,12 +113,13 @@ std::vector<int> Arguments::IndexList(const char* what) {
         std::string word = Word(what);
         std::size_t dash = word.find('-', 1);
         int first = 0, last = 0;
-        bool ok = dash == std::string::npos
-                      ? ReadInt(word, first) && ReadInt(word, last)
-                      : ReadInt(word.substr(0, dash), first) && ReadInt(word.substr(dash + 1), last);
+        bool ok = dash == std::string::npos ? ReadInt(word, first) && ReadInt(word, last)
+                                            : ReadInt(word.substr(0, dash), first) &&
+                                                  ReadInt(word.substr(dash + 1), last);
         if (!ok || first < 0 || last < first)
             Fail("\"" + word + "\" is not an index or a range like 0-5 (" + what + ")");
-        if (last - first >= kLongestRange) Fail("\"" + word + "\" is a longer range than any mesh here");
+        if (last - first >= kLongestRange)
+            Fail("\"" + word + "\" is a longer range than any mesh here");
         for (int index = first; index <= last; ++index) indices.push_back(index);
     }
     return indices;

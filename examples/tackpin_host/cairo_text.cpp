@@ -5,7 +5,8 @@
 namespace host_tool {
 
 CairoCanvas::CairoCanvas(int width, int height)
-    : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)), context_(cairo_create(surface_)) {}
+    : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
+      context_(cairo_create(surface_)) {}
 
 CairoCanvas::~CairoCanvas() {
     cairo_destroy(context_);
@@ -16,7 +17,8 @@ void CairoCanvas::Write(const std::string& path) {
     cairo_surface_flush(surface_);
     cairo_status_t status = cairo_surface_write_to_png(surface_, path.c_str());
     if (status != CAIRO_STATUS_SUCCESS)
-        throw SessionError("cannot write the picture " + path + ": " + cairo_status_to_string(status));
+        throw SessionError("cannot write the picture " + path + ": " +
+                           cairo_status_to_string(status));
 }
 
 CairoText::CairoText(cairo_t* cr, double size, bool bold) : cr_(cr) {
@@ -37,7 +39,8 @@ void CairoText::Draw(const std::string& text, double x, double y) const {
     cairo_new_path(cr_);
 }
 
-void CairoText::DrawCentred(const std::string& text, double x, double y, double width, double height) const {
+void CairoText::DrawCentred(const std::string& text, double x, double y, double width,
+                            double height) const {
     cairo_font_extents_t font;
     cairo_font_extents(cr_, &font);
     const double baseline = y + (height + font.ascent - font.descent) / 2;

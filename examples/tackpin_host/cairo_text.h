@@ -35,7 +35,8 @@ public:
     // `y` is the baseline.
     void Draw(const std::string& text, double x, double y) const;
     // Centred in the box, vertically by the face's own height.
-    void DrawCentred(const std::string& text, double x, double y, double width, double height) const;
+    void DrawCentred(const std::string& text, double x, double y, double width,
+                     double height) const;
 
 private:
     cairo_t* cr_;

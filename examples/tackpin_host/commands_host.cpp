@@ -40,8 +40,8 @@ void Deactivate(Session& session, Arguments& args) {
 
 std::string ViewText(const sim::SceneOptions& view) {
     auto onOff = [](int value) { return value != 0 ? "on" : "off"; };
-    return std::string("vertices ") + onOff(view.showVertex) + ", lines " + onOff(view.showLine) + ", faces " +
-           onOff(view.showFace);
+    return std::string("vertices ") + onOff(view.showVertex) + ", lines " + onOff(view.showLine) +
+           ", faces " + onOff(view.showFace);
 }
 
 void View(Session& session, Arguments& args) {
@@ -59,7 +59,8 @@ void Draw(Session& session, Arguments& args) {
     session.RequireModule();
     sim::DocumentModel& documents = sim::Documents();
     documents.SetSceneOptions(session.Scene(), session.ViewOptions());
-    session.SetLastAnswer(session.Plugin().Draw(session.Document(), session.Scene(), kViewWidth, kViewHeight));
+    session.SetLastAnswer(
+        session.Plugin().Draw(session.Document(), session.Scene(), kViewWidth, kViewHeight));
     std::size_t count = documents.DrawObjects(session.Document()).size();
     session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(count) +
                 " drawing object(s) in the document");
@@ -75,7 +76,8 @@ void Event(Session& session, Arguments& args) {
     args.End();
     session.RequireModule();
     session.SetLastAnswer(session.Plugin().Event(session.Document(), number, nullptr));
-    session.Say("event " + std::to_string(number) + ": answered " + std::to_string(session.LastAnswer()));
+    session.Say("event " + std::to_string(number) + ": answered " +
+                std::to_string(session.LastAnswer()));
 }
 
 void Quit(Session& session, Arguments& args) {
@@ -87,18 +89,23 @@ void Quit(Session& session, Arguments& args) {
 
 std::vector<CommandSpec> HostCommands() {
     return {
-        {"start", "start", "host event 1: the plug-in starts (builds its panel, reads its settings)",
+        {"start", "start",
+         "host event 1: the plug-in starts (builds its panel, reads its settings)",
          Plain(&Session::Start)},
         {"activate", "activate", "host event 100 with 1: the user activates the plug-in", Activate},
         {"deactivate", "deactivate", "host event 100 with 0", Deactivate},
-        {"view", "view [vertices|lines|faces on|off] ...", "the view options the next draw passes", View},
+        {"view", "view [vertices|lines|faces on|off] ...", "the view options the next draw passes",
+         View},
         {"draw", "draw", "host event 110: a draw pass of the 3D view", Draw},
-        {"new-document", "new-document", "the host opens a new, empty document (event 200)", NewDocument},
+        {"new-document", "new-document", "the host opens a new, empty document (event 200)",
+         NewDocument},
         {"event", "event NUMBER", "any host event, without arguments", Event},
-        {"exit", "exit", "host event 2: the plug-in exits; the host writes its settings file", Plain(&Session::Exit)},
+        {"exit", "exit", "host event 2: the plug-in exits; the host writes its settings file",
+         Plain(&Session::Exit)},
         {"unload", "unload", "the host unloads the plug-in module", Plain(&Session::Unload)},
         {"load", "load [MODULE]", "the host loads and initialises the module again", Load},
-        {"restart", "restart", "the host closes (exit, unload) and starts again with the same settings file",
+        {"restart", "restart",
+         "the host closes (exit, unload) and starts again with the same settings file",
          Plain(&Session::Restart)},
         {"quit", "quit", "end the session (the host closes as at the end of a script)", Quit},
     };

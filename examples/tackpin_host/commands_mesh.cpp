@@ -18,8 +18,10 @@ sim::DocumentModel& Documents() { return sim::Documents(); }
 
 std::string MeshCounts(MQObject object) {
     int vertices = 0, faces = 0;
-    for (int i = 0; i < Documents().VertexCount(object); ++i) vertices += Documents().VertexUniqueId(object, i) >= 0;
-    for (int i = 0; i < Documents().FaceCount(object); ++i) faces += !Documents().FacePoints(object, i).empty();
+    for (int i = 0; i < Documents().VertexCount(object); ++i)
+        vertices += Documents().VertexUniqueId(object, i) >= 0;
+    for (int i = 0; i < Documents().FaceCount(object); ++i)
+        faces += !Documents().FacePoints(object, i).empty();
     return std::to_string(vertices) + " vertices, " + std::to_string(faces) + " faces";
 }
 
@@ -40,14 +42,17 @@ void AddCube(MQObject object, float size) {
     const float h = size / 2;
     int first = -1;
     for (int i = 0; i < 8; ++i) {
-        int v = Documents().AddVertex(object, sim::Vec3{i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
+        int v = Documents().AddVertex(object,
+                                      sim::Vec3{i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
         if (first < 0) first = v;
     }
     // Corners by bits x, y, z; each face's points run clockwise seen from
     // outside, the host's front.
-    const int faces[6][4] = {{4, 6, 7, 5}, {1, 3, 2, 0}, {5, 7, 3, 1}, {0, 2, 6, 4}, {6, 2, 3, 7}, {0, 4, 5, 1}};
+    const int faces[6][4] = {{4, 6, 7, 5}, {1, 3, 2, 0}, {5, 7, 3, 1},
+                             {0, 2, 6, 4}, {6, 2, 3, 7}, {0, 4, 5, 1}};
     for (const auto& face : faces)
-        Documents().AddFace(object, {first + face[0], first + face[1], first + face[2], first + face[3]});
+        Documents().AddFace(object,
+                            {first + face[0], first + face[1], first + face[2], first + face[3]});
 }
 
 void Mesh(Session& session, Arguments& args) {
@@ -70,8 +75,8 @@ void Mesh(Session& session, Arguments& args) {
     if (kind == 0) sim::AddQuadGrid(object, columns, rows);
     if (kind == 1) sim::AddClosedGrid(object, columns, rows);
     if (kind == 2) AddCube(object, size);
-    session.Say("object [" + std::to_string(Documents().ObjectIndex(session.Document(), object)) + "] \"" + name +
-                "\": " + Counts(object));
+    session.Say("object [" + std::to_string(Documents().ObjectIndex(session.Document(), object)) +
+                "] \"" + name + "\": " + Counts(object));
     session.ReportEdit();
 }
 
@@ -89,7 +94,8 @@ void Open(Session& session, Arguments& args) {
             for (int& point : face) point += first;
             Documents().AddFace(object, std::move(face));
         }
-        session.Say("object [" + std::to_string(Documents().ObjectIndex(session.Document(), object)) + "] \"" +
+        session.Say("object [" +
+                    std::to_string(Documents().ObjectIndex(session.Document(), object)) + "] \"" +
                     mesh.name + "\": " + Counts(object));
     }
     session.ReportEdit();
@@ -100,7 +106,8 @@ void Current(Session& session, Arguments& args) {
     args.End();
     int index = Documents().ObjectIndex(session.Document(), object);
     Documents().SetCurrentObject(session.Document(), index);
-    session.Say("current object: [" + std::to_string(index) + "] \"" + Documents().ObjectName(object) + "\"");
+    session.Say("current object: [" + std::to_string(index) + "] \"" +
+                Documents().ObjectName(object) + "\"");
 }
 
 void SetVisible(Session& session, Arguments& args, bool visible) {
@@ -111,23 +118,27 @@ void SetVisible(Session& session, Arguments& args, bool visible) {
 }
 
 bool VertexAlive(MQObject object, int index) {
-    return index >= 0 && index < Documents().VertexCount(object) && Documents().VertexUniqueId(object, index) >= 0;
+    return index >= 0 && index < Documents().VertexCount(object) &&
+           Documents().VertexUniqueId(object, index) >= 0;
 }
 
 bool FaceAlive(MQObject object, int index) {
-    return index >= 0 && index < Documents().FaceCount(object) && !Documents().FacePoints(object, index).empty();
+    return index >= 0 && index < Documents().FaceCount(object) &&
+           !Documents().FacePoints(object, index).empty();
 }
 
 void CheckVertices(MQObject object, const std::vector<int>& indices) {
     for (int index : indices)
         if (!VertexAlive(object, index))
-            throw SessionError("\"" + Documents().ObjectName(object) + "\" has no vertex " + std::to_string(index));
+            throw SessionError("\"" + Documents().ObjectName(object) + "\" has no vertex " +
+                               std::to_string(index));
 }
 
 void CheckFaces(MQObject object, const std::vector<int>& indices) {
     for (int index : indices)
         if (!FaceAlive(object, index))
-            throw SessionError("\"" + Documents().ObjectName(object) + "\" has no face " + std::to_string(index));
+            throw SessionError("\"" + Documents().ObjectName(object) + "\" has no face " +
+                               std::to_string(index));
 }
 
 // Face lines as FACE:LINE words.
@@ -164,7 +175,8 @@ void Select(Session& session, Arguments& args) {
         CheckVertices(object, vertices);
         for (int vertex : vertices) Documents().SelectVertex(doc, object, vertex);
     } else if (kind == 1) {
-        for (auto [face, line] : LineList(args, object)) Documents().SelectLine(doc, object, face, line);
+        for (auto [face, line] : LineList(args, object))
+            Documents().SelectLine(doc, object, face, line);
     } else {
         std::vector<int> faces = args.IndexList("faces");
         CheckFaces(object, faces);
@@ -221,7 +233,8 @@ void Move(Session& session, Arguments& args) {
         }
     }
     if (listed.empty()) args.Fail("name the vertices to move");
-    std::vector<int> vertices = Arguments(args.Command(), listed, args.Usage()).IndexList("vertices");
+    std::vector<int> vertices =
+        Arguments(args.Command(), listed, args.Usage()).IndexList("vertices");
     sim::Vec3 amount{args.Float("x"), args.Float("y"), args.Float("z")};
     args.End();
     CheckVertices(object, vertices);
@@ -233,7 +246,8 @@ void Move(Session& session, Arguments& args) {
         }
         Documents().SetVertexPosition(object, vertex, position);
     }
-    session.Say(std::to_string(vertices.size()) + " vertex(es) of \"" + Documents().ObjectName(object) + "\" moved");
+    session.Say(std::to_string(vertices.size()) + " vertex(es) of \"" +
+                Documents().ObjectName(object) + "\" moved");
     session.ReportEdit();
 }
 
@@ -241,17 +255,21 @@ void Move(Session& session, Arguments& args) {
 
 std::vector<CommandSpec> MeshCommands() {
     return {
-        {"mesh", "mesh grid|torus NAME COLUMNS ROWS | mesh cube NAME [SIZE]", "make a built-in mesh object", Mesh},
+        {"mesh", "mesh grid|torus NAME COLUMNS ROWS | mesh cube NAME [SIZE]",
+         "make a built-in mesh object", Mesh},
         {"open", "open FILE.obj", "read the objects of an OBJ file into the document", Open},
         {"current", "current OBJECT", "make an object (name or index) the current one", Current},
-        {"show", "show OBJECT", "make an object visible", [](Session& s, Arguments& a) { SetVisible(s, a, true); }},
-        {"hide", "hide OBJECT", "hide an object", [](Session& s, Arguments& a) { SetVisible(s, a, false); }},
+        {"show", "show OBJECT", "make an object visible",
+         [](Session& s, Arguments& a) { SetVisible(s, a, true); }},
+        {"hide", "hide OBJECT", "hide an object",
+         [](Session& s, Arguments& a) { SetVisible(s, a, false); }},
         {"select", "select vertices|faces LIST | select lines FACE:LINE ... | select none",
          "add elements of the current object to the selection (LIST: 3 0-5 ...)", Select},
         {"delete", "delete vertices|faces LIST | delete object OBJECT",
          "delete elements of the current object (their slots stay until compact)", Delete},
         {"compact", "compact", "drop deleted slots of the current object, renumbering it", Compact},
-        {"move", "move LIST by DX DY DZ | move LIST to X Y Z", "move vertices of the current object", Move},
+        {"move", "move LIST by DX DY DZ | move LIST to X Y Z",
+         "move vertices of the current object", Move},
     };
 }
 

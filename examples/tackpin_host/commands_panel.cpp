@@ -21,7 +21,7 @@ public:
     void Tell(Session& session, const std::vector<std::string>& colourLog) const {
         const auto& boxes = sim::Dialogs().MessageBoxes();
         for (std::size_t i = boxes_; i < boxes.size(); ++i) {
-            std::string answer = !boxes[i].answer ? "no answer"
+            std::string answer = !boxes[i].answer        ? "no answer"
                                  : *boxes[i].answer == 1 ? "OK"
                                  : *boxes[i].answer == 2 ? "Cancel"
                                                          : std::to_string(*boxes[i].answer);
@@ -30,8 +30,10 @@ public:
         }
         for (const std::string& line : colourLog) session.Say(line);
         std::size_t waiting = sim::Dialogs().PendingMessageBoxAnswers();
-        if (waiting > 0) session.Say(std::to_string(waiting) + " answer(s) still wait for a question");
-        if (sim::Dialogs().PendingModalActions() > 0) session.Say("a colour choice waits for the next colour dialog");
+        if (waiting > 0)
+            session.Say(std::to_string(waiting) + " answer(s) still wait for a question");
+        if (sim::Dialogs().PendingModalActions() > 0)
+            session.Say("a colour choice waits for the next colour dialog");
     }
 
 private:
@@ -62,10 +64,22 @@ void Click(Session& session, Arguments& args) {
     int kind = -1, row = -1;
     while (args.More()) {
         std::string word = args.Peek();
-        if (args.Take("right")) { right = true; continue; }
-        if (args.Take("left")) { right = false; continue; }
-        if (args.Take("shift")) { shift = true; continue; }
-        if (args.Take("ctrl")) { ctrl = true; continue; }
+        if (args.Take("right")) {
+            right = true;
+            continue;
+        }
+        if (args.Take("left")) {
+            right = false;
+            continue;
+        }
+        if (args.Take("shift")) {
+            shift = true;
+            continue;
+        }
+        if (args.Take("ctrl")) {
+            ctrl = true;
+            continue;
+        }
         if (kind < 0) {
             kind = args.Choice("button", {"toggle", "set", "clr"});
             continue;
@@ -78,12 +92,14 @@ void Click(Session& session, Arguments& args) {
     }
     if (kind < 0 || row < 0) args.Fail("name a button and its row");
     int button = RowButton(kind, row);
-    std::string what = std::string(right ? "right" : "left") + " click on " + Quoted(Caption(button)) + " in row " +
-                       std::to_string(row) + (shift ? " with Shift" : "") + (ctrl ? " with Ctrl" : "");
+    std::string what = std::string(right ? "right" : "left") + " click on " +
+                       Quoted(Caption(button)) + " in row " + std::to_string(row) +
+                       (shift ? " with Shift" : "") + (ctrl ? " with Ctrl" : "");
     ColourLog().clear();
     DialogReport report;
     sim::PointerInfo pointer = PointerAt(button, shift, ctrl);
-    sim::EventOutcome outcome = right ? sim::UserRightDown(button, pointer) : sim::UserLeftDown(button, pointer);
+    sim::EventOutcome outcome =
+        right ? sim::UserRightDown(button, pointer) : sim::UserLeftDown(button, pointer);
     Outcome(session, what, outcome);
     report.Tell(session, ColourLog());
     ColourLog().clear();
@@ -118,7 +134,8 @@ void Colour(Session& session, Arguments& args) {
         colour = rgb;
     }
     ColourExit exit = ColourExit::Ok;
-    if (args.More() || !colour) exit = static_cast<ColourExit>(args.Choice("button", {"ok", "cancel", "close"}));
+    if (args.More() || !colour)
+        exit = static_cast<ColourExit>(args.Choice("button", {"ok", "cancel", "close"}));
     args.End();
     QueueColourDialog(colour, exit, &ColourLog());
     static const char* const kExits[] = {"click OK", "click Cancel", "close the dialog"};
@@ -142,7 +159,8 @@ void Check(Session& session, Arguments& args) {
         return;
     }
     Outcome(session, "click on " + name, sim::UserClick(box, PointerAt(box, false, false)));
-    session.Say(name + " is " + (sim::Widgets().BoolProperty(box, "checked").value_or(false) ? "on" : "off"));
+    session.Say(name + " is " +
+                (sim::Widgets().BoolProperty(box, "checked").value_or(false) ? "on" : "off"));
 }
 
 void Spin(Session& session, Arguments& args) {
@@ -178,9 +196,11 @@ std::vector<CommandSpec> PanelCommands() {
          "click a row's button on the panel (left button unless \"right\")", Click},
         {"answer", "answer ok|cancel ...", "answer the next question(s) the panel asks", Answer},
         {"colour", "colour [R G B] [ok|cancel|close]",
-         "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, or close it)",
+         "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, "
+         "or close it)",
          Colour},
-        {"check", "check view|normal|overwrite|allways [on|off]", "click a check box (only if it differs)", Check},
+        {"check", "check view|normal|overwrite|allways [on|off]",
+         "click a check box (only if it differs)", Check},
         {"spin", "spin VALUE", "type a value into the panel's spin box", Spin},
         {"place", "place X Y", "drag the panel to a place on the screen", Place},
         {"close", "close", "close the panel with its close box", Close},

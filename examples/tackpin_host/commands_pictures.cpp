@@ -12,7 +12,8 @@ void Picture(Session& session, Arguments& args, bool panel) {
     std::string path = args.Word("PNG file");
     args.End();
     if (!PicturesAvailable()) {
-        session.Note(args.Command() + ": this build draws no pictures (cairo is built for Linux only); " + path +
+        session.Note(args.Command() +
+                     ": this build draws no pictures (cairo is built for Linux only); " + path +
                      " not written");
         return;
     }
@@ -45,12 +46,14 @@ void Camera(Session& session, Arguments& args) {
 
 std::vector<CommandSpec> PictureCommands() {
     return {
-        {"render", "render FILE.png", "picture the 3D view as the host shows it after the last draw pass",
+        {"render", "render FILE.png",
+         "picture the 3D view as the host shows it after the last draw pass",
          [](Session& s, Arguments& a) { Picture(s, a, false); }},
         {"render-panel", "render-panel FILE.png", "picture the panel as laid out",
          [](Session& s, Arguments& a) { Picture(s, a, true); }},
         {"camera", "camera fit | camera YAW PITCH [at X Y Z distance D]",
-         "the angle the view is seen from (degrees), fitted around the scene unless placed", Camera},
+         "the angle the view is seen from (degrees), fitted around the scene unless placed",
+         Camera},
     };
 }
 

@@ -40,7 +40,9 @@ int Row(Arguments& args) {
     return row;
 }
 
-std::vector<sim::DrawObjectInfo> DrawObjects(Session& session) { return Documents().DrawObjects(session.Document()); }
+std::vector<sim::DrawObjectInfo> DrawObjects(Session& session) {
+    return Documents().DrawObjects(session.Document());
+}
 
 std::string DrawObjectText(const sim::DrawObjectInfo& info) {
     int lines = 0, points = 0;
@@ -49,9 +51,9 @@ std::string DrawObjectText(const sim::DrawObjectInfo& info) {
         const sim::Vec3 &a = info.vertices[face[0]], &b = info.vertices[face[1]];
         (a.x == b.x && a.y == b.y && a.z == b.z ? points : lines) += 1;
     }
-    return "colour " + ColourText(info.color) + ", visibility " + std::to_string(info.visibility) + ", " +
-           std::to_string(info.vertices.size()) + " vertices, " + std::to_string(lines) + " lines, " +
-           std::to_string(points) + " points";
+    return "colour " + ColourText(info.color) + ", visibility " + std::to_string(info.visibility) +
+           ", " + std::to_string(info.vertices.size()) + " vertices, " + std::to_string(lines) +
+           " lines, " + std::to_string(points) + " points";
 }
 
 // Every value that `print` shows and `expect` compares, by name; each takes
@@ -74,8 +76,7 @@ const std::vector<ValueSpec>& Values() {
          }},
         {"answer", "", "what the last host event or panel handler answered",
          [](Session& s, Arguments&) { return std::to_string(s.LastAnswer()); }},
-        {"panel", "", "none, shown or hidden",
-         [](Session&, Arguments&) { return PanelState(); }},
+        {"panel", "", "none, shown or hidden", [](Session&, Arguments&) { return PanelState(); }},
         {"panel-position", "", "the panel's pos_x and pos_y",
          [](Session&, Arguments&) {
              int panel = Panel();
@@ -84,19 +85,23 @@ const std::vector<ValueSpec>& Values() {
          }},
         {"toggle", "ROW", "up or down",
          [](Session&, Arguments& a) -> std::string {
-             return sim::Widgets().BoolProperty(RowButton(0, Row(a)), "down").value_or(false) ? "down" : "up";
+             return sim::Widgets().BoolProperty(RowButton(0, Row(a)), "down").value_or(false)
+                        ? "down"
+                        : "up";
          }},
         {"check", "view|normal|overwrite|allways", "on or off",
          [](Session&, Arguments& a) {
              static const char16_t* const kNames[] = {u"View", u"Normal", u"Overwrite", u"Allways"};
              int which = a.Choice("check box", {"view", "normal", "overwrite", "allways"});
-             return OnOff(sim::Widgets().BoolProperty(CheckBox(kNames[which]), "checked").value_or(false));
+             return OnOff(
+                 sim::Widgets().BoolProperty(CheckBox(kNames[which]), "checked").value_or(false));
          }},
         {"spin", "", "the spin box's value",
          [](Session&, Arguments&) {
              return NumberText(sim::Widgets().DoubleProperty(SpinBox(), "position").value_or(0));
          }},
-        {"marker", "ROW", "a row as the user finds it: toggle, colour in the dialog, what a recall selects",
+        {"marker", "ROW",
+         "a row as the user finds it: toggle, colour in the dialog, what a recall selects",
          [](Session& s, Arguments& a) { return MarkerText(ProbeMarker(s, Row(a))); }},
         {"drawing-objects", "", "how many drawing objects the document holds",
          [](Session& s, Arguments&) { return std::to_string(DrawObjects(s).size()); }},
@@ -105,7 +110,8 @@ const std::vector<ValueSpec>& Values() {
              int n = a.Int("drawing object");
              std::vector<sim::DrawObjectInfo> objects = DrawObjects(s);
              if (n < 0 || n >= static_cast<int>(objects.size()))
-                 throw SessionError("the document holds " + std::to_string(objects.size()) + " drawing object(s)");
+                 throw SessionError("the document holds " + std::to_string(objects.size()) +
+                                    " drawing object(s)");
              return DrawObjectText(objects[n]);
          }},
         {"object", "", "the current object's name",
@@ -139,7 +145,8 @@ const std::vector<ValueSpec>& Values() {
          [](Session& s, Arguments& a) {
              MQObject object = s.CurrentObject();
              int index = a.Int("vertex");
-             if (index < 0 || index >= Documents().VertexCount(object) || Documents().VertexUniqueId(object, index) < 0)
+             if (index < 0 || index >= Documents().VertexCount(object) ||
+                 Documents().VertexUniqueId(object, index) < 0)
                  throw SessionError("the current object has no vertex " + std::to_string(index));
              sim::Vec3 p = Documents().VertexPosition(object, index);
              return NumberText(p.x) + " " + NumberText(p.y) + " " + NumberText(p.z);
@@ -174,7 +181,8 @@ const ValueSpec* FindValue(const std::string& name) {
 
 std::string ValueNames() {
     std::string names;
-    for (const ValueSpec& value : Values()) names += (names.empty() ? "" : ", ") + std::string(value.name);
+    for (const ValueSpec& value : Values())
+        names += (names.empty() ? "" : ", ") + std::string(value.name);
     return names;
 }
 
@@ -183,7 +191,8 @@ std::string ValueNames() {
 void PrintMarkers(Session& session) {
     Panel();
     for (int row = 0; row < 3; ++row)
-        session.Show("marker " + std::to_string(row) + ": " + MarkerText(ProbeMarker(session, row)));
+        session.Show("marker " + std::to_string(row) + ": " +
+                     MarkerText(ProbeMarker(session, row)));
 }
 
 std::string WidgetLine(int id) {
@@ -193,9 +202,11 @@ std::string WidgetLine(int id) {
     std::string caption = Caption(id);
     if (!caption.empty()) line += " \"" + caption + "\"";
     auto flag = [&](const char* property, const char* on, const char* off) {
-        if (auto value = widgets.BoolProperty(id, property)) line += std::string(" ") + (*value ? on : off);
+        if (auto value = widgets.BoolProperty(id, property))
+            line += std::string(" ") + (*value ? on : off);
     };
-    if (widgetClass == "button" && widgets.BoolProperty(id, "toggle").value_or(false)) flag("down", "down", "up");
+    if (widgetClass == "button" && widgets.BoolProperty(id, "toggle").value_or(false))
+        flag("down", "down", "up");
     if (widgetClass == "checkbox") flag("checked", "[x]", "[ ]");
     if (widgetClass == "doublespinbox") {
         line += " " + NumberText(widgets.DoubleProperty(id, "position").value_or(0)) + " (" +
@@ -204,7 +215,8 @@ std::string WidgetLine(int id) {
                 NumberText(widgets.DoubleProperty(id, "increment").value_or(0)) + ")";
     }
     if (widgetClass == "frame") line += " " + widgets.NarrowProperty(id, "alignment").value_or("");
-    if (widgetClass == "colorpanel") line += " " + RgbText(widgets.RgbProperty(id, "rgb").value_or(sim::RgbValue{}));
+    if (widgetClass == "colorpanel")
+        line += " " + RgbText(widgets.RgbProperty(id, "rgb").value_or(sim::RgbValue{}));
     if (sim::IsWindowClass(widgetClass)) {
         flag("visible", "shown", "hidden");
         line += " at " + std::to_string(widgets.IntProperty(id, "pos_x").value_or(0)) + " " +
@@ -224,35 +236,35 @@ void PrintWidget(Session& session, int id, int depth) {
 void PrintHost(Session& session) {
     MQDocument doc = session.Document();
     int current = Documents().CurrentObjectIndex(doc);
-    session.Show("document: " + std::to_string(Documents().ObjectCount(doc)) + " object slot(s), current " +
-                 std::to_string(current));
+    session.Show("document: " + std::to_string(Documents().ObjectCount(doc)) +
+                 " object slot(s), current " + std::to_string(current));
     for (int i = 0; i < Documents().ObjectCount(doc); ++i) {
         MQObject object = Documents().ObjectAt(doc, i);
         if (object == nullptr) {
             session.Show("  [" + std::to_string(i) + "] (deleted)");
             continue;
         }
-        session.Show("  [" + std::to_string(i) + "] \"" + Documents().ObjectName(object) + "\" " +
-                     (Documents().ObjectVisible(object) ? "visible" : "hidden") + ", " + MeshCounts(object) +
-                     ", selected " +
-                     std::to_string(Documents().SelectedVertices(doc, object).size()) + " vertices " +
-                     std::to_string(Documents().SelectedLines(doc, object).size()) + " lines " +
-                     std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
+        session.Show(
+            "  [" + std::to_string(i) + "] \"" + Documents().ObjectName(object) + "\" " +
+            (Documents().ObjectVisible(object) ? "visible" : "hidden") + ", " + MeshCounts(object) +
+            ", selected " + std::to_string(Documents().SelectedVertices(doc, object).size()) +
+            " vertices " + std::to_string(Documents().SelectedLines(doc, object).size()) +
+            " lines " + std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
     }
     session.Show("drawing objects: " + std::to_string(DrawObjects(session).size()));
     const sim::SceneOptions& view = session.ViewOptions();
-    session.Show("view: vertices " + OnOff(view.showVertex) + ", lines " + OnOff(view.showLine) + ", faces " +
-                 OnOff(view.showFace) + "; camera " + session.Camera().Describe());
-    std::string plugin = !session.Plugin().IsLoaded() ? "not loaded"
-                         : !session.Started()         ? "loaded, not started"
+    session.Show("view: vertices " + OnOff(view.showVertex) + ", lines " + OnOff(view.showLine) +
+                 ", faces " + OnOff(view.showFace) + "; camera " + session.Camera().Describe());
+    std::string plugin = !session.Plugin().IsLoaded()             ? "not loaded"
+                         : !session.Started()                     ? "loaded, not started"
                          : session.Plugin().IsActivated(doc) != 0 ? "started, active"
                                                                   : "started, not active";
     session.Show("plug-in: " + plugin + "; panel " + PanelState());
-    session.Show("redraw requests " + std::to_string(sim::RefreshRequests()) + ", deactivation notices " +
-                 std::to_string(sim::DeactivateNotices()) + ", questions " +
-                 std::to_string(sim::Dialogs().MessageBoxes().size()) + ", colour dialogs " +
-                 std::to_string(sim::Dialogs().ModalRuns().size()) + ", contract breaches " +
-                 std::to_string(sim::Violations().size()));
+    session.Show("redraw requests " + std::to_string(sim::RefreshRequests()) +
+                 ", deactivation notices " + std::to_string(sim::DeactivateNotices()) +
+                 ", questions " + std::to_string(sim::Dialogs().MessageBoxes().size()) +
+                 ", colour dialogs " + std::to_string(sim::Dialogs().ModalRuns().size()) +
+                 ", contract breaches " + std::to_string(sim::Violations().size()));
 }
 
 void PrintDrawing(Session& session) {
@@ -269,8 +281,8 @@ void PrintDrawing(Session& session) {
         }
         for (std::size_t v = 0; v < info.vertices.size(); ++v) {
             const sim::Vec3& p = info.vertices[v];
-            session.Show("  vertex " + std::to_string(v) + ": " + NumberText(p.x) + " " + NumberText(p.y) + " " +
-                         NumberText(p.z));
+            session.Show("  vertex " + std::to_string(v) + ": " + NumberText(p.x) + " " +
+                         NumberText(p.y) + " " + NumberText(p.z));
         }
         if (!lines.empty()) session.Show("  lines:" + lines);
     }
@@ -280,14 +292,16 @@ void PrintSettings(Session& session) {
     for (const std::string& element : sim::Settings().PluginElementNames()) {
         session.Show(element + ":");
         for (const std::string& key : sim::Settings().ChildKeys(element))
-            session.Show("  " + key + " = " + sim::Settings().PluginElementText(element, key).value_or(""));
+            session.Show("  " + key + " = " +
+                         sim::Settings().PluginElementText(element, key).value_or(""));
     }
     if (sim::Settings().PluginElementNames().empty()) session.Show("no plug-in settings");
 }
 
 void Print(Session& session, Arguments& args) {
     std::string what = args.Word("what");
-    if (what == "markers" || what == "panel" || what == "host" || what == "drawing" || what == "settings") {
+    if (what == "markers" || what == "panel" || what == "host" || what == "drawing" ||
+        what == "settings") {
         args.End();
         if (what == "markers") PrintMarkers(session);
         if (what == "panel") PrintWidget(session, Panel(), 0);
@@ -298,7 +312,8 @@ void Print(Session& session, Arguments& args) {
     }
     const ValueSpec* value = FindValue(what);
     if (value == nullptr)
-        args.Fail("\"" + what + "\" is not markers, panel, host, drawing, settings or a value (" + ValueNames() + ")");
+        args.Fail("\"" + what + "\" is not markers, panel, host, drawing, settings or a value (" +
+                  ValueNames() + ")");
     std::string label = what;
     for (Arguments copy = args; copy.More();) label += " " + copy.Word("");
     std::string text = value->read(session, args);
@@ -329,7 +344,8 @@ void Expect(Session& session, Arguments& args) {
     std::string expected = Squeezed(args.Rest());
     std::string label = what;
     for (const std::string& word : own) label += " " + word;
-    Arguments valueArgs(args.Command() + " " + what, own, std::string(what) + " " + value->arguments);
+    Arguments valueArgs(args.Command() + " " + what, own,
+                        std::string(what) + " " + value->arguments);
     std::string actual = Squeezed(value->read(session, valueArgs));
     valueArgs.End();
     if (actual != expected)
@@ -343,8 +359,8 @@ void Help(Session& session, Arguments& args) {
         session.Show(std::string(command.usage) + "\n      " + command.summary);
     session.Show("values for print and expect (expect VALUE [ARGS] = TEXT):");
     for (const ValueSpec& value : Values())
-        session.Show("  " + std::string(value.name) + (*value.arguments ? " " : "") + value.arguments + ": " +
-                     value.meaning);
+        session.Show("  " + std::string(value.name) + (*value.arguments ? " " : "") +
+                     value.arguments + ": " + value.meaning);
 }
 
 }  // namespace
@@ -352,8 +368,11 @@ void Help(Session& session, Arguments& args) {
 std::vector<CommandSpec> ReportCommands() {
     return {
         {"print", "print markers|panel|host|drawing|settings | print VALUE [ARGS]",
-         "show the markers, the panel, the host's state, the drawing objects, the settings or one value", Print},
-        {"expect", "expect VALUE [ARGS] = TEXT", "stop the session unless the value reads TEXT", Expect},
+         "show the markers, the panel, the host's state, the drawing objects, the settings or one "
+         "value",
+         Print},
+        {"expect", "expect VALUE [ARGS] = TEXT", "stop the session unless the value reads TEXT",
+         Expect},
         {"help", "help", "list the commands and values", Help},
     };
 }

@@ -9,7 +9,8 @@ namespace host_tool {
 
 namespace fs = std::filesystem;
 
-void ReplaceFile(const std::string& path, const std::function<bool(const std::string& fresh)>& write) {
+void ReplaceFile(const std::string& path,
+                 const std::function<bool(const std::string& fresh)>& write) {
     std::error_code error;
     fs::path target(path);
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);

@@ -11,6 +11,7 @@ namespace host_tool {
 // Makes the folder if needed, lets `write` fill the file named by its
 // argument, and renames that file to `path`. Throws SessionError naming the
 // file when writing or renaming fails.
-void ReplaceFile(const std::string& path, const std::function<bool(const std::string& fresh)>& write);
+void ReplaceFile(const std::string& path,
+                 const std::function<bool(const std::string& fresh)>& write);
 
 }  // namespace host_tool

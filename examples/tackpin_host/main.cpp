@@ -47,16 +47,21 @@ host contract.)";
 int main(int argc, char** argv) {
     // tackpin-host validate MODULE [--level N] [--seed S]
     if (argc > 1 && std::string(argv[1]) == "validate")
-        return validate::Main({argv[0], "validate"}, std::vector<std::string>(argv + 2, argv + argc));
+        return validate::Main({argv[0], "validate"},
+                              std::vector<std::string>(argv + 2, argv + argc));
 
-    CLI::App app{"Runs the Tackpin plug-in in the simulated host: a session from a script, or at a prompt."};
+    CLI::App app{
+        "Runs the Tackpin plug-in in the simulated host: a session from a script, or at a prompt."};
     host_tool::SessionOptions options;
     options.modulePath = sim::DefaultPluginPath();
     options.settingsPath = DefaultSettingsFolder() + "/host-settings.xml";
     std::string script;
-    app.add_option("script", script, "session script; \"-\" reads it from standard input; none: the prompt");
-    app.add_option("-m,--module", options.modulePath, "the plug-in module to load")->capture_default_str();
-    app.add_option("-s,--settings", options.settingsPath, "the host's settings file, kept between runs")
+    app.add_option("script", script,
+                   "session script; \"-\" reads it from standard input; none: the prompt");
+    app.add_option("-m,--module", options.modulePath, "the plug-in module to load")
+        ->capture_default_str();
+    app.add_option("-s,--settings", options.settingsPath,
+                   "the host's settings file, kept between runs")
         ->capture_default_str();
     app.add_flag("-q,--quiet", options.quiet, "show only what print and expect show, and errors");
     app.footer(kExamples);
@@ -68,6 +73,7 @@ int main(int argc, char** argv) {
     if (!script.empty()) return host_tool::RunScript(session, script);
     std::error_code error;
     std::filesystem::create_directories(DefaultSettingsFolder(), error);
-    std::unique_ptr<host_tool::LineInput> input = host_tool::MakePrompt(DefaultSettingsFolder() + "/history");
+    std::unique_ptr<host_tool::LineInput> input =
+        host_tool::MakePrompt(DefaultSettingsFolder() + "/history");
     return host_tool::RunPrompt(session, *input);
 }

@@ -25,7 +25,8 @@ std::vector<SelectionCopy> CopySelection(MQDocument doc) {
     for (int i = 0; i < documents.ObjectCount(doc); ++i) {
         MQObject object = documents.ObjectAt(doc, i);
         if (object == nullptr) continue;
-        copies.push_back({object, documents.SelectedVertices(doc, object), documents.SelectedLines(doc, object),
+        copies.push_back({object, documents.SelectedVertices(doc, object),
+                          documents.SelectedLines(doc, object),
                           documents.SelectedFaces(doc, object)});
     }
     return copies;

@@ -11,8 +11,8 @@ namespace host_tool {
 
 struct ImportedMesh {
     std::string name;
-    std::vector<sim::Vec3> vertices;       // the ones its faces use, in file order
-    std::vector<std::vector<int>> faces;   // indices into `vertices`, clockwise seen from the front
+    std::vector<sim::Vec3> vertices;      // the ones its faces use, in file order
+    std::vector<std::vector<int>> faces;  // indices into `vertices`, clockwise seen from the front
 };
 
 // The meshes of an OBJ file. Throws SessionError naming the file when it is

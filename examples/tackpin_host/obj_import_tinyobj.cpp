@@ -42,27 +42,30 @@ std::vector<ImportedMesh> ReadObjFile(const std::string& path) {
         for (const tinyobj::index_t& index : source.indices) {
             if (index.vertex_index < 0 || index.vertex_index >= positions)
                 throw SessionError("OBJ file " + path + " is malformed: object \"" + mesh.name +
-                                   "\" names vertex " + std::to_string(index.vertex_index + 1) + " of " +
-                                   std::to_string(positions));
+                                   "\" names vertex " + std::to_string(index.vertex_index + 1) +
+                                   " of " + std::to_string(positions));
             local.emplace(index.vertex_index, 0);
         }
         for (auto& [fileIndex, meshIndex] : local) {
             meshIndex = static_cast<int>(mesh.vertices.size());
-            mesh.vertices.push_back(sim::Vec3{attrib.vertices[3 * fileIndex], attrib.vertices[3 * fileIndex + 1],
+            mesh.vertices.push_back(sim::Vec3{attrib.vertices[3 * fileIndex],
+                                              attrib.vertices[3 * fileIndex + 1],
                                               attrib.vertices[3 * fileIndex + 2]});
         }
         std::size_t next = 0;
         for (auto count : source.num_face_vertices) {
             std::vector<int> face;
-            for (unsigned k = 0; k < count; ++k) face.push_back(local[source.indices[next++].vertex_index]);
+            for (unsigned k = 0; k < count; ++k)
+                face.push_back(local[source.indices[next++].vertex_index]);
             // OBJ files list a face's points counter-clockwise seen from its
             // front, the host clockwise: the order turns, from the same first point.
             std::reverse(face.begin() + 1, face.end());
             std::vector<int> distinct = face;
             std::sort(distinct.begin(), distinct.end());
             if (count < 2 || std::adjacent_find(distinct.begin(), distinct.end()) != distinct.end())
-                throw SessionError("OBJ file " + path + " is malformed: object \"" + mesh.name + "\" face " +
-                                   std::to_string(mesh.faces.size()) + " repeats a vertex or has fewer than 2");
+                throw SessionError("OBJ file " + path + " is malformed: object \"" + mesh.name +
+                                   "\" face " + std::to_string(mesh.faces.size()) +
+                                   " repeats a vertex or has fewer than 2");
             mesh.faces.push_back(std::move(face));
         }
         meshes.push_back(std::move(mesh));

@@ -16,7 +16,8 @@ int ColourPanelIn(int dialogId) {
     return 0;
 }
 
-void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit, std::vector<std::string>* log) {
+void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit,
+                       std::vector<std::string>* log) {
     sim::Dialogs().QueueModalAction([colour, exit, log](int dialogId) -> std::optional<int> {
         sim::WidgetModel& widgets = sim::Widgets();
         std::string seen = "colour dialog";
@@ -24,7 +25,8 @@ void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit, std
         if (x && y) seen += " at " + std::to_string(*x) + " " + std::to_string(*y);
         int panel = ColourPanelIn(dialogId);
         if (panel != 0) {
-            seen += ", showing " + RgbText(widgets.RgbProperty(panel, "rgb").value_or(sim::RgbValue{}));
+            seen +=
+                ", showing " + RgbText(widgets.RgbProperty(panel, "rgb").value_or(sim::RgbValue{}));
             if (colour) {
                 widgets.SetByUser(panel, "rgb", *colour);
                 seen += ", set to " + RgbText(*colour);
@@ -39,7 +41,8 @@ void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit, std
             const char16_t* caption = exit == ColourExit::Ok ? u"OK" : u"Cancel";
             std::vector<int> buttons = widgets.FindByText("button", caption, dialogId);
             if (buttons.empty()) {
-                seen += std::string(", has no \"") + (exit == ColourExit::Ok ? "OK" : "Cancel") + "\" button";
+                seen += std::string(", has no \"") + (exit == ColourExit::Ok ? "OK" : "Cancel") +
+                        "\" button";
             } else {
                 sim::UserLeftDown(buttons.front());
                 answer = widgets.IntProperty(buttons.front(), "modalresult");

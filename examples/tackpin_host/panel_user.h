@@ -18,7 +18,8 @@ enum class ColourExit { Ok, Cancel, Close };
 // Queues what the user does in the next colour dialog: sets the colour
 // panel to `colour` when given, then clicks "OK" or "Cancel", or closes the
 // dialog otherwise. What the user saw and did is appended to `log`.
-void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit, std::vector<std::string>* log);
+void QueueColourDialog(std::optional<sim::RgbValue> colour, ColourExit exit,
+                       std::vector<std::string>* log);
 // The pointer over a widget of the panel, in screen positions near the
 // panel's own place.
 sim::PointerInfo PointerAt(int widgetId, bool shift, bool ctrl);

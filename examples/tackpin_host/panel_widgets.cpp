@@ -10,7 +10,8 @@ std::u16string Wide(const std::string& text) { return std::u16string(text.begin(
 int FindPanel() {
     sim::WidgetModel& widgets = sim::Widgets();
     for (int id : widgets.ChildWindowsOf(widgets.MainWindowId())) {
-        if (widgets.IsAlive(id) && widgets.TextProperty(id, "title") == std::u16string(u"Tackpin")) return id;
+        if (widgets.IsAlive(id) && widgets.TextProperty(id, "title") == std::u16string(u"Tackpin"))
+            return id;
     }
     return 0;
 }
@@ -32,12 +33,14 @@ int RowButton(int kind, int row) {
         buttons = sim::Widgets().FindByText("button", kind == 1 ? u"Set" : u"Clr", panel);
         if (row >= 0 && row < static_cast<int>(buttons.size())) return buttons[row];
     }
-    throw SessionError(std::string("the panel has no ") + kNames[kind] + " in row " + std::to_string(row));
+    throw SessionError(std::string("the panel has no ") + kNames[kind] + " in row " +
+                       std::to_string(row));
 }
 
 int CheckBox(const std::u16string& caption) {
     std::vector<int> boxes = sim::Widgets().FindByText("checkbox", caption, Panel());
-    if (boxes.empty()) throw SessionError("the panel has no check box \"" + sim::Printable(caption) + "\"");
+    if (boxes.empty())
+        throw SessionError("the panel has no check box \"" + sim::Printable(caption) + "\"");
     return boxes.front();
 }
 

@@ -50,7 +50,8 @@ public:
                 along += (count++ > 0 ? gap : 0) + (across ? c.width : c.height);
                 thick = std::max(thick, across ? c.height : c.width);
             }
-            size = across ? Size{along + 2 * pad, thick + 2 * pad} : Size{thick + 2 * pad, along + 2 * pad};
+            size = across ? Size{along + 2 * pad, thick + 2 * pad}
+                          : Size{thick + 2 * pad, along + 2 * pad};
             if (sim::IsWindowClass(widgetClass)) {
                 size.width = std::max(size.width + 12, text_.Width(Caption(id)) + 80);
                 size.height += kTitleHeight + 12;
@@ -96,8 +97,12 @@ private:
     }
 
     // The host's spacings are in units of the font's height.
-    double Gap(int id) { return 3 + kFontSize * sim::Widgets().DoubleProperty(id, "inspace").value_or(0.0); }
-    double Pad(int id) { return 2 + kFontSize * sim::Widgets().DoubleProperty(id, "outspace").value_or(0.0); }
+    double Gap(int id) {
+        return 3 + kFontSize * sim::Widgets().DoubleProperty(id, "inspace").value_or(0.0);
+    }
+    double Pad(int id) {
+        return 2 + kFontSize * sim::Widgets().DoubleProperty(id, "outspace").value_or(0.0);
+    }
 
     void Box(double x, double y, double w, double h, double radius) {
         cairo_new_path(cr_);
@@ -227,7 +232,8 @@ void RenderPanel(Session&, const std::string& path) {
         CairoCanvas probe(1, 1);
         size = PanelPainter(probe.Context()).Measure(panel);
     }
-    CairoCanvas canvas(static_cast<int>(size.width + 2 * kMargin), static_cast<int>(size.height + 2 * kMargin));
+    CairoCanvas canvas(static_cast<int>(size.width + 2 * kMargin),
+                       static_cast<int>(size.height + 2 * kMargin));
     cairo_t* cr = canvas.Context();
     cairo_set_source_rgb(cr, 0.55, 0.60, 0.66);
     cairo_paint(cr);

@@ -46,7 +46,8 @@ sim::Vec3 Newell(const std::vector<sim::Vec3>& points) {
     }
     double length = std::sqrt(x * x + y * y + z * z);
     if (length == 0) return sim::Vec3{0, 0, 0};
-    return sim::Vec3{static_cast<float>(x / length), static_cast<float>(y / length), static_cast<float>(z / length)};
+    return sim::Vec3{static_cast<float>(x / length), static_cast<float>(y / length),
+                     static_cast<float>(z / length)};
 }
 
 void SetColour(cairo_t* cr, Rgb colour, double alpha = 1.0) {
@@ -80,7 +81,8 @@ void Bounds(const std::vector<sim::Vec3>& points, sim::Vec3& low, sim::Vec3& hig
 
 class ViewPainter {
 public:
-    ViewPainter(Session& session, cairo_t* cr) : session_(session), cr_(cr), view_(session.ViewOptions()) {}
+    ViewPainter(Session& session, cairo_t* cr)
+        : session_(session), cr_(cr), view_(session.ViewOptions()) {}
 
     void Paint() {
         sim::DocumentModel& documents = sim::Documents();
@@ -91,7 +93,8 @@ public:
             if (object == nullptr || !documents.ObjectVisible(object)) continue;
             objects_.push_back(object);
             for (int v = 0; v < documents.VertexCount(object); ++v)
-                if (documents.VertexUniqueId(object, v) >= 0) shown.push_back(documents.VertexPosition(object, v));
+                if (documents.VertexUniqueId(object, v) >= 0)
+                    shown.push_back(documents.VertexPosition(object, v));
         }
         drawings_ = documents.DrawObjects(doc);
         for (const sim::DrawObjectInfo& info : drawings_)
@@ -153,24 +156,31 @@ private:
                 }
                 if (behind) continue;
                 sim::Vec3 n = Newell(positions);
-                item.shade = 0.45 + 0.55 * std::fabs(n.x * viewer.x + n.y * viewer.y + n.z * viewer.z);
+                item.shade =
+                    0.45 + 0.55 * std::fabs(n.x * viewer.x + n.y * viewer.y + n.z * viewer.z);
                 item.selected = std::binary_search(selectedFaces.begin(), selectedFaces.end(), f);
                 for (int point : points)
-                    item.pointSelected.push_back(std::binary_search(selected.begin(), selected.end(), point));
+                    item.pointSelected.push_back(
+                        std::binary_search(selected.begin(), selected.end(), point));
                 for (std::size_t k = 0; k < points.size(); ++k)
-                    item.lineSelected.push_back(std::binary_search(lines.begin(), lines.end(),
-                                                                   std::make_pair(f, static_cast<int>(k))));
+                    item.lineSelected.push_back(std::binary_search(
+                        lines.begin(), lines.end(), std::make_pair(f, static_cast<int>(k))));
                 faces.push_back(std::move(item));
             }
             // Vertices that no face uses; the others are drawn with their faces.
             for (int v = 0; v < documents.VertexCount(object); ++v) {
-                if (documents.VertexUniqueId(object, v) < 0 || documents.VertexRefCount(object, v) > 0) continue;
+                if (documents.VertexUniqueId(object, v) < 0 ||
+                    documents.VertexRefCount(object, v) > 0)
+                    continue;
                 ScreenPoint p = Project(documents.VertexPosition(object, v));
                 if (p.depth <= 0) continue;
-                (std::binary_search(selected.begin(), selected.end(), v) ? selectedVertices : vertices).push_back(p);
+                (std::binary_search(selected.begin(), selected.end(), v) ? selectedVertices
+                                                                         : vertices)
+                    .push_back(p);
             }
         }
-        std::sort(faces.begin(), faces.end(), [](const FaceItem& a, const FaceItem& b) { return a.depth > b.depth; });
+        std::sort(faces.begin(), faces.end(),
+                  [](const FaceItem& a, const FaceItem& b) { return a.depth > b.depth; });
 
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
         for (const FaceItem& face : faces) PaintFace(face);
@@ -219,7 +229,8 @@ private:
             cairo_set_line_width(cr_, 2.5);
             cairo_stroke(cr_);
         }
-        for (std::size_t k = 0; k < face.points.size(); ++k) VertexDot(face.points[k], face.pointSelected[k]);
+        for (std::size_t k = 0; k < face.points.size(); ++k)
+            VertexDot(face.points[k], face.pointSelected[k]);
     }
 
     void PaintDrawingObjects() {
@@ -244,7 +255,8 @@ private:
                         } else {
                             Segment(cr_, a, b);
                         }
-                        pass == 0 ? cairo_set_source_rgba(cr_, 0, 0, 0, 0.55) : SetColour(cr_, colour);
+                        pass == 0 ? cairo_set_source_rgba(cr_, 0, 0, 0, 0.55)
+                                  : SetColour(cr_, colour);
                         point ? cairo_fill(cr_) : cairo_stroke(cr_);
                     }
                 }
@@ -278,8 +290,9 @@ private:
             x += 20;
         }
         auto onOff = [](int value) { return value ? "on" : "off"; };
-        std::string footer = std::string("vertices ") + onOff(view_.showVertex) + ", lines " + onOff(view_.showLine) +
-                             ", faces " + onOff(view_.showFace) + "   camera " + session_.Camera().Describe();
+        std::string footer = std::string("vertices ") + onOff(view_.showVertex) + ", lines " +
+                             onOff(view_.showLine) + ", faces " + onOff(view_.showFace) +
+                             "   camera " + session_.Camera().Describe();
         cairo_set_source_rgb(cr_, 0.75, 0.77, 0.80);
         text.Draw(footer, 12, kViewHeight - 12);
     }

@@ -127,7 +127,8 @@ MQObject Session::CurrentObject() const {
     int index = sim::Documents().CurrentObjectIndex(document_);
     MQObject object = index >= 0 ? sim::Documents().ObjectAt(document_, index) : nullptr;
     if (object == nullptr)
-        throw SessionError("the document has no current object (make one with \"mesh\" or \"open\")");
+        throw SessionError(
+            "the document has no current object (make one with \"mesh\" or \"open\")");
     return object;
 }
 
@@ -152,14 +153,16 @@ void Session::Execute(const std::vector<std::string>& words) {
     for (const CommandSpec& command : commands_) {
         if (words[0] == command.name) found = &command;
     }
-    if (found == nullptr) throw SessionError("unknown command \"" + words[0] + "\" (\"help\" lists them)");
+    if (found == nullptr)
+        throw SessionError("unknown command \"" + words[0] + "\" (\"help\" lists them)");
     if (!options_.quiet && echo_) {
         std::string line = ">";
         for (const std::string& word : words)
             line += " " + (word.find(' ') == std::string::npos ? word : "\"" + word + "\"");
         std::fprintf(transcript_, "%s\n", line.c_str());
     }
-    Arguments arguments(words[0], std::vector<std::string>(words.begin() + 1, words.end()), found->usage);
+    Arguments arguments(words[0], std::vector<std::string>(words.begin() + 1, words.end()),
+                        found->usage);
     const int refreshes = sim::RefreshRequests(), notices = sim::DeactivateNotices();
     try {
         found->run(*this, arguments);
@@ -173,10 +176,13 @@ void Session::Execute(const std::vector<std::string>& words) {
 
 void Session::TellHostRequests(int refreshesBefore, int noticesBefore) {
     // A restart resets the host's counts.
-    const int refreshes = sim::RefreshRequests() - (sim::RefreshRequests() >= refreshesBefore ? refreshesBefore : 0);
-    const int notices = sim::DeactivateNotices() - (sim::DeactivateNotices() >= noticesBefore ? noticesBefore : 0);
+    const int refreshes =
+        sim::RefreshRequests() - (sim::RefreshRequests() >= refreshesBefore ? refreshesBefore : 0);
+    const int notices =
+        sim::DeactivateNotices() - (sim::DeactivateNotices() >= noticesBefore ? noticesBefore : 0);
     if (refreshes == 1) Say("the plug-in asked the host to redraw");
-    if (refreshes > 1) Say("the plug-in asked the host to redraw (" + std::to_string(refreshes) + " times)");
+    if (refreshes > 1)
+        Say("the plug-in asked the host to redraw (" + std::to_string(refreshes) + " times)");
     if (notices > 0) Say("the plug-in told the host it is no longer active");
 }
 
@@ -198,7 +204,8 @@ void Session::CheckContract() {
     const std::vector<std::string>& violations = sim::Violations();
     if (violations.size() <= violationsSeen_) return;
     std::string report;
-    for (std::size_t i = violationsSeen_; i < violations.size(); ++i) report += "\n  " + violations[i];
+    for (std::size_t i = violationsSeen_; i < violations.size(); ++i)
+        report += "\n  " + violations[i];
     violationsSeen_ = violations.size();
     throw ContractBreach("the plug-in breached the host contract:" + report);
 }

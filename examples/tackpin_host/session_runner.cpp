@@ -68,7 +68,9 @@ int RunPrompt(Session& session, LineInput& input) {
     int status = Guarded(session, "", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, "");
     session.Say("type \"help\" for the commands, \"quit\" to end");
-    if (!LineEditingAvailable()) session.Note("this build reads plain lines at the prompt (libedit is built for Linux only)");
+    if (!LineEditingAvailable())
+        session.Note(
+            "this build reads plain lines at the prompt (libedit is built for Linux only)");
     session.SetEcho(false);
     std::string line;
     while (!session.EndRequested() && input.Next("tackpin> ", line))

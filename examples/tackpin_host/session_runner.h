@@ -9,10 +9,12 @@
 
 namespace host_tool {
 
-// Exit statuses of tackpin-host.
+// Exit statuses of tackpin-host: all went well; a command failed, an expect
+// differed, or a file was missing or malformed; the plug-in breached the
+// host contract.
 constexpr int kStatusOk = 0;
-constexpr int kStatusFailed = 1;  // a command failed, an expect differed, a file was missing or malformed
-constexpr int kStatusBreach = 2;  // the plug-in breached the host contract
+constexpr int kStatusFailed = 1;
+constexpr int kStatusBreach = 2;
 
 // Runs the script line by line and stops at the first failure, with a
 // message naming the file and line. "-" reads the script from standard input.

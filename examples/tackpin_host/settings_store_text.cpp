@@ -22,7 +22,8 @@ bool ReadHostSettings(const std::string& path) {
     std::stringstream text;
     text << file.rdbuf();
     std::optional<sim::XmlElement> root = ReadXmlText(text.str());
-    if (!file || !root || !sim::WriteSettingsFile(path, *root) || !sim::Settings().LoadFromFile(path))
+    if (!file || !root || !sim::WriteSettingsFile(path, *root) ||
+        !sim::Settings().LoadFromFile(path))
         throw SessionError("settings file " + path + " is not a readable settings document");
     return true;
 }

@@ -72,7 +72,9 @@ public:
     }
 
 private:
-    bool At(const char* token) const { return text_.compare(pos_, std::char_traits<char>::length(token), token) == 0; }
+    bool At(const char* token) const {
+        return text_.compare(pos_, std::char_traits<char>::length(token), token) == 0;
+    }
 
     bool SkipPast(const char* end) {
         std::size_t found = text_.find(end, pos_);
@@ -103,8 +105,8 @@ private:
 
     bool Name(std::string& name) {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != '>' && text_[pos_] != '/' && text_[pos_] != '<' &&
-               !Blank(text_[pos_]))
+        while (pos_ < text_.size() && text_[pos_] != '>' && text_[pos_] != '/' &&
+               text_[pos_] != '<' && !Blank(text_[pos_]))
             ++pos_;
         name = text_.substr(start, pos_ - start);
         return !name.empty();
@@ -115,11 +117,16 @@ private:
         if (end == std::string::npos) return false;
         std::string entity = text_.substr(pos_ + 1, end - pos_ - 1);
         pos_ = end + 1;
-        if (entity == "amp") out += '&';
-        else if (entity == "lt") out += '<';
-        else if (entity == "gt") out += '>';
-        else if (entity == "quot") out += '"';
-        else if (entity == "apos") out += '\'';
+        if (entity == "amp")
+            out += '&';
+        else if (entity == "lt")
+            out += '<';
+        else if (entity == "gt")
+            out += '>';
+        else if (entity == "quot")
+            out += '"';
+        else if (entity == "apos")
+            out += '\'';
         else if (entity.size() > 1 && entity[0] == '#') {
             const bool hex = entity[1] == 'x';
             char* stop = nullptr;
@@ -190,6 +197,8 @@ std::string WriteXmlText(const sim::XmlElement& root) {
     return out;
 }
 
-std::optional<sim::XmlElement> ReadXmlText(const std::string& text) { return Reader(text).Document(); }
+std::optional<sim::XmlElement> ReadXmlText(const std::string& text) {
+    return Reader(text).Document();
+}
 
 }  // namespace host_tool

@@ -33,7 +33,8 @@ void ViewCamera::Frame(sim::Vec3 low, sim::Vec3 high, int width, int height) {
         distance_ = radius / std::sin(halfAngle) * 1.08;
     }
     const double yaw = Radians(yaw_), pitch = Radians(pitch_);
-    const double toEye[3] = {std::cos(pitch) * std::sin(yaw), std::sin(pitch), std::cos(pitch) * std::cos(yaw)};
+    const double toEye[3] = {std::cos(pitch) * std::sin(yaw), std::sin(pitch),
+                             std::cos(pitch) * std::cos(yaw)};
     eye_[0] = target_.x + distance_ * toEye[0];
     eye_[1] = target_.y + distance_ * toEye[1];
     eye_[2] = target_.z + distance_ * toEye[2];

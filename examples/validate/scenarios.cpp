@@ -72,22 +72,26 @@ bool ForeignClosures(const Options& options) {
     plugin.Activate(stage.doc, 1);
     sim::WidgetModel& widgets = sim::Widgets();
     int foreign = 0;
-    void* const strangers[] = {&foreign, &widgets, reinterpret_cast<void*>(std::uintptr_t{8}), nullptr};
+    void* const strangers[] = {&foreign, &widgets, reinterpret_cast<void*>(std::uintptr_t{8}),
+                               nullptr};
     bool ok = true;
     for (int id : widgets.LiveWidgetsOfPlugin()) {
         for (const sim::WidgetHandler& handler : widgets.HandlersOf(id)) {
             sim::EventList list = sim::MouseEventList(id, id, handler.type, sim::PointerInfo{});
             for (void* stranger : strangers) {
                 if (handler.proc(stage.doc, list.Pairs(), stranger) != 0) {
-                    std::printf("  widget %d: \"%s\" with a closure address not the plug-in's answered nonzero\n",
-                                id, handler.type.c_str());
+                    std::printf(
+                        "  widget %d: \"%s\" with a closure address not the plug-in's answered "
+                        "nonzero\n",
+                        id, handler.type.c_str());
                     ok = false;
                 }
             }
-            sim::EventList elsewhere = sim::MouseEventList(widgets.MainWindowId(), id, handler.type, {});
+            sim::EventList elsewhere =
+                sim::MouseEventList(widgets.MainWindowId(), id, handler.type, {});
             if (handler.proc(stage.doc, elsewhere.Pairs(), handler.pointer) != 0) {
-                std::printf("  widget %d: its \"%s\" handler answered for the host's main window\n", id,
-                            handler.type.c_str());
+                std::printf("  widget %d: its \"%s\" handler answered for the host's main window\n",
+                            id, handler.type.c_str());
                 ok = false;
             }
         }
@@ -102,13 +106,14 @@ bool Faults(sim::FaultPoint point, const Options& options) {
     if (!Verdict(clean, "the counting run")) return false;
     const int count = counts[static_cast<std::size_t>(point)];
     bool ok = true;
-    validation::SweepFaultPoint(plugin, options.module, point, count, [&](const validation::FaultRun& run) {
-        if (!run.report.Clean()) {
-            ok = Verdict(run.report, std::string(sim::FaultPointName(point)) + " call #" +
-                                         std::to_string(run.ordinal) + " refused");
-        }
-        return ok;
-    });
+    validation::SweepFaultPoint(
+        plugin, options.module, point, count, [&](const validation::FaultRun& run) {
+            if (!run.report.Clean()) {
+                ok = Verdict(run.report, std::string(sim::FaultPointName(point)) + " call #" +
+                                             std::to_string(run.ordinal) + " refused");
+            }
+            return ok;
+        });
     std::printf("  %d calls refused in turn\n", count);
     return ok;
 }
@@ -116,12 +121,15 @@ bool Faults(sim::FaultPoint point, const Options& options) {
 bool LoadCycles(const Options& options) {
     const int count = options.level >= 3 ? 1000 : options.level == 2 ? 200 : 20;
     sim::PluginModule plugin;
-    const validation::LoadCycleSummary summary = validation::RunLoadCycles(plugin, options.module, count);
+    const validation::LoadCycleSummary summary =
+        validation::RunLoadCycles(plugin, options.module, count);
     std::printf("  %d cycles\n", summary.cycles);
-    if (summary.failedCycle >= 0) return Verdict(summary.failure, "cycle " + std::to_string(summary.failedCycle));
+    if (summary.failedCycle >= 0)
+        return Verdict(summary.failure, "cycle " + std::to_string(summary.failedCycle));
     bool ok = true;
     if (summary.lastSettingKeys != summary.firstSettingKeys) {
-        std::printf("  the settings keys grew from %d to %d\n", summary.firstSettingKeys, summary.lastSettingKeys);
+        std::printf("  the settings keys grew from %d to %d\n", summary.firstSettingKeys,
+                    summary.lastSettingKeys);
         ok = false;
     }
     if (count >= 100 && summary.HeapGrows()) {
@@ -142,12 +150,16 @@ bool RandomSessions(const Options& options) {
         if (!validation::StartHost(plugin, options.module, report)) return Verdict(report, "load");
         validation::SeededChoices choices(seed);
         validation::Stage stage(plugin);
-        const validation::RandomSessionResult session = validation::RunRandomSession(stage, choices, kSteps);
+        const validation::RandomSessionResult session =
+            validation::RunRandomSession(stage, choices, kSteps);
         steps += session.steps;
         report = validation::EndHost(plugin);
         if (!report.Clean()) {
-            std::printf("  session with seed %llu (replay: --seed %llu --level 1), after %d steps; the last:\n",
-                        static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed), session.steps);
+            std::printf(
+                "  session with seed %llu (replay: --seed %llu --level 1), after %d steps; the "
+                "last:\n",
+                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed),
+                session.steps);
             const std::size_t from = session.trail.size() > 8 ? session.trail.size() - 8 : 0;
             for (std::size_t s = from; s < session.trail.size(); ++s)
                 std::printf("    %s\n", session.trail[s].c_str());
@@ -169,9 +181,8 @@ const std::map<std::string, Scenario>& Named() {
                                                {"random sessions", RandomSessions}};
         for (int i = 0; i < sim::kFaultPointCount; ++i) {
             const auto point = static_cast<sim::FaultPoint>(i);
-            all[std::string(kFaultPrefix) + sim::FaultPointName(point)] = [point](const Options& options) {
-                return Faults(point, options);
-            };
+            all[std::string(kFaultPrefix) + sim::FaultPointName(point)] =
+                [point](const Options& options) { return Faults(point, options); };
         }
         return all;
     }();
@@ -184,7 +195,8 @@ std::vector<std::string> ScenariosOf(int level) {
     std::vector<std::string> names = {"start and exit", "user session", "foreign closures"};
     if (level >= 2) {
         for (int i = 0; i < sim::kFaultPointCount; ++i)
-            names.push_back(std::string(kFaultPrefix) + sim::FaultPointName(static_cast<sim::FaultPoint>(i)));
+            names.push_back(std::string(kFaultPrefix) +
+                            sim::FaultPointName(static_cast<sim::FaultPoint>(i)));
     }
     names.push_back("load cycles");
     names.push_back("random sessions");

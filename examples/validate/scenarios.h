@@ -12,7 +12,7 @@ namespace validate {
 
 struct Options {
     std::string module;
-    int level = 1;            // 1 quick, 2 thorough, 3 exhaustive
+    int level = 1;  // 1 quick, 2 thorough, 3 exhaustive
     std::uint64_t seed = 0;
 };
 

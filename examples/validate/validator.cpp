@@ -40,7 +40,8 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& argument = arguments[i];
         unsigned long long number = 0;
-        if ((argument == "--level" || argument == "--seed" || argument == "--scenario") && i + 1 < count) {
+        if ((argument == "--level" || argument == "--seed" || argument == "--scenario") &&
+            i + 1 < count) {
             const char* value = arguments[++i].c_str();
             if (argument == "--scenario") {
                 scenario = value;
@@ -73,8 +74,8 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
         std::printf("---- %s\n", name.c_str());
         std::fflush(stdout);
         std::vector<std::string> child = self;
-        child.insert(child.end(), {"--scenario", name, "--level", std::to_string(options.level), "--seed",
-                                   std::to_string(options.seed), options.module});
+        child.insert(child.end(), {"--scenario", name, "--level", std::to_string(options.level),
+                                   "--seed", std::to_string(options.seed), options.module});
         const platform::ChildOutcome outcome = platform::RunChild(child);
         if (outcome.started && !outcome.crashed && outcome.exitCode == 0) {
             std::printf("PASS  %s\n", name.c_str());
@@ -89,8 +90,8 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
         else  // a signal, an exception, or a sanitizer's or runtime's own exit
             std::printf("FAIL  %s (crashed: %s)\n", name.c_str(), outcome.how.c_str());
     }
-    std::printf("seed %llu\nvalidate: %d passed, %d failed\n", static_cast<unsigned long long>(options.seed),
-                passed, failed);
+    std::printf("seed %llu\nvalidate: %d passed, %d failed\n",
+                static_cast<unsigned long long>(options.seed), passed, failed);
     return failed == 0 ? 0 : 1;
 }
 

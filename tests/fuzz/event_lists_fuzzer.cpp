@@ -17,10 +17,11 @@ const int kEvents[] = {1,   2,   100, 101, 102, 103, 110, 120, 121, 125, 130, 14
                        202, 210, 211, 212, 220, 221, 222, 230, 231, 240, 300, 301, 0,   -1,  999};
 
 const std::vector<std::string> kScalarKeys = {
-    "width",      "height", "state",       "size",        "src_product", "src_id",
-    "result",     "key",    "button_state", "mouse_pos_x", "mouse_pos_y", "mouse_wheel",
-    "pressure",   "background", "save_uid"};
-const std::vector<std::string> kHandleKeys = {"scene", "xml_elem", "description", "message", "args"};
+    "width",       "height",      "state",    "size",         "src_product",
+    "src_id",      "result",      "key",      "button_state", "mouse_pos_x",
+    "mouse_pos_y", "mouse_wheel", "pressure", "background",   "save_uid"};
+const std::vector<std::string> kHandleKeys = {"scene", "xml_elem", "description", "message",
+                                              "args"};
 const std::vector<std::string> kTextKeys = {"filename"};
 
 // Up to seven pairs: known and unknown keys, values of any content, null
@@ -34,7 +35,8 @@ void FillList(fuzz::FuzzList& list, validation::Choices& pick, MQScene scene) {
         case 2: list.Pointer(fuzz::PickKey(pick, kScalarKeys), nullptr); break;
         default: {
             const std::string& key = kHandleKeys[static_cast<std::size_t>(pick.Pick(5))];
-            list.Pointer(key, key == "scene" && pick.Pick(2) == 0 ? static_cast<void*>(scene) : nullptr);
+            list.Pointer(key,
+                         key == "scene" && pick.Pick(2) == 0 ? static_cast<void*>(scene) : nullptr);
         }
         }
     }

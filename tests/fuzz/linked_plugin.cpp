@@ -53,10 +53,10 @@ sim::PluginModule& Plugin() {
 }  // namespace
 
 sim::PluginModule& BeginRun() {
-    const sim::PluginExports exports{MQCheckVersion, MQInit,         MQGetPlugInID,  MQGetPlugInName,
-                                     MQGetPlugInType, MQEnumString,  MQEnumFileType, MQEnumFileExt,
-                                     MQImportFile,   MQExportFile,   MQCreate,       MQModifyObject,
-                                     MQModifySelect, MQOnEvent};
+    const sim::PluginExports exports{MQCheckVersion,  MQInit,       MQGetPlugInID,  MQGetPlugInName,
+                                     MQGetPlugInType, MQEnumString, MQEnumFileType, MQEnumFileExt,
+                                     MQImportFile,    MQExportFile, MQCreate,       MQModifyObject,
+                                     MQModifySelect,  MQOnEvent};
     sim::PluginModule& plugin = Plugin();
     plugin.Link(exports, UnloadLinked);
     validation::RunReport report;

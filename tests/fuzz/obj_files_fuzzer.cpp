@@ -45,8 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plugin.Activate(stage.doc, 1);
     MQObject current = documents.ObjectAt(stage.doc, documents.CurrentObjectIndex(stage.doc));
     documents.ClearSelection(stage.doc);
-    for (int v = 0; v < documents.VertexCount(current); ++v) documents.SelectVertex(stage.doc, current, v);
-    for (int f = 0; f < documents.FaceCount(current) && f < 64; ++f) documents.SelectFace(stage.doc, current, f);
+    for (int v = 0; v < documents.VertexCount(current); ++v)
+        documents.SelectVertex(stage.doc, current, v);
+    for (int f = 0; f < documents.FaceCount(current) && f < 64; ++f)
+        documents.SelectFace(stage.doc, current, f);
     validation::Stage::Press(validation::Stage::Panel().sets[0]);
     validation::Stage::PressRight(validation::Stage::Panel().toggles[0]);
     sim::UserClick(validation::Stage::Panel().normal);

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     validation::ByteChoices choices(data, size);
     sim::PluginModule& plugin = fuzz::BeginRun();
     validation::Stage stage(plugin);
-    const validation::RandomSessionResult session = validation::RunRandomSession(stage, choices, 400);
+    const validation::RandomSessionResult session =
+        validation::RunRandomSession(stage, choices, 400);
     std::string trail;
     for (const std::string& step : session.trail) trail += "\n  " + step;
     fuzz::EndRun("session of " + std::to_string(session.steps) + " steps:" + trail);

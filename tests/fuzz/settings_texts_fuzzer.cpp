@@ -16,8 +16,8 @@
 
 namespace {
 
-const char* const kKeys[] = {"Tackpin_activate", "PosX", "PosY", "r0", "g0", "b0",
-                             "r1", "g1", "b1", "r2", "g2", "b2"};
+const char* const kKeys[] = {
+    "Tackpin_activate", "PosX", "PosY", "r0", "g0", "b0", "r1", "g1", "b1", "r2", "g2", "b2"};
 
 // Any text reads as a value; a value written, read back and written again
 // gives the same text: what the plug-in saves, it finds again.
@@ -33,7 +33,8 @@ void CheckRoundTrip(std::u16string_view text) {
     if (!std::isfinite(value)) return;
     const std::u16string written = vt::FormatFloat(value);
     if (vt::FormatFloat(vt::ParseFloat(written)) != written) {
-        std::fprintf(stderr, "float %.9g does not read back as written\n", static_cast<double>(value));
+        std::fprintf(stderr, "float %.9g does not read back as written\n",
+                     static_cast<double>(value));
         std::abort();
     }
 }
@@ -45,8 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string texts[12];
     std::size_t key = 0;
     for (std::size_t i = 0; i < size && key < 12; ++i) {
-        if (data[i] == 0) ++key;
-        else texts[key].push_back(static_cast<char>(data[i]));
+        if (data[i] == 0)
+            ++key;
+        else
+            texts[key].push_back(static_cast<char>(data[i]));
     }
     std::u16string wide(reinterpret_cast<const char16_t*>(data), size / 2);
     CheckRoundTrip(wide);
@@ -56,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plugin.Exports().getPlugInId(&product, &id);
     char element[32];
     std::snprintf(element, sizeof element, "Plugin-%08X-%08X", product, id);
-    for (std::size_t k = 0; k <= key && k < 12; ++k) sim::Settings().SetChildText(element, kKeys[k], texts[k]);
+    for (std::size_t k = 0; k <= key && k < 12; ++k)
+        sim::Settings().SetChildText(element, kKeys[k], texts[k]);
 
     validation::Stage stage(plugin);
     stage.OpenDocument();

@@ -15,11 +15,13 @@
 namespace {
 
 const std::vector<std::string> kEventNames = {
-    "leftdown", "leftup",  "leftdoubleclick", "rightdown", "rightup", "middledown", "mousemove",
-    "mousewheel", "keydown", "keyup", "paint", "execute", "changing", "changed", "hide", "show"};
-const std::vector<std::string> kScalarKeys = {
-    "client_x", "client_y", "screen_x", "screen_y", "down_x", "down_y", "last_x", "last_y",
-    "wheel_delta", "button_state", "pressure", "key", "auto_repeat", "target_id", "sender_id"};
+    "leftdown",   "leftup",  "leftdoubleclick", "rightdown", "rightup", "middledown", "mousemove",
+    "mousewheel", "keydown", "keyup",           "paint",     "execute", "changing",   "changed",
+    "hide",       "show"};
+const std::vector<std::string> kScalarKeys = {"client_x",    "client_y",     "screen_x", "screen_y",
+                                              "down_x",      "down_y",       "last_x",   "last_y",
+                                              "wheel_delta", "button_state", "pressure", "key",
+                                              "auto_repeat", "target_id",    "sender_id"};
 
 }  // namespace
 
@@ -35,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<sim::WidgetHandler> handlers;
     for (int id : widgets.LiveWidgetsOfPlugin()) {
         ids.push_back(id);
-        for (const sim::WidgetHandler& handler : widgets.HandlersOf(id)) handlers.push_back(handler);
+        for (const sim::WidgetHandler& handler : widgets.HandlersOf(id))
+            handlers.push_back(handler);
     }
     if (handlers.empty()) {
         fuzz::EndRun("no handlers");
@@ -52,21 +55,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 0: pointer = &stranger; break;
         case 1: pointer = static_cast<char*>(handlers[0].pointer) + 1 + pick.Pick(15); break;
         case 2: pointer = nullptr; break;
-        default: pointer = handlers[static_cast<std::size_t>(pick.Pick(static_cast<int>(handlers.size())))].pointer;
+        default:
+            pointer =
+                handlers[static_cast<std::size_t>(pick.Pick(static_cast<int>(handlers.size())))]
+                    .pointer;
         }
         fuzz::FuzzList list;
         const int pairs = pick.Pick(10);
         for (int p = 0; p < pairs; ++p) {
             switch (pick.Pick(5)) {
-            case 0: list.Int("target_id", ids[static_cast<std::size_t>(pick.Pick(static_cast<int>(ids.size())))]); break;
-            case 1: list.Int("sender_id", ids[static_cast<std::size_t>(pick.Pick(static_cast<int>(ids.size())))]); break;
-            case 2: list.Pointer("type", const_cast<char*>(kEventNames[static_cast<std::size_t>(
-                                             pick.Pick(static_cast<int>(kEventNames.size())))].c_str()));
+            case 0:
+                list.Int("target_id",
+                         ids[static_cast<std::size_t>(pick.Pick(static_cast<int>(ids.size())))]);
+                break;
+            case 1:
+                list.Int("sender_id",
+                         ids[static_cast<std::size_t>(pick.Pick(static_cast<int>(ids.size())))]);
+                break;
+            case 2:
+                list.Pointer("type", const_cast<char*>(
+                                         kEventNames[static_cast<std::size_t>(pick.Pick(
+                                                         static_cast<int>(kEventNames.size())))]
+                                             .c_str()));
                 break;
             case 3: list.Scalar(fuzz::PickKey(pick, kScalarKeys), pick); break;
             default:
-                if (pick.Pick(2) == 0) list.Text("type", pick);
-                else list.Pointer(fuzz::PickKey(pick, kScalarKeys), nullptr);
+                if (pick.Pick(2) == 0)
+                    list.Text("type", pick);
+                else
+                    list.Pointer(fuzz::PickKey(pick, kScalarKeys), nullptr);
             }
         }
         // The user's answers to whatever the event asks.

@@ -9,7 +9,8 @@ namespace {
 
 sim::XmlElement Document() {
     sim::XmlElement root{"settings", "", {}};
-    sim::XmlElement& plugins = root.children.emplace_back(sim::XmlElement{"pluginsettings", "", {}});
+    sim::XmlElement& plugins =
+        root.children.emplace_back(sim::XmlElement{"pluginsettings", "", {}});
     sim::XmlElement& own = plugins.children.emplace_back(sim::XmlElement{"Plugin-1", "", {}});
     own.children.push_back({"PosX", "300", {}});
     own.children.push_back({"r0", "1.000000e+000", {}});
@@ -20,7 +21,8 @@ sim::XmlElement Document() {
 }
 
 bool Same(const sim::XmlElement& a, const sim::XmlElement& b) {
-    if (a.name != b.name || a.text != b.text || a.children.size() != b.children.size()) return false;
+    if (a.name != b.name || a.text != b.text || a.children.size() != b.children.size())
+        return false;
     auto child = b.children.begin();
     for (const sim::XmlElement& mine : a.children)
         if (!Same(mine, *child++)) return false;
@@ -52,15 +54,17 @@ TEST(SettingsText, ReadsBackWhatWasWritten) {
 TEST(SettingsText, ReadsCommentsEntitiesAndOtherLayouts) {
     std::optional<sim::XmlElement> read = ReadXmlText(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<!-- kept by the host -->\r\n"
-        "<settings><pluginsettings><P><k>&#65;&#x42;&quot;&apos;&#xE9;</k></P></pluginsettings></settings >\r\n");
+        "<settings><pluginsettings><P><k>&#65;&#x42;&quot;&apos;&#xE9;</k></P></pluginsettings></"
+        "settings >\r\n");
     ASSERT_TRUE(read);
     EXPECT_EQ(read->children.front().children.front().children.front().text, "AB\"'\xC3\xA9");
 }
 
 TEST(SettingsText, RefusesWhatIsNotASettingsDocument) {
-    for (const char* text : {"", "settings", "<settings>", "<settings></setting>", "<settings a=\"1\"/>",
-                             "<settings/><other/>", "<settings>&nbsp;</settings>", "<settings>&#0;</settings>",
-                             "<settings><k>1</settings></k>"})
+    for (const char* text :
+         {"", "settings", "<settings>", "<settings></setting>", "<settings a=\"1\"/>",
+          "<settings/><other/>", "<settings>&nbsp;</settings>", "<settings>&#0;</settings>",
+          "<settings><k>1</settings></k>"})
         EXPECT_FALSE(ReadXmlText(text)) << text;
 }
 

@@ -13,7 +13,8 @@ TEST(ViewCamera, AFittedViewCentresTheBoxAndKeepsItInThePicture) {
     ScreenPoint centre = camera.Project({1, 0, -1});
     EXPECT_NEAR(centre.x, 400, 1e-6);
     EXPECT_NEAR(centre.y, 300, 1e-6);
-    for (sim::Vec3 corner : {sim::Vec3{-1, -2, -3}, sim::Vec3{3, 2, 1}, sim::Vec3{-1, 2, 1}, sim::Vec3{3, -2, -3}}) {
+    for (sim::Vec3 corner :
+         {sim::Vec3{-1, -2, -3}, sim::Vec3{3, 2, 1}, sim::Vec3{-1, 2, 1}, sim::Vec3{3, -2, -3}}) {
         ScreenPoint p = camera.Project(corner);
         EXPECT_GT(p.depth, 0);
         EXPECT_GT(p.x, 0);

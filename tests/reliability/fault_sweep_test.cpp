@@ -27,7 +27,8 @@ protected:
 TEST_F(FaultSweep, TheCountingRunIsCleanAndReachesEveryPoint) {
     EXPECT_TRUE(clean.Clean()) << clean.Text();
     for (int i = 0; i < sim::kFaultPointCount; ++i)
-        EXPECT_GT(counts[static_cast<std::size_t>(i)], 0) << sim::FaultPointName(static_cast<sim::FaultPoint>(i));
+        EXPECT_GT(counts[static_cast<std::size_t>(i)], 0)
+            << sim::FaultPointName(static_cast<sim::FaultPoint>(i));
 }
 
 TEST_P(FaultSweep, EachRefusedCallLeavesTheHostClean) {
@@ -36,14 +37,16 @@ TEST_P(FaultSweep, EachRefusedCallLeavesTheHostClean) {
     std::string failures;
     int refused = 0;
     sim::PluginModule plugin;
-    validation::SweepFaultPoint(plugin, sim::DefaultPluginPath(), point, count, [&](const FaultRun& run) {
-        if (run.refused) ++refused;
-        if (!run.report.Clean())
-            failures += "call #" + std::to_string(run.ordinal) + " refused:\n" + run.report.Text("    ");
-        return true;
-    });
-    std::printf("[ fault    ] %s: %d calls counted, %d refused in turn\n", sim::FaultPointName(point), count,
-                refused);
+    validation::SweepFaultPoint(plugin, sim::DefaultPluginPath(), point, count,
+                                [&](const FaultRun& run) {
+                                    if (run.refused) ++refused;
+                                    if (!run.report.Clean())
+                                        failures += "call #" + std::to_string(run.ordinal) +
+                                                    " refused:\n" + run.report.Text("    ");
+                                    return true;
+                                });
+    std::printf("[ fault    ] %s: %d calls counted, %d refused in turn\n",
+                sim::FaultPointName(point), count, refused);
     EXPECT_EQ(refused, count) << "every counted call comes again in the same place";
     EXPECT_EQ(failures, "");
 }
@@ -64,7 +67,8 @@ std::string PointName(const ::testing::TestParamInfo<sim::FaultPoint>& info) {
 
 std::vector<sim::FaultPoint> AllPoints() {
     std::vector<sim::FaultPoint> points;
-    for (int i = 0; i < sim::kFaultPointCount; ++i) points.push_back(static_cast<sim::FaultPoint>(i));
+    for (int i = 0; i < sim::kFaultPointCount; ++i)
+        points.push_back(static_cast<sim::FaultPoint>(i));
     return points;
 }
 

@@ -19,16 +19,19 @@ TEST(RandomSessions, SeededSessionsKeepTheContract) {
     int steps = 0;
     for (int seed = 1; seed <= kSessions; ++seed) {
         validation::RunReport report;
-        ASSERT_TRUE(validation::StartHost(plugin, sim::DefaultPluginPath(), report)) << report.Text();
+        ASSERT_TRUE(validation::StartHost(plugin, sim::DefaultPluginPath(), report))
+            << report.Text();
         validation::SeededChoices choices(static_cast<std::uint64_t>(seed));
         validation::Stage stage(plugin);
-        const validation::RandomSessionResult session = validation::RunRandomSession(stage, choices, kSteps);
+        const validation::RandomSessionResult session =
+            validation::RunRandomSession(stage, choices, kSteps);
         steps += session.steps;
         report = validation::EndHost(plugin);
         if (!report.Clean()) {
             std::string trail;
             for (const std::string& step : session.trail) trail += "    " + step + "\n";
-            FAIL() << "seed " << seed << ", after " << session.steps << " steps:\n" << trail << report.Text();
+            FAIL() << "seed " << seed << ", after " << session.steps << " steps:\n"
+                   << trail << report.Text();
         }
     }
     std::printf("[ random   ] %d sessions, %d steps\n", kSessions, steps);

@@ -50,7 +50,8 @@ TEST_F(ContractChecks, StaleHandlesFromBeforeAReset) {
 
 TEST_F(ContractChecks, WrongKindOfHandle) {
     MQObj_GetFaceCount(Forged<MQObject>(reinterpret_cast<std::uintptr_t>(doc)));
-    ExpectViolation({"MQObj_GetFaceCount: ", "document handle where a", "object handle is expected"});
+    ExpectViolation(
+        {"MQObj_GetFaceCount: ", "document handle where a", "object handle is expected"});
     MQScene scene = model.NewScene(doc, {});
     MQDoc_GetObject(Forged<MQDocument>(reinterpret_cast<std::uintptr_t>(scene)), 0);
     ExpectViolation({"MQDoc_GetObject: ", "scene handle where a document handle is expected"});
@@ -63,7 +64,8 @@ TEST_F(ContractChecks, SettingsElementAndDocumentHandlesAreToldApart) {
     MQObj_GetVisible(Forged<MQObject>(reinterpret_cast<std::uintptr_t>(settings)));
     ExpectViolation({"MQObj_GetVisible: ", "element handle where a", "object handle is expected"});
     void* record[2] = {const_cast<char*>("PosX"), nullptr};
-    sim::Settings().ElementValue(Forged<MQXmlElement>(reinterpret_cast<std::uintptr_t>(doc)), 0x201, record);
+    sim::Settings().ElementValue(Forged<MQXmlElement>(reinterpret_cast<std::uintptr_t>(doc)), 0x201,
+                                 record);
     ExpectViolation({"MQXmlElem_Value(513): ", "document handle where an element is expected"});
     EXPECT_EQ(record[1], nullptr);
 }
@@ -80,7 +82,8 @@ TEST_F(ContractChecks, VertexIndexOutOfRange) {
     sim::AddTriangle(obj, {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     float xyz[3] = {};
     MQObj_GetVertex(obj, 3, xyz);
-    ExpectViolation({"MQObj_GetVertex: ", "vertex index 3 out of range", "\"obj1\"", "has 3 vertices"});
+    ExpectViolation(
+        {"MQObj_GetVertex: ", "vertex index 3 out of range", "\"obj1\"", "has 3 vertices"});
     MQObj_GetVertexRefCount(obj, -1);
     ExpectViolation({"MQObj_GetVertexRefCount: ", "vertex index -1 out of range"});
     MQObj_GetVertexRelatedFaces(obj, 7, nullptr);
@@ -113,7 +116,7 @@ TEST_F(ContractChecks, ObjectIndexOutOfRangeOrDeleted) {
     model.DeleteObject(doc, obj);
     MQDoc_AddSelectVertex(doc, 0, 0);
     ExpectViolation({"MQDoc_AddSelectVertex: ", "object index 0 names a deleted object"});
-    EXPECT_EQ(MQDoc_GetObject(doc, 0), nullptr);  // an empty slot is an answer, not a breach
+    EXPECT_EQ(MQDoc_GetObject(doc, 0), nullptr);   // an empty slot is an answer, not a breach
     EXPECT_EQ(MQDoc_GetObject(doc, -1), nullptr);  // "no current object" passed back
 }
 
@@ -169,7 +172,8 @@ TEST_F(ContractChecks, EditsOfADocumentObjectAreBreachesAndChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.function);
         c.call();
-        ExpectViolation({c.function, "document object handle where a drawing object handle is expected"});
+        ExpectViolation(
+            {c.function, "document object handle where a drawing object handle is expected"});
     }
     EXPECT_EQ(model.VertexCount(obj), 3);
     EXPECT_EQ(model.FaceCount(obj), 1);
@@ -178,7 +182,8 @@ TEST_F(ContractChecks, EditsOfADocumentObjectAreBreachesAndChangeNothing) {
 TEST_F(ContractChecks, DrawingObjectWhereADocumentObjectIsExpected) {
     MQObject drawing = SendCreateDrawObject(doc, 1);
     EXPECT_EQ(MQDoc_GetObjectIndex(doc, drawing), -1);
-    ExpectViolation({"MQDoc_GetObjectIndex: ", "drawing object handle where a document object handle is expected"});
+    ExpectViolation({"MQDoc_GetObjectIndex: ",
+                     "drawing object handle where a document object handle is expected"});
     SendDeleteDrawObject(doc, drawing);
 }
 
@@ -218,7 +223,8 @@ TEST_F(ContractChecks, ColourFlagOtherThanOneIsABreachColoursOutOfRangeAreNot) {
     MQObj_SetFloatArray(drawing, 513, bright);
     for (int flag : {0, 2, -1}) {
         MQObj_SetIntValue(drawing, 513, flag);
-        ExpectViolation({"MQObj_SetIntValue: ", ("colour flag " + std::to_string(flag) + " is not 1").c_str()});
+        ExpectViolation(
+            {"MQObj_SetIntValue: ", ("colour flag " + std::to_string(flag) + " is not 1").c_str()});
     }
     EXPECT_EQ(model.DrawObjects(doc).at(0).colorSet, 0);
     MQObj_SetIntValue(drawing, 513, 1);
@@ -248,14 +254,16 @@ TEST_F(ContractChecks, DrawingObjectDeletedNamingAnotherDocument) {
     MQDocument other = model.NewDocument();
     MQObject drawing = SendCreateDrawObject(doc, 1);
     SendDeleteDrawObject(other, drawing);
-    ExpectViolation({"MQ_SendMessage(210): ", "was made in document #1", "names document #2", "not deleted"});
+    ExpectViolation(
+        {"MQ_SendMessage(210): ", "was made in document #1", "names document #2", "not deleted"});
     EXPECT_EQ(model.LiveDrawObjectCount(), 1);
     SendDeleteDrawObject(doc, drawing);
 }
 
 TEST_F(ContractChecks, DeleteMessageWithADocumentObject) {
     SendDeleteDrawObject(doc, obj);
-    ExpectViolation({"MQ_SendMessage(210) \"object\": ", "object handle where a drawing object handle is expected"});
+    ExpectViolation({"MQ_SendMessage(210) \"object\": ",
+                     "object handle where a drawing object handle is expected"});
     EXPECT_EQ(model.ObjectCount(doc), 1);
 }
 
@@ -268,29 +276,42 @@ TEST_F(ContractChecks, DeleteMessageWithANullDocument) {
 
 TEST_F(ContractChecks, CreateMessageOfTheWrongShape) {
     int visibility = 1, instant = 0;
-    KeyValuePair swapped[] = {{"document", doc}, {"instant", &instant}, {"visibility", &visibility},
-                              {"result", nullptr}, {nullptr, nullptr}};
+    KeyValuePair swapped[] = {{"document", doc},
+                              {"instant", &instant},
+                              {"visibility", &visibility},
+                              {"result", nullptr},
+                              {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, swapped};
     MQ_SendMessage(200, &header);
-    ExpectViolation({"MQ_SendMessage(200): ", "keys are \"document\", \"instant\"", "expected \"document\", \"visibility\""});
+    ExpectViolation({"MQ_SendMessage(200): ", "keys are \"document\", \"instant\"",
+                     "expected \"document\", \"visibility\""});
     EXPECT_EQ(swapped[3].value, nullptr);
 
-    KeyValuePair preset[] = {{"document", doc}, {"visibility", &visibility}, {"instant", &instant},
-                             {"result", doc}, {nullptr, nullptr}};
+    KeyValuePair preset[] = {{"document", doc},
+                             {"visibility", &visibility},
+                             {"instant", &instant},
+                             {"result", doc},
+                             {nullptr, nullptr}};
     header.option = preset;
     MQ_SendMessage(200, &header);
     ExpectViolation({"MQ_SendMessage(200): ", "\"result\" does not start null"});
 
-    KeyValuePair noVisibility[] = {{"document", doc}, {"visibility", nullptr}, {"instant", &instant},
-                                   {"result", nullptr}, {nullptr, nullptr}};
+    KeyValuePair noVisibility[] = {{"document", doc},
+                                   {"visibility", nullptr},
+                                   {"instant", &instant},
+                                   {"result", nullptr},
+                                   {nullptr, nullptr}};
     header.option = noVisibility;
     MQ_SendMessage(200, &header);
     ExpectViolation({"MQ_SendMessage(200): ", "null \"visibility\" pointer"});
     EXPECT_EQ(model.LiveDrawObjectCount(), 0);
 
     visibility = 4;
-    KeyValuePair wide[] = {{"document", doc}, {"visibility", &visibility}, {"instant", &instant},
-                           {"result", nullptr}, {nullptr, nullptr}};
+    KeyValuePair wide[] = {{"document", doc},
+                           {"visibility", &visibility},
+                           {"instant", &instant},
+                           {"result", nullptr},
+                           {nullptr, nullptr}};
     header.option = wide;
     MQ_SendMessage(200, &header);
     ExpectViolation({"MQ_SendMessage(200): ", "\"visibility\" 4 is not 0 to 3"});
@@ -302,14 +323,16 @@ TEST_F(ContractChecks, SceneMessageChecks) {
     ExpectViolation({"MQ_SendMessage(410) \"scene\": ", "null scene handle"});
     MQScene scene = model.NewScene(doc, {1, 1, 1, 1, 1});
     int answer = 0;
-    KeyValuePair missing[] = {{"scene", scene},           {"show_vertex", &answer}, {"show_line", nullptr},
-                              {"show_face", &answer},     {"front_only", &answer},  {"show_bkimg", &answer},
+    KeyValuePair missing[] = {{"scene", scene},        {"show_vertex", &answer},
+                              {"show_line", nullptr},  {"show_face", &answer},
+                              {"front_only", &answer}, {"show_bkimg", &answer},
                               {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, missing};
     MQ_SendMessage(410, &header);
     ExpectViolation({"MQ_SendMessage(410): ", "null \"show_line\" pointer"});
     SendSceneOption(Forged<MQScene>(reinterpret_cast<std::uintptr_t>(doc)));
-    ExpectViolation({"MQ_SendMessage(410) \"scene\": ", "document handle where a scene handle is expected"});
+    ExpectViolation(
+        {"MQ_SendMessage(410) \"scene\": ", "document handle where a scene handle is expected"});
 }
 
 TEST_F(ContractChecks, TestApiMisuseIsReportedToo) {
@@ -317,7 +340,8 @@ TEST_F(ContractChecks, TestApiMisuseIsReportedToo) {
     ExpectViolation({"DocumentModel::AddFace: ", "vertex index 0 out of range"});
     MQObject drawing = SendCreateDrawObject(doc, 1);
     model.SelectedVertices(doc, drawing);
-    ExpectViolation({"DocumentModel::SelectedVertices: ", "drawing object handle where a document object handle"});
+    ExpectViolation({"DocumentModel::SelectedVertices: ",
+                     "drawing object handle where a document object handle"});
     SendDeleteDrawObject(doc, drawing);
 }
 

@@ -47,8 +47,11 @@ void MQObj_SetIntValue(MQObject obj, int type, int value);
 // Messages 200, 210 and 410 as the plug-in sends them.
 inline MQObject SendCreateDrawObject(MQDocument doc, int visibility) {
     int instant = 0;
-    KeyValuePair list[] = {{"document", doc}, {"visibility", &visibility}, {"instant", &instant},
-                           {"result", nullptr}, {nullptr, nullptr}};
+    KeyValuePair list[] = {{"document", doc},
+                           {"visibility", &visibility},
+                           {"instant", &instant},
+                           {"result", nullptr},
+                           {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, list};
     MQ_SendMessage(sim::station_msg::kCreateDrawObject, &header);
     return static_cast<MQObject>(list[3].value);
@@ -63,9 +66,10 @@ inline void SendDeleteDrawObject(MQDocument doc, MQObject drawing) {
 // The five options in message order, each preset to `preset`.
 inline std::vector<int> SendSceneOption(MQScene scene, int preset = -7) {
     std::vector<int> answers(5, preset);
-    KeyValuePair list[] = {{"scene", scene},           {"show_vertex", &answers[0]}, {"show_line", &answers[1]},
-                           {"show_face", &answers[2]}, {"front_only", &answers[3]},  {"show_bkimg", &answers[4]},
-                           {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"scene", scene},           {"show_vertex", &answers[0]}, {"show_line", &answers[1]},
+        {"show_face", &answers[2]}, {"front_only", &answers[3]},  {"show_bkimg", &answers[4]},
+        {nullptr, nullptr}};
     MessageHeader header{0, 0, 0, list};
     MQ_SendMessage(sim::station_msg::kSceneOption, &header);
     return answers;
@@ -80,8 +84,8 @@ protected:
     }
 
     void TearDown() override {
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
+        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
+                                               << sim::ViolationReport() << sim::DumpHost();
         sim::ResetHost();
     }
 

@@ -37,13 +37,16 @@ public:
     // {name, out}; get text: {out}).
     static void* ElementAnswer(MQXmlElement element, int action, const char* name) {
         void* record[2] = {const_cast<char*>(name), nullptr};
-        MQXmlElem_Value(element, action, action == sim::xml_action::kGetElementText ? record + 1 : record);
+        MQXmlElem_Value(element, action,
+                        action == sim::xml_action::kGetElementText ? record + 1 : record);
         return record[1];
     }
     MQXmlElement OwnKey() {
-        auto own = static_cast<MQXmlElement>(
-            ElementAnswer(sim::Settings().PluginSettingsHandle(), sim::xml_action::kFindChildElement, "Plugin-own"));
-        return static_cast<MQXmlElement>(ElementAnswer(own, sim::xml_action::kFindChildElement, "key"));
+        auto own = static_cast<MQXmlElement>(ElementAnswer(sim::Settings().PluginSettingsHandle(),
+                                                           sim::xml_action::kFindChildElement,
+                                                           "Plugin-own"));
+        return static_cast<MQXmlElement>(
+            ElementAnswer(own, sim::xml_action::kFindChildElement, "key"));
     }
 };
 
@@ -68,7 +71,9 @@ TEST_P(EachFaultPoint, OnlyThePlannedCallIsRefused) {
 const RefusalCase kCases[] = {
     {FaultPoint::WidgetCreation, [](FaultPoints&) { return host_calls::Create("button") == 0; }},
     {FaultPoint::PropertyRead,
-     [](FaultPoints&) { return host_calls::Get<int>(sim::Widgets().MainWindowId(), "pos_x", -5) == -5; }},
+     [](FaultPoints&) {
+         return host_calls::Get<int>(sim::Widgets().MainWindowId(), "pos_x", -5) == -5;
+     }},
     {FaultPoint::MainWindowLookup, [](FaultPoints&) { return host_calls::MainWindow() == -1; }},
     {FaultPoint::MessageBox,
      [](FaultPoints&) {
@@ -91,7 +96,8 @@ const RefusalCase kCases[] = {
      }},
     {FaultPoint::SceneOptions,
      [](FaultPoints& test) {
-         return SendSceneOption(test.model.NewScene(test.doc, {1, 1, 1, 1, 1})) == std::vector<int>(5, -7);
+         return SendSceneOption(test.model.NewScene(test.doc, {1, 1, 1, 1, 1})) ==
+                std::vector<int>(5, -7);
      }},
     {FaultPoint::SettingsElement,
      [](FaultPoints&) {
@@ -108,22 +114,29 @@ const RefusalCase kCases[] = {
     {FaultPoint::ElementFind,
      [](FaultPoints&) {
          return FaultPoints::ElementAnswer(sim::Settings().PluginSettingsHandle(),
-                                           sim::xml_action::kFindChildElement, "Plugin-own") == nullptr;
+                                           sim::xml_action::kFindChildElement,
+                                           "Plugin-own") == nullptr;
      }},
     {FaultPoint::ElementText,
      [](FaultPoints& test) {
-         return FaultPoints::ElementAnswer(test.OwnKey(), sim::xml_action::kGetElementText, nullptr) == nullptr;
+         return FaultPoints::ElementAnswer(test.OwnKey(), sim::xml_action::kGetElementText,
+                                           nullptr) == nullptr;
      }},
-    {FaultPoint::CurrentObject, [](FaultPoints& test) { return MQDoc_GetCurrentObjectIndex(test.doc) == -1; }},
-    {FaultPoint::ObjectByIndex, [](FaultPoints& test) { return MQDoc_GetObject(test.doc, 0) == nullptr; }},
+    {FaultPoint::CurrentObject,
+     [](FaultPoints& test) { return MQDoc_GetCurrentObjectIndex(test.doc) == -1; }},
+    {FaultPoint::ObjectByIndex,
+     [](FaultPoints& test) { return MQDoc_GetObject(test.doc, 0) == nullptr; }},
     {FaultPoint::ObjectByUniqueId,
      [](FaultPoints& test) {
-         return MQDoc_GetObjectFromUniqueID(test.doc, test.model.ObjectUniqueId(test.obj)) == nullptr;
+         return MQDoc_GetObjectFromUniqueID(test.doc, test.model.ObjectUniqueId(test.obj)) ==
+                nullptr;
      }},
-    {FaultPoint::ObjectIndex, [](FaultPoints& test) { return MQDoc_GetObjectIndex(test.doc, test.obj) == -1; }},
+    {FaultPoint::ObjectIndex,
+     [](FaultPoints& test) { return MQDoc_GetObjectIndex(test.doc, test.obj) == -1; }},
     {FaultPoint::VertexByUniqueId,
      [](FaultPoints& test) {
-         return MQObj_GetVertexIndexFromUniqueID(test.obj, test.model.VertexUniqueId(test.obj, 1)) == -1;
+         return MQObj_GetVertexIndexFromUniqueID(test.obj,
+                                                 test.model.VertexUniqueId(test.obj, 1)) == -1;
      }},
     {FaultPoint::VertexPosition,
      [](FaultPoints& test) {
@@ -142,7 +155,8 @@ const RefusalCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Points, EachFaultPoint, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<RefusalCase>& info) {
                              std::string name;
-                             for (const char* c = sim::FaultPointName(info.param.point); *c != '\0'; ++c)
+                             for (const char* c = sim::FaultPointName(info.param.point); *c != '\0';
+                                  ++c)
                                  if (*c != ' ') name += *c;
                              return name;
                          });

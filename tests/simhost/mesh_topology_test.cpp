@@ -93,7 +93,8 @@ TEST_F(MeshTopology, CompactionRenumbersAndKeepsUniqueIds) {
 
     ASSERT_EQ(MQObj_GetVertexCount(obj), 6);
     ASSERT_EQ(MQObj_GetFaceCount(obj), 1);
-    for (int old = 1; old < 6; ++old) EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(obj, ids[old]), old - 1);
+    for (int old = 1; old < 6; ++old)
+        EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(obj, ids[old]), old - 1);
     EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(obj, ids[0]), -1);
     EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(obj, unusedId), 5);
     // The surviving face (1, 2, 5, 4) in new numbering.
@@ -155,7 +156,8 @@ TEST_F(MeshTopology, ClosedGridSharesEveryLineBetweenTwoFaces) {
             for (int g : RelatedFacesThroughHost(obj, a)) {
                 std::vector<int> q = FacePointsThroughHost(obj, g);
                 for (int j = 0; j < 4; ++j)
-                    if ((q[j] == a && q[(j + 1) % 4] == b) || (q[j] == b && q[(j + 1) % 4] == a)) ++sharing;
+                    if ((q[j] == a && q[(j + 1) % 4] == b) || (q[j] == b && q[(j + 1) % 4] == a))
+                        ++sharing;
             }
             EXPECT_EQ(sharing, 2) << "face " << f << " line " << k;
         }
@@ -169,7 +171,8 @@ TEST_F(MeshTopology, OpenGridAndSingleFaces) {
     EXPECT_EQ(MQObj_GetVertexRefCount(obj, grid.VertexAt(1, 1)), 4);
     EXPECT_EQ(MQObj_GetVertexRefCount(obj, grid.VertexAt(0, 0)), 1);
     EXPECT_EQ(FacePointsThroughHost(obj, grid.FaceAt(2, 1)),
-              (std::vector<int>{grid.VertexAt(2, 1), grid.VertexAt(3, 1), grid.VertexAt(3, 2), grid.VertexAt(2, 2)}));
+              (std::vector<int>{grid.VertexAt(2, 1), grid.VertexAt(3, 1), grid.VertexAt(3, 2),
+                                grid.VertexAt(2, 2)}));
     const int tri = sim::AddTriangle(obj, {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     const int quad = sim::AddQuad(obj, {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0});
     EXPECT_EQ(FacePointsThroughHost(obj, tri), (std::vector<int>{12, 13, 14}));

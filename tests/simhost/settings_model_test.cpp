@@ -59,8 +59,7 @@ protected:
         KeyValuePair list[] = {{"root", nullptr}, {"pluginsettings", nullptr}, {nullptr, nullptr}};
         MessageHeader header{1, 2, 0, list};
         model.HandleMessage(header);
-        return {static_cast<MQXmlElement>(list[0].value),
-                static_cast<MQXmlElement>(list[1].value)};
+        return {static_cast<MQXmlElement>(list[0].value), static_cast<MQXmlElement>(list[1].value)};
     }
     void ExpectOneViolationContaining(const std::string& part) {
         ASSERT_EQ(sim::Violations().size(), 1u) << sim::ViolationReport();

@@ -72,7 +72,8 @@ TEST_F(StationDoor, DeactivationNoticeCarriesState0AndAZeroReservedField) {
     MQ_SendMessage(100, &header);
     ASSERT_EQ(sim::Violations().size(), 2u) << sim::ViolationReport();
     EXPECT_EQ(sim::Violations()[0], "MQ_SendMessage(100): reserved field is not 0");
-    EXPECT_EQ(sim::Violations()[1], "MQ_SendMessage(100): deactivation notice with a nonzero state");
+    EXPECT_EQ(sim::Violations()[1],
+              "MQ_SendMessage(100): deactivation notice with a nonzero state");
     ASSERT_EQ(sim::SentMessages().size(), 1u);
     EXPECT_EQ(sim::SentMessages()[0].flag, 1);
     EXPECT_EQ(sim::SentMessages()[0].header.reserved, 5);

@@ -6,9 +6,9 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
-#include <limits>
 
 #include "simhost/host_state.h"
 #include "simhost/violations.h"
@@ -260,8 +260,8 @@ TEST_F(WidgetModel, CallsOnIdZeroAreIgnoredOnlyAsTheRefusedWrapperWouldSendThem)
     int window = Create("window");
     const Case cases[] = {
         {"button",
-         {[&] { Set(0, "down", &on); }, [&] { Get(0, "down", false); },
-          [&] { AddChild(frame, 0); }, [&] { AddEvent(0, "leftdown", proc, &on); }},
+         {[&] { Set(0, "down", &on); }, [&] { Get(0, "down", false); }, [&] { AddChild(frame, 0); },
+          [&] { AddEvent(0, "leftdown", proc, &on); }},
          {[&] { Set(0, "checked", &on); }, [&] { AddChild(0, frame); },
           [&] { AddChildWindow(window, 0); }, [&] { RunModal(0); }, [&] { Destroy(0); }}},
         {"dialog",

@@ -21,8 +21,8 @@ protected:
 
     void TearDown() override {
         plugin.Unload();
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
+        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
+                                               << sim::ViolationReport() << sim::DumpHost();
         sim::ExpectSender(0, 0);
     }
 

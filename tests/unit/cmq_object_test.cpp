@@ -120,7 +120,8 @@ TEST_F(MeshViewTest, LinesBetweenTheEndsOfASharedLineComeFromBothFaces) {
     const int first = sim::Documents().AddFace(obj, {v[0], v[1], v[2]});
     const int second = sim::Documents().AddFace(obj, {v[0], v[2], v[3]});
     // Line 2 of the first face runs 2 -> 0, line 0 of the second 0 -> 2.
-    EXPECT_EQ(view.FindLinesBetween(v[0], v[2]), (LineSet{MakeLineKey(first, 2), MakeLineKey(second, 0)}));
+    EXPECT_EQ(view.FindLinesBetween(v[0], v[2]),
+              (LineSet{MakeLineKey(first, 2), MakeLineKey(second, 0)}));
     EXPECT_EQ(view.FindLinesBetween(v[2], v[0]), view.FindLinesBetween(v[0], v[2]));
 }
 

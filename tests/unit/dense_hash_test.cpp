@@ -61,7 +61,9 @@ TEST_P(DenseIntSetTest, HoldsEachKeyOnceInFirstInsertionOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeySets, DenseIntSetTest, testing::ValuesIn(IntCases()),
-                         [](const testing::TestParamInfo<IntKeys>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<IntKeys>& info) {
+                             return info.param.name;
+                         });
 
 struct EdgeKeys {
     std::string name;
@@ -87,8 +89,9 @@ std::vector<EdgeKeys> EdgeCases() {
         {"PairsOfTwoRuns", AllPairs(32, 4096, 16)},
         {"ManyFullBlocks", AllPairs(0, 1 << 20, 120)},
         {"FanOfOneVertex", Fan(1, 30000)},
-        {"ExtremeIds", {MakeEdgeKey(-1, -1), MakeEdgeKey(0, 0), MakeEdgeKey(INT_MIN, INT_MAX),
-                        MakeEdgeKey(5, 70000), ~EdgeKey{0}}},
+        {"ExtremeIds",
+         {MakeEdgeKey(-1, -1), MakeEdgeKey(0, 0), MakeEdgeKey(INT_MIN, INT_MAX),
+          MakeEdgeKey(5, 70000), ~EdgeKey{0}}},
     };
 }
 
@@ -108,7 +111,9 @@ TEST_P(DenseEdgeSetTest, HoldsEachKeyOnceAndEqualsTheStandardSet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeySets, DenseEdgeSetTest, testing::ValuesIn(EdgeCases()),
-                         [](const testing::TestParamInfo<EdgeKeys>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<EdgeKeys>& info) {
+                             return info.param.name;
+                         });
 
 TEST(DenseHashSet, ClearedSetTakesNewKeysAsAnEmptyOne) {
     DenseHashSet<int> set{4, 8, 15};

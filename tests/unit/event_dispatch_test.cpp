@@ -118,8 +118,11 @@ TEST(EventDispatch, DrawTakesWidthAndHeightOf1WhenMissingOrNull) {
 
     int width = 640, height = 480;
     auto* scene = reinterpret_cast<MQScene>(&station);
-    KeyValuePair list[] = {{"width", nullptr}, {"width", &width}, {"height", &height},
-                           {"scene", scene}, {nullptr, nullptr}};
+    KeyValuePair list[] = {{"width", nullptr},
+                           {"width", &width},
+                           {"height", &height},
+                           {"scene", scene},
+                           {nullptr, nullptr}};
     EXPECT_EQ(Dispatch(station, 110, list), 1);
     EXPECT_EQ(station.width, 1);
     EXPECT_EQ(station.height, 480);
@@ -231,8 +234,8 @@ TEST(EventDispatch, CommandPointerEventsBuildTheMouseState) {
     RecordingCommand command;
     int buttons = 0x01 | 0x10 | 0x08, x = 10, y = 20, wheel = -120;
     float pressure = 0.5f;
-    KeyValuePair list[] = {{"button_state", &buttons}, {"mouse_pos_x", &x}, {"mouse_pos_y", &y},
-                           {"mouse_wheel", &wheel}, {"pressure", &pressure}, {nullptr, nullptr}};
+    KeyValuePair list[] = {{"button_state", &buttons}, {"mouse_pos_x", &x},     {"mouse_pos_y", &y},
+                           {"mouse_wheel", &wheel},    {"pressure", &pressure}, {nullptr, nullptr}};
     EXPECT_EQ(Dispatch(command, 125, list), 125);
     EXPECT_EQ(command.last.x, 10);
     EXPECT_EQ(command.last.y, 20);
@@ -248,8 +251,8 @@ TEST(EventDispatch, CommandPointerEventsBuildTheMouseState) {
 TEST(EventDispatch, CommandKeyEventsCarryTheKeyAndNoPosition) {
     RecordingCommand command;
     int key = 65, buttons = 0x04 | 0x20, x = 99;
-    KeyValuePair list[] = {{"key", &key}, {"button_state", &buttons}, {"mouse_pos_x", &x},
-                           {nullptr, nullptr}};
+    KeyValuePair list[] = {
+        {"key", &key}, {"button_state", &buttons}, {"mouse_pos_x", &x}, {nullptr, nullptr}};
     EXPECT_EQ(Dispatch(command, 141, list), 141);
     EXPECT_EQ(command.lastKey, 65);
     EXPECT_EQ(command.last.x, 0);

@@ -67,8 +67,10 @@ TEST(HostContract, EventNumbersAgree) {
 TEST(HostContract, MessageActionAndValueNumbersAgree) {
     const Number numbers[] = {
         {"deactivate notice", host_message::kDeactivateNotice, sim::station_msg::kDeactivateNotice},
-        {"create drawing object", host_message::kCreateDrawObject, sim::station_msg::kCreateDrawObject},
-        {"delete drawing object", host_message::kDeleteDrawObject, sim::station_msg::kDeleteDrawObject},
+        {"create drawing object", host_message::kCreateDrawObject,
+         sim::station_msg::kCreateDrawObject},
+        {"delete drawing object", host_message::kDeleteDrawObject,
+         sim::station_msg::kDeleteDrawObject},
         {"scene option", host_message::kSceneOption, sim::station_msg::kSceneOption},
         {"settings element", host_message::kSettingsElement, sim::station_msg::kSettingsElement},
         {"widget run", widget_message::kRun, sim::widget_msg::kRun},
@@ -76,12 +78,14 @@ TEST(HostContract, MessageActionAndValueNumbersAgree) {
         {"widget create", widget_message::kCreate, sim::widget_msg::kCreate},
         {"widget destroy", widget_message::kDestroy, sim::widget_msg::kDestroy},
         {"widget add child", widget_message::kAddChild, sim::widget_msg::kAddChild},
-        {"widget add child window", widget_message::kAddChildWindow, sim::widget_msg::kAddChildWindow},
+        {"widget add child window", widget_message::kAddChildWindow,
+         sim::widget_msg::kAddChildWindow},
         {"widget get property", widget_message::kGetProperty, sim::widget_msg::kGetProperty},
         {"widget set property", widget_message::kSetProperty, sim::widget_msg::kSetProperty},
         {"widget add event", widget_message::kAddEvent, sim::widget_msg::kAddEvent},
         {"xml add child", host::xml_action::kAddChildElement, sim::xml_action::kAddChildElement},
-        {"xml remove child", host::xml_action::kRemoveChildElement, sim::xml_action::kRemoveChildElement},
+        {"xml remove child", host::xml_action::kRemoveChildElement,
+         sim::xml_action::kRemoveChildElement},
         {"xml find child", host::xml_action::kFindChildElement, sim::xml_action::kFindChildElement},
         {"xml get text", host::xml_action::kGetElementText, sim::xml_action::kGetElementText},
         {"xml set text", host::xml_action::kSetElementText, sim::xml_action::kSetElementText},
@@ -161,9 +165,8 @@ TEST(HostContract, EventListsBuiltWithTheHostsKeysReachTheOperations) {
 
     char name[] = "scene.mqo";
     auto* elem = reinterpret_cast<MQXmlElement>(0xE1E0);
-    KeyValuePair load[] = {{sim::event_key::kXmlElement, elem},
-                           {sim::event_key::kFilename, name},
-                           {nullptr, nullptr}};
+    KeyValuePair load[] = {
+        {sim::event_key::kXmlElement, elem}, {sim::event_key::kFilename, name}, {nullptr, nullptr}};
     host::DispatchEvent(station, nullptr, sim::event::kLoadDocument, load);
     EXPECT_EQ(station.filename, name);
     EXPECT_EQ(station.elem, elem);

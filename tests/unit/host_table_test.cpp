@@ -36,7 +36,8 @@ TEST_F(HostTable, LooksUp176NamesForThe175Entries) {
     EXPECT_STREQ(host::kLookupOrder[0].name, "MQ_GetWindowHandle");
     EXPECT_STREQ(host::kLookupOrder[175].name, "MQCanvas_Value");
     std::set<int> entries;
-    for (int i = 0; i < host::kLookupCount; ++i) entries.insert(EntryOf(host::kLookupOrder[i].entry));
+    for (int i = 0; i < host::kLookupCount; ++i)
+        entries.insert(EntryOf(host::kLookupOrder[i].entry));
     EXPECT_EQ(entries.size(), 175u);
 }
 

@@ -18,7 +18,7 @@ protected:
     }
 
     void TearDown() override {
-        EXPECT_TRUE(sim::Violations().empty())
-            << "host contract breaches:\n" << sim::ViolationReport() << sim::DumpHost();
+        EXPECT_TRUE(sim::Violations().empty()) << "host contract breaches:\n"
+                                               << sim::ViolationReport() << sim::DumpHost();
     }
 };

@@ -24,7 +24,9 @@ protected:
         sim::AddQuadGrid(obj, 3, 3);
     }
 
-    std::vector<int> SelectedVertices() const { return sim::Documents().SelectedVertices(doc, obj); }
+    std::vector<int> SelectedVertices() const {
+        return sim::Documents().SelectedVertices(doc, obj);
+    }
     LineList SelectedLines() const { return sim::Documents().SelectedLines(doc, obj); }
 
     // Vertex unique ids of the selected vertices, and the end point unique ids
@@ -103,7 +105,8 @@ TEST_F(MarkerRecallTest, MarkerOfAFaceSelectsItsLinesInEveryFaceThatJoinsTheEnds
     // The middle quad's four lines, and the neighbours' copies: quad 1's top
     // line (2), quad 5's left line (3), quad 7's bottom line (0), quad 3's
     // right line (1).
-    EXPECT_EQ(SelectedLines(), (LineList{{1, 2}, {3, 1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}, {5, 3}, {7, 0}}));
+    EXPECT_EQ(SelectedLines(),
+              (LineList{{1, 2}, {3, 1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}, {5, 3}, {7, 0}}));
     EXPECT_TRUE(sim::Documents().SelectedFaces(doc, obj).empty());
     EXPECT_TRUE(SelectedVertices().empty());
 }

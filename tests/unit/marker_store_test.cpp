@@ -91,7 +91,8 @@ TEST_F(MarkerStoreTest, AddModeKeepsEarlierVerticesAndRepeatsStillSelectedOnes) 
     sim::Documents().SelectVertex(doc, obj, 3);
     plugin.slots[0].normalCache[Uid(obj, 1)] = {0, 0, 1};
     ASSERT_EQ(plugin.StoreMarker(doc, 0, true), 1);
-    EXPECT_EQ(plugin.slots[0].vertexUniqueIds, (std::vector<int>{Uid(obj, 1), Uid(obj, 1), Uid(obj, 3)}));
+    EXPECT_EQ(plugin.slots[0].vertexUniqueIds,
+              (std::vector<int>{Uid(obj, 1), Uid(obj, 1), Uid(obj, 3)}));
     EXPECT_EQ(plugin.slots[0].edgeKeys, (EdgeSet{Edge(0, 1)}));
     EXPECT_TRUE(plugin.slots[0].normalCache.empty());
 }

@@ -64,13 +64,16 @@ protected:
     // Host event 110 for `target` (the test's document by default).
     void Draw(MQDocument target = nullptr, bool withScene = true) {
         int width = 640, height = 480;
-        KeyValuePair list[] = {{"scene", scene}, {"width", &width}, {"height", &height}, {nullptr, nullptr}};
-        host::DispatchEvent(plugin, target != nullptr ? target : doc, 110, withScene ? list : list + 1);
+        KeyValuePair list[] = {
+            {"scene", scene}, {"width", &width}, {"height", &height}, {nullptr, nullptr}};
+        host::DispatchEvent(plugin, target != nullptr ? target : doc, 110,
+                            withScene ? list : list + 1);
     }
 
     // Stores the selection of these vertices and face lines into `slot`, then
     // clears the selection.
-    void Store(int slot, const std::vector<int>& vertices, const std::vector<FaceLine>& lines = {}) {
+    void Store(int slot, const std::vector<int>& vertices,
+               const std::vector<FaceLine>& lines = {}) {
         for (int v : vertices) sim::Documents().SelectVertex(doc, obj, v);
         for (auto [face, line] : lines) sim::Documents().SelectLine(doc, obj, face, line);
         ASSERT_EQ(plugin.StoreMarker(doc, slot, false), 1);
@@ -83,7 +86,9 @@ protected:
 
     int MessagesNumbered(int number) const {
         const auto& sent = sim::SentMessages();
-        const auto numbered = [&](const sim::SentMessage& message) { return message.number == number; };
+        const auto numbered = [&](const sim::SentMessage& message) {
+            return message.number == number;
+        };
         return static_cast<int>(std::count_if(sent.begin(), sent.end(), numbered));
     }
 
@@ -212,7 +217,8 @@ TEST_F(Overlay, VisibilityFollowsTheSceneAndAllways) {
         ASSERT_EQ(drawn.size(), 1u);
         EXPECT_EQ(drawn[0].visibility, c.visibility) << c.showVertex << c.showLine << c.always;
         EXPECT_EQ(drawn[0].instant, 0);
-        EXPECT_EQ(std::vector<float>(drawn[0].color, drawn[0].color + 3), (std::vector<float>{0.25f, 0.5f, 0.75f}));
+        EXPECT_EQ(std::vector<float>(drawn[0].color, drawn[0].color + 3),
+                  (std::vector<float>{0.25f, 0.5f, 0.75f}));
         EXPECT_EQ(drawn[0].colorSet, 1);
     }
 }
@@ -248,7 +254,8 @@ TEST_F(Overlay, EachPassReadsTheViewThenDeletesBeforeItRebuildsEachSlot) {
     const std::size_t first = sim::SentMessages().size();
     Draw();
     std::vector<int> numbers;
-    for (std::size_t i = first; i < sim::SentMessages().size(); ++i) numbers.push_back(sim::SentMessages()[i].number);
+    for (std::size_t i = first; i < sim::SentMessages().size(); ++i)
+        numbers.push_back(sim::SentMessages()[i].number);
     EXPECT_EQ(numbers, (std::vector<int>{410, 210, 200, 210, 200}));
     EXPECT_EQ(Segments(Drawn()[0]), (std::vector<Segment>{Seg(P1, P1)}));  // slot 1 first
 }

@@ -95,8 +95,8 @@ TEST(SettingValueText, FormsDoNotDependOnTheProcessLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous != nullptr ? previous : "C";
     bool changed = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252",
-                             "de-DE", "French"}) {
+    for (const char* name :
+         {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252", "de-DE", "French"}) {
         if (std::setlocale(LC_ALL, name) != nullptr) {
             changed = true;
             break;

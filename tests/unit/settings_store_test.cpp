@@ -27,8 +27,8 @@ using Strings = std::vector<std::string>;
 
 int CallsOf(int action) {
     const auto& calls = sim::Settings().Calls();
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(),
-                                          [&](const sim::XmlCall& c) { return c.action == action; }));
+    return static_cast<int>(std::count_if(
+        calls.begin(), calls.end(), [&](const sim::XmlCall& c) { return c.action == action; }));
 }
 
 using SettingElement = StationTest;

@@ -91,8 +91,8 @@ TEST_F(StationMessages, SceneOptionsComeFromTheScene) {
     station.GetSceneOption(scene, options);
     EXPECT_EQ(Last().number, 410);
     ExpectHeaderOfThisStation(Last());
-    EXPECT_EQ(Last().keys, (Strings{"scene", "show_vertex", "show_line", "show_face",
-                                    "front_only", "show_bkimg"}));
+    EXPECT_EQ(Last().keys, (Strings{"scene", "show_vertex", "show_line", "show_face", "front_only",
+                                    "show_bkimg"}));
     EXPECT_EQ(options.showVertex, 1);
     EXPECT_EQ(options.showLine, 0);
     EXPECT_EQ(options.showFace, 1);
