@@ -3,10 +3,11 @@
 # Debian has cairo and libedit only for Linux: the Windows build leaves out
 # pictures and line editing and says so when a session asks for them, and
 # writes the settings file as XML text of its own (no pugixml for MinGW).
-# tinyobjloader and CLI11 are used from their headers there.
+# CLI11 is used from its headers there. OBJ files are read by the host's own
+# reader on both.
 set(TACKPIN_HOST_SOURCES
   arguments.cpp commands_host.cpp commands_mesh.cpp commands_panel.cpp commands_pictures.cpp
-  commands_report.cpp file_replace.cpp main.cpp marker_probe.cpp obj_import_tinyobj.cpp panel_user.cpp panel_widgets.cpp
+  commands_report.cpp file_replace.cpp main.cpp marker_probe.cpp obj_import.cpp panel_user.cpp panel_widgets.cpp
   script_words.cpp session.cpp session_runner.cpp view_camera.cpp)
 list(TRANSFORM TACKPIN_HOST_SOURCES PREPEND examples/tackpin_host/)
 add_executable(tackpin-host ${TACKPIN_HOST_SOURCES})
@@ -17,10 +18,9 @@ if(WIN32)
   # Header-only libraries of the build machine, staged apart so that no other
   # system header reaches the cross compiler.
   set(staged ${CMAKE_BINARY_DIR}/staged-headers)
-  file(COPY /usr/include/CLI /usr/include/tiny_obj_loader.h DESTINATION ${staged})
+  file(COPY /usr/include/CLI DESTINATION ${staged})
   target_include_directories(tackpin-host SYSTEM PRIVATE ${staged})
   target_sources(tackpin-host PRIVATE
-    examples/tackpin_host/tinyobj_implementation.cpp
     examples/tackpin_host/pictures_none.cpp
     examples/tackpin_host/line_input_plain.cpp
     examples/tackpin_host/settings_store_text.cpp
@@ -29,7 +29,6 @@ else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
   pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
-  find_package(tinyobjloader REQUIRED)
   find_package(CLI11 REQUIRED)
   target_sources(tackpin-host PRIVATE
     examples/tackpin_host/cairo_text.cpp
@@ -37,7 +36,7 @@ else()
     examples/tackpin_host/render_panel_cairo.cpp
     examples/tackpin_host/line_input_edit.cpp
     examples/tackpin_host/settings_store_xml.cpp)
-  target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT tinyobjloader::tinyobjloader CLI11::CLI11)
+  target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT CLI11::CLI11)
 endif()
 
 # The validator: runs the validation suites against any module, each

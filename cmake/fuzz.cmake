@@ -7,10 +7,9 @@ set(TACKPIN_FUZZERS event_lists_fuzzer widget_lists_fuzzer settings_texts_fuzzer
 add_library(fuzz_support STATIC tests/fuzz/linked_plugin.cpp tests/fuzz/fuzz_lists.cpp)
 target_link_libraries(fuzz_support PUBLIC tackpin_core tackpin_validation)
 # OBJ files are read by tackpin-host's own reader.
-find_package(tinyobjloader REQUIRED)
-add_library(fuzz_obj_reader STATIC examples/tackpin_host/obj_import_tinyobj.cpp)
+add_library(fuzz_obj_reader STATIC examples/tackpin_host/obj_import.cpp)
 target_include_directories(fuzz_obj_reader PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(fuzz_obj_reader PUBLIC simhost tinyobjloader::tinyobjloader)
+target_link_libraries(fuzz_obj_reader PUBLIC simhost)
 add_custom_target(fuzzers)
 foreach(fuzzer IN LISTS TACKPIN_FUZZERS)
   add_executable(${fuzzer} tests/fuzz/${fuzzer}.cpp)

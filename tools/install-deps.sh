@@ -7,8 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-  # tackpin-host: pictures, OBJ files, line editing, options; a font for the pictures' text
-  libcairo2-dev libtinyobjloader-dev libedit-dev libcli11-dev fonts-dejavu-core
+  # tackpin-host: pictures, line editing, options; a font for the pictures' text
+  libcairo2-dev libedit-dev libcli11-dev fonts-dejavu-core
   # the fuzzers: clang and its libFuzzer
   clang libclang-rt-14-dev
   # the formatter and its check (tools/format.sh)

@@ -1,6 +1,9 @@
 // Host events as the modeler sends them: start and exit, activation, draw
 // passes with the view's options, a new document, unloading and loading the
 // module again, a whole restart of the host, and any raw event number.
+#include <set>
+
+#include "examples/tackpin_host/marker_probe.h"
 #include "examples/tackpin_host/pictures.h"
 #include "examples/tackpin_host/session.h"
 #include "examples/tackpin_host/session_error.h"
@@ -59,10 +62,22 @@ void Draw(Session& session, Arguments& args) {
     session.RequireModule();
     sim::DocumentModel& documents = sim::Documents();
     documents.SetSceneOptions(session.Scene(), session.ViewOptions());
+    std::set<MQObject> before;
+    for (const sim::DrawObjectInfo& info : documents.DrawObjects(session.Document()))
+        before.insert(info.handle);
     session.SetLastAnswer(
         session.Plugin().Draw(session.Document(), session.Scene(), kViewWidth, kViewHeight));
-    std::size_t count = documents.DrawObjects(session.Document()).size();
-    session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(count) +
+    std::vector<sim::DrawObjectInfo> after = documents.DrawObjects(session.Document());
+    // A pass that made drawing objects replaced them all: tell their rows anew.
+    bool made = false;
+    for (const sim::DrawObjectInfo& info : after) made = made || before.count(info.handle) == 0;
+    if (made) {
+        std::map<MQObject, int> rows;
+        std::vector<int> drawn = DrawnRows(session, after.size());
+        for (std::size_t i = 0; i < drawn.size(); ++i) rows[after[i].handle] = drawn[i];
+        session.SetMarkerRows(std::move(rows));
+    }
+    session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(after.size()) +
                 " drawing object(s) in the document");
 }
 

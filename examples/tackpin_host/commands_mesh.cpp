@@ -29,12 +29,16 @@ namespace {
 
 std::string Counts(MQObject object) { return MeshCounts(object); }
 
-MQObject NewObject(Session& session, const std::string& name) {
+void CheckNewName(Session& session, const std::string& name) {
     for (int i = 0; i < Documents().ObjectCount(session.Document()); ++i) {
         MQObject object = Documents().ObjectAt(session.Document(), i);
         if (object != nullptr && Documents().ObjectName(object) == name)
             throw SessionError("the document already has an object named \"" + name + "\"");
     }
+}
+
+MQObject NewObject(Session& session, const std::string& name) {
+    CheckNewName(session, name);
     return Documents().AddObject(session.Document(), name);
 }
 
@@ -83,10 +87,11 @@ void Mesh(Session& session, Arguments& args) {
 void Open(Session& session, Arguments& args) {
     std::string path = args.Word("OBJ file");
     args.End();
-    if (!ObjFilesAvailable())
-        throw SessionError("this build reads no OBJ files (tinyobjloader is built for Linux only)");
-    std::vector<ImportedMesh> meshes = ReadObjFile(session.InputPath(path));
-    for (const ImportedMesh& mesh : meshes) {
+    ObjImport import = ReadObjFile(session.InputPath(path));
+    // Every name is checked first, so that a refused file adds nothing.
+    for (const ImportedMesh& mesh : import.meshes) CheckNewName(session, mesh.name);
+    for (const std::string& note : import.notes) session.Note(note);
+    for (const ImportedMesh& mesh : import.meshes) {
         MQObject object = NewObject(session, mesh.name);
         const int first = Documents().VertexCount(object);
         for (const sim::Vec3& position : mesh.vertices) Documents().AddVertex(object, position);
@@ -258,14 +263,15 @@ std::vector<CommandSpec> MeshCommands() {
         {"mesh", "mesh grid|torus NAME COLUMNS ROWS | mesh cube NAME [SIZE]",
          "make a built-in mesh object", Mesh},
         {"open", "open FILE.obj", "read the objects of an OBJ file into the document", Open},
-        {"current", "current OBJECT", "make an object (name or index) the current one", Current},
-        {"show", "show OBJECT", "make an object visible",
+        {"current", "current NAME|[INDEX]",
+         "make an object the current one, by name or by index in brackets", Current},
+        {"show", "show NAME|[INDEX]", "make an object visible",
          [](Session& s, Arguments& a) { SetVisible(s, a, true); }},
-        {"hide", "hide OBJECT", "hide an object",
+        {"hide", "hide NAME|[INDEX]", "hide an object",
          [](Session& s, Arguments& a) { SetVisible(s, a, false); }},
         {"select", "select vertices|faces LIST | select lines FACE:LINE ... | select none",
          "add elements of the current object to the selection (LIST: 3 0-5 ...)", Select},
-        {"delete", "delete vertices|faces LIST | delete object OBJECT",
+        {"delete", "delete vertices|faces LIST | delete object NAME|[INDEX]",
          "delete elements of the current object (their slots stay until compact)", Delete},
         {"compact", "compact", "drop deleted slots of the current object, renumbering it", Compact},
         {"move", "move LIST by DX DY DZ | move LIST to X Y Z",

@@ -11,14 +11,14 @@ namespace {
 void Picture(Session& session, Arguments& args, bool panel) {
     std::string path = args.Word("PNG file");
     args.End();
+    // Told in the transcript, in its place among the commands' lines.
     if (!PicturesAvailable()) {
-        session.Note(args.Command() +
-                     ": this build draws no pictures (cairo is built for Linux only); " + path +
-                     " not written");
+        session.Show(path + " not written: this build draws no pictures (cairo is built for " +
+                     "Linux only)");
         return;
     }
-    panel ? RenderPanel(session, path) : RenderView(session, path);
-    session.Note("wrote " + path);
+    std::string shown = panel ? RenderPanel(session, path) : RenderView(session, path);
+    session.Show("wrote " + path + ": " + shown);
 }
 
 void Camera(Session& session, Arguments& args) {

@@ -43,6 +43,24 @@ void RestoreSelection(MQDocument doc, const std::vector<SelectionCopy>& copies) 
     }
 }
 
+// What a right click on the row's toggle selects, in the first object where
+// it selects anything; the host's selection is put back afterwards.
+std::optional<SelectionCopy> Recall(Session& session, int row) {
+    const int toggle = RowButton(0, row);
+    MQDocument doc = session.Document();
+    const std::vector<SelectionCopy> saved = CopySelection(doc);
+    sim::Documents().ClearSelection(doc);
+    sim::UserRightDown(toggle, PointerAt(toggle, false, false));
+    std::optional<SelectionCopy> recalled;
+    for (const SelectionCopy& selected : CopySelection(doc)) {
+        if (selected.vertices.empty() && selected.lines.empty() && selected.faces.empty()) continue;
+        recalled = selected;
+        break;
+    }
+    RestoreSelection(doc, saved);
+    return recalled;
+}
+
 }  // namespace
 
 MarkerView ProbeMarker(Session& session, int row) {
@@ -66,20 +84,35 @@ MarkerView ProbeMarker(Session& session, int row) {
     if (sim::Dialogs().PendingModalActions() > 0) sim::Dialogs().Reset();  // no dialog came
     marker.colour = shown;
 
-    MQDocument doc = session.Document();
-    const std::vector<SelectionCopy> saved = CopySelection(doc);
-    sim::Documents().ClearSelection(doc);
-    sim::UserRightDown(toggle, PointerAt(toggle, false, false));
-    for (const SelectionCopy& selected : CopySelection(doc)) {
-        if (selected.vertices.empty() && selected.lines.empty() && selected.faces.empty()) continue;
-        marker.object = sim::Documents().ObjectName(selected.object);
-        marker.vertices = selected.vertices;
-        marker.lines = selected.lines;
-        marker.faces = selected.faces;
-        break;
+    if (std::optional<SelectionCopy> recalled = Recall(session, row)) {
+        marker.object = sim::Documents().ObjectName(recalled->object);
+        marker.vertices = recalled->vertices;
+        marker.lines = recalled->lines;
+        marker.faces = recalled->faces;
     }
-    RestoreSelection(doc, saved);
     return marker;
+}
+
+std::vector<int> DrawnRows(Session& session, std::size_t drawingObjects) {
+    const int panel = FindPanel();
+    if (panel == 0 || !session.Started()) return {};
+    const int rows = static_cast<int>(sim::Widgets().FindByText("button", u"Set", panel).size());
+    std::vector<int> shown;
+    for (int row = rows - 1; row >= 0; --row)
+        if (sim::Widgets().BoolProperty(RowButton(0, row), "down").value_or(false))
+            shown.push_back(row);
+    if (shown.size() == drawingObjects) return shown;
+    // A shown row draws nothing when its marker is empty or its object is
+    // gone or hidden: recalling each tells which.
+    if (shown.size() < drawingObjects || sim::Dialogs().PendingMessageBoxAnswers() > 0 ||
+        sim::Dialogs().PendingModalActions() > 0)
+        return {};
+    std::vector<int> drawn;
+    for (int row : shown) {
+        std::optional<SelectionCopy> recalled = Recall(session, row);
+        if (recalled && sim::Documents().ObjectVisible(recalled->object)) drawn.push_back(row);
+    }
+    return drawn.size() == drawingObjects ? drawn : std::vector<int>{};
 }
 
 std::string MarkerText(const MarkerView& marker) {

@@ -26,6 +26,12 @@ struct MarkerView {
 // Looks at row `row` as described above. Throws SessionError when the
 // plug-in shows no panel or an answer still waits for a question.
 MarkerView ProbeMarker(Session& session, int row);
+// The rows whose markers the draw pass just made `drawingObjects` drawing
+// objects for, in the order it made them (the pass draws from the last row
+// to the first): the shown rows, and where some of those drew nothing, the
+// ones whose recall selects something in a visible object. Empty when the
+// rows cannot be told.
+std::vector<int> DrawnRows(Session& session, std::size_t drawingObjects);
 // "down, colour 255 0 255, grid: vertices [0 1] lines [0:0]" or "up, colour
 // 255 0 255, empty".
 std::string MarkerText(const MarkerView& marker);

@@ -5,7 +5,7 @@
 namespace host_tool {
 
 bool PicturesAvailable() { return false; }
-void RenderView(Session&, const std::string&) {}
-void RenderPanel(Session&, const std::string&) {}
+std::string RenderView(Session&, const std::string&) { return {}; }
+std::string RenderPanel(Session&, const std::string&) { return {}; }
 
 }  // namespace host_tool

@@ -225,7 +225,7 @@ private:
 
 }  // namespace
 
-void RenderPanel(Session&, const std::string& path) {
+std::string RenderPanel(Session&, const std::string& path) {
     int panel = Panel();
     Size size;
     {
@@ -241,6 +241,7 @@ void RenderPanel(Session&, const std::string& path) {
     painter.Measure(panel);
     painter.Paint(panel, kMargin, kMargin, size.width);
     canvas.Write(path);
+    return "the panel";
 }
 
 }  // namespace host_tool

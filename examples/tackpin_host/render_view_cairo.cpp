@@ -273,6 +273,8 @@ private:
         }
     }
 
+    // A colour square per drawing object, labelled with the marker row it
+    // shows ("?" where the panel did not tell), in row order.
     void Legend() {
         CairoText text(cr_, 13);
         std::string title = "3D view: " + std::to_string(objects_.size()) + " visible object(s), " +
@@ -280,14 +282,17 @@ private:
         cairo_set_source_rgb(cr_, 0.92, 0.93, 0.95);
         text.Draw(title, 12, 22);
         double x = 12;
-        for (const sim::DrawObjectInfo& info : drawings_) {
+        for (const auto& [row, info] : LegendEntries()) {
             cairo_rectangle(cr_, x, 32, 14, 14);
-            cairo_set_source_rgb(cr_, info.color[0], info.color[1], info.color[2]);
+            cairo_set_source_rgb(cr_, info->color[0], info->color[1], info->color[2]);
             cairo_fill_preserve(cr_);
             cairo_set_source_rgb(cr_, 0.05, 0.05, 0.05);
             cairo_set_line_width(cr_, 1);
             cairo_stroke(cr_);
-            x += 20;
+            const std::string label = row >= 0 ? "row " + std::to_string(row) : "row ?";
+            cairo_set_source_rgb(cr_, 0.92, 0.93, 0.95);
+            text.Draw(label, x + 19, 44);
+            x += 19 + text.Width(label) + 14;
         }
         auto onOff = [](int value) { return value ? "on" : "off"; };
         std::string footer = std::string("vertices ") + onOff(view_.showVertex) + ", lines " +
@@ -295,6 +300,31 @@ private:
                              "   camera " + session_.Camera().Describe();
         cairo_set_source_rgb(cr_, 0.75, 0.77, 0.80);
         text.Draw(footer, 12, kViewHeight - 12);
+    }
+
+public:
+    // "the 3D view, 3 drawing objects: rows 0, 1 and 2".
+    std::string Described() const {
+        std::string text =
+            "the 3D view, " + std::to_string(drawings_.size()) + " drawing object(s)";
+        std::vector<std::string> rows;
+        for (const auto& [row, info] : LegendEntries())
+            rows.push_back(row >= 0 ? std::to_string(row) : "?");
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            text += (i == 0 ? ": rows " : i + 1 == rows.size() ? " and " : ", ") + rows[i];
+        return text;
+    }
+
+private:
+    // The drawing objects by marker row, the unknown ones last in the order made.
+    std::vector<std::pair<int, const sim::DrawObjectInfo*>> LegendEntries() const {
+        std::vector<std::pair<int, const sim::DrawObjectInfo*>> entries;
+        for (const sim::DrawObjectInfo& info : drawings_)
+            entries.emplace_back(session_.MarkerRowOf(info.handle), &info);
+        std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            return a.first >= 0 && (b.first < 0 || a.first < b.first);
+        });
+        return entries;
     }
 
     Session& session_;
@@ -308,10 +338,12 @@ private:
 
 bool PicturesAvailable() { return true; }
 
-void RenderView(Session& session, const std::string& path) {
+std::string RenderView(Session& session, const std::string& path) {
     CairoCanvas canvas(kViewWidth, kViewHeight);
-    ViewPainter(session, canvas.Context()).Paint();
+    ViewPainter painter(session, canvas.Context());
+    painter.Paint();
     canvas.Write(path);
+    return painter.Described();
 }
 
 }  // namespace host_tool

@@ -118,6 +118,11 @@ void Session::ReportEdit() {
     if (plugin_.IsLoaded()) plugin_.Event(document_, 221, nullptr);
 }
 
+int Session::MarkerRowOf(MQObject drawing) const {
+    auto found = markerRows_.find(drawing);
+    return found == markerRows_.end() ? -1 : found->second;
+}
+
 std::string Session::InputPath(const std::string& path) const {
     if (scriptFolder_.empty() || std::filesystem::path(path).is_absolute()) return path;
     return (std::filesystem::path(scriptFolder_) / path).string();
@@ -132,19 +137,25 @@ MQObject Session::CurrentObject() const {
     return object;
 }
 
-MQObject Session::FindObject(const std::string& nameOrIndex) const {
+MQObject Session::FindObject(const std::string& word) const {
     sim::DocumentModel& documents = sim::Documents();
-    int index = -1;
-    if (ReadInt(nameOrIndex, index)) {
-        MQObject object = documents.ObjectAt(document_, index);
-        if (object == nullptr) throw SessionError("the document has no object " + nameOrIndex);
+    // "[2]" is the object at index 2; every other word is a name, digits too.
+    if (word.size() >= 2 && word.front() == '[' && word.back() == ']') {
+        int index = -1;
+        MQObject object = nullptr;
+        if (ReadInt(word.substr(1, word.size() - 2), index))
+            object = documents.ObjectAt(document_, index);
+        if (object == nullptr) throw SessionError("the document has no object " + word);
         return object;
     }
     for (int i = 0; i < documents.ObjectCount(document_); ++i) {
         MQObject object = documents.ObjectAt(document_, i);
-        if (object != nullptr && documents.ObjectName(object) == nameOrIndex) return object;
+        if (object != nullptr && documents.ObjectName(object) == word) return object;
     }
-    throw SessionError("the document has no object named \"" + nameOrIndex + "\"");
+    std::string message = "the document has no object named \"" + word + "\"";
+    int index = -1;
+    if (ReadInt(word, index)) message += " (the object at index " + word + " is [" + word + "])";
+    throw SessionError(message);
 }
 
 void Session::Execute(const std::vector<std::string>& words) {

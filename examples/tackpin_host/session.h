@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -91,8 +92,9 @@ public:
     bool Started() const { return started_; }
     // The current object of the document; throws when there is none.
     MQObject CurrentObject() const;
-    // An object of the document by name or index; throws when there is none.
-    MQObject FindObject(const std::string& nameOrIndex) const;
+    // An object of the document by its name, or by its index written in
+    // brackets ("[2]"); throws when there is none.
+    MQObject FindObject(const std::string& word) const;
 
     // Host events, each reported in the transcript.
     void Start();
@@ -102,6 +104,10 @@ public:
     void NewDocument();
     // The host tells the plug-in that the document's meshes changed.
     void ReportEdit();
+    // The marker row whose marker a drawing object of the last draw pass
+    // shows, as the panel tells it (see DrawnRows); -1 when unknown.
+    int MarkerRowOf(MQObject drawing) const;
+    void SetMarkerRows(std::map<MQObject, int> rows) { markerRows_ = std::move(rows); }
     // The answer of the last host event or panel handler.
     int LastAnswer() const { return lastAnswer_; }
     void SetLastAnswer(int answer) { lastAnswer_ = answer; }
@@ -142,6 +148,7 @@ private:
     bool started_ = false;
     int lastAnswer_ = 0;
     std::size_t violationsSeen_ = 0;
+    std::map<MQObject, int> markerRows_;
 };
 
 }  // namespace host_tool

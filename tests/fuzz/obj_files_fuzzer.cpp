@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::vector<host_tool::ImportedMesh> meshes;
     try {
-        meshes = host_tool::ReadObjFile(path);
+        meshes = host_tool::ReadObjFile(path).meshes;
     } catch (const host_tool::SessionError&) {
         return 0;  // refused with the reader's own message
     }
