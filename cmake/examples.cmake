@@ -37,6 +37,9 @@ else()
     examples/tackpin_host/line_input_edit.cpp
     examples/tackpin_host/settings_store_xml.cpp)
   target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT CLI11::CLI11)
+  if(TACKPIN_SANITIZE)
+    target_sources(tackpin-host PRIVATE examples/tackpin_host/leak_suppressions.cpp)
+  endif()
 endif()
 
 # The validator: runs the validation suites against any module, each

@@ -1,6 +1,12 @@
 # The simulated host: a shared library that exports the host's functions and
 # offers tests a C++ API over its model.
 file(GLOB SIMHOST_SOURCES CONFIGURE_DEPENDS simhost/*.cpp)
+# The loader's reasons for a module it refused, for the host's messages.
+if(WIN32)
+  list(APPEND SIMHOST_SOURCES platform/load_error_windows.cpp)
+else()
+  list(APPEND SIMHOST_SOURCES platform/load_error_posix.cpp)
+endif()
 add_library(simhost SHARED ${SIMHOST_SOURCES} $<TARGET_OBJECTS:tackpin_platform>)
 target_include_directories(simhost PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(simhost PUBLIC tackpin_platform)

@@ -1,5 +1,6 @@
 #include "simhost/plugin_module.h"
 
+#include "platform/load_error.h"
 #include "simhost/document_model.h"
 #include "simhost/host_contract.h"
 #include "simhost/violations.h"
@@ -38,6 +39,7 @@ bool PluginModule::Load(const std::string& path) {
     module_ = platform::LoadModule(path.c_str());
     if (module_ == nullptr) {
         error_ = "cannot load " + path;
+        if (std::string why = platform::LastLoadError(path); !why.empty()) error_ += ": " + why;
         return false;
     }
     bool ok = true;

@@ -13,7 +13,9 @@ namespace sim {
 
 // Stores the document under `path`; false when it could not be written.
 bool WriteSettingsFile(const std::string& path, const XmlElement& root);
-// The document stored under `path`, or none.
-std::optional<XmlElement> ReadSettingsFile(const std::string& path);
+// The document stored under `path`, or none. When there is a file that is
+// not a settings document, `problem` (if given) says where and why
+// ("line 5, column 1: start-end tags mismatch").
+std::optional<XmlElement> ReadSettingsFile(const std::string& path, std::string* problem = nullptr);
 
 }  // namespace sim

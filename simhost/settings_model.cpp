@@ -115,8 +115,8 @@ bool SettingsModel::SaveToFile(const std::string& path) const {
     return WriteSettingsFile(path, root_);
 }
 
-bool SettingsModel::LoadFromFile(const std::string& path) {
-    std::optional<XmlElement> document = ReadSettingsFile(path);
+bool SettingsModel::LoadFromFile(const std::string& path, std::string* problem) {
+    std::optional<XmlElement> document = ReadSettingsFile(path, problem);
     if (!document) return false;
     handles_.RetireAll();
     root_ = std::move(*document);

@@ -64,9 +64,10 @@ public:
 
     // The host storing its document at exit and reading it at start-up.
     // LoadFromFile replaces the document (handles go stale); false when
-    // nothing could be read, leaving the document as it was.
+    // nothing could be read, leaving the document as it was, with where and
+    // why in `problem` when the file is not a settings document.
     bool SaveToFile(const std::string& path) const;
-    bool LoadFromFile(const std::string& path);
+    bool LoadFromFile(const std::string& path, std::string* problem = nullptr);
 
     SettingsFaults& Faults() { return faults_; }
     const std::vector<XmlCall>& Calls() const { return calls_; }

@@ -21,7 +21,7 @@ public:
     void Tell(Session& session, const std::vector<std::string>& colourLog) const {
         const auto& boxes = sim::Dialogs().MessageBoxes();
         for (std::size_t i = boxes_; i < boxes.size(); ++i) {
-            std::string answer = !boxes[i].answer        ? "no answer"
+            std::string answer = !boxes[i].answer        ? "no answer, which counts as Cancel"
                                  : *boxes[i].answer == 1 ? "OK"
                                  : *boxes[i].answer == 2 ? "Cancel"
                                                          : std::to_string(*boxes[i].answer);

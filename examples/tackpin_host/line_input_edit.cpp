@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <unistd.h>
+
 #include <editline/readline.h>
 
 #include "examples/tackpin_host/line_input.h"
@@ -19,7 +21,12 @@ public:
 
     bool Next(const std::string& prompt, std::string& line) override {
         char* text = readline(prompt.c_str());
-        if (text == nullptr) return false;
+        if (text == nullptr) {
+            // Ctrl-D leaves the cursor after the prompt: end that line, so
+            // that what the host says on closing starts a line of its own.
+            if (isatty(STDIN_FILENO)) std::fputs("\n", stdout);
+            return false;
+        }
         line = text;
         std::free(text);
         if (line.find_first_not_of(" \t") != std::string::npos) {

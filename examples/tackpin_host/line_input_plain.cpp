@@ -10,7 +10,10 @@ class PlainInput : public LineInput {
 public:
     bool Next(const std::string& prompt, std::string& line) override {
         std::cout << prompt << std::flush;
-        return static_cast<bool>(std::getline(std::cin, line));
+        if (std::getline(std::cin, line)) return true;
+        // The end of the input leaves the cursor after the prompt.
+        std::cout << '\n' << std::flush;
+        return false;
     }
 };
 }  // namespace

@@ -11,6 +11,7 @@
 #include "examples/tackpin_host/line_input.h"
 #include "examples/tackpin_host/session_runner.h"
 #include "examples/validate/validator.h"
+#include "platform/platform.h"
 #include "simhost/plugin_module.h"
 
 namespace {
@@ -27,25 +28,35 @@ std::string DefaultSettingsFolder() {
     return ".";
 }
 
-const char kExamples[] = R"(
+// The examples of --help; module paths end as this platform's modules do.
+std::string Examples() {
+    const std::string other = std::string("other/Plugin") + platform::kModuleSuffix;
+    return R"(
 Examples:
   tackpin-host                        the interactive prompt ("help" lists the commands)
   tackpin-host examples/demo.tps      run the demo session and write its pictures
   tackpin-host -q tests/sessions/store_and_recall.tps
                                       a session as a test: silent unless an expect differs
   echo "start" | tackpin-host -       a session from standard input
-  tackpin-host --settings /tmp/s.xml --module build/linux/bin/Tackpin.so session.tps
-  tackpin-host validate build/linux/bin/Tackpin.so --level 2
-                                      validate a module: each scenario in a fresh process
+  tackpin-host --settings /tmp/s.xml session.tps
+                                      a session with a settings file of its own
+  tackpin-host validate --level 2     validate the Tackpin module beside this program:
+                                      each scenario in a fresh process
+  tackpin-host validate )" +
+           other + R"(
+                                      validate another station plug-in
 
-Exit status: 0 when the session ran through; 1 when a command failed, an expect
-differed, or a file was missing or malformed; 2 when the plug-in breached the
-host contract.)";
+Exit status: 0 when the session ran through; 1 when the command line was
+wrong, a command failed, an expect differed, or a file was missing or
+malformed; 2 when the plug-in breached the host contract.
+validate: 0 when every scenario passed; 1 when one failed; 2 when the command
+line was wrong or the module cannot be loaded.)";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // tackpin-host validate MODULE [--level N] [--seed S]
+    // tackpin-host validate [MODULE] [--level N] [--seed S]
     if (argc > 1 && std::string(argv[1]) == "validate")
         return validate::Main({argv[0], "validate"},
                               std::vector<std::string>(argv + 2, argv + argc));
@@ -64,10 +75,16 @@ int main(int argc, char** argv) {
                    "the host's settings file, kept between runs")
         ->capture_default_str();
     app.add_flag("-q,--quiet", options.quiet, "show only what print and expect show, and errors");
-    app.footer(kExamples);
+    app.footer(Examples());
     // Paths may start with "/" (under Wine too): no "/option" forms.
     app.allow_windows_style_options(false);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // --help ends well; any other mistake on the command line is a
+        // failed command.
+        return app.exit(error) == 0 ? host_tool::kStatusOk : host_tool::kStatusFailed;
+    }
 
     host_tool::Session session(options, stdout, stderr);
     if (!script.empty()) return host_tool::RunScript(session, script);

@@ -61,6 +61,8 @@ void Session::LoadModule(const std::string& path) {
                            " (build it first, or name one with --module)");
     if (!plugin_.LoadAndInitialize(path)) {
         std::string why = plugin_.Error();
+        const std::string repeated = "cannot load " + path + ": ";
+        if (why.compare(0, repeated.size(), repeated) == 0) why.erase(0, repeated.size());
         plugin_.Unload();
         throw SessionError("the plug-in module " + path + " did not load: " + why);
     }

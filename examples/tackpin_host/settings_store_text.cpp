@@ -21,10 +21,12 @@ bool ReadHostSettings(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
-    std::optional<sim::XmlElement> root = ReadXmlText(text.str());
+    std::string problem;
+    std::optional<sim::XmlElement> root = ReadXmlText(text.str(), &problem);
     if (!file || !root || !sim::WriteSettingsFile(path, *root) ||
         !sim::Settings().LoadFromFile(path))
-        throw SessionError("settings file " + path + " is not a readable settings document");
+        throw SessionError("settings file " + path + " is not a readable settings document" +
+                           (root ? std::string() : ": " + problem));
     return true;
 }
 

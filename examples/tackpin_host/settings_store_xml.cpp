@@ -12,8 +12,10 @@ namespace host_tool {
 bool ReadHostSettings(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return false;
-    if (!sim::Settings().LoadFromFile(path))
-        throw SessionError("settings file " + path + " is not a readable settings document");
+    std::string problem;
+    if (!sim::Settings().LoadFromFile(path, &problem))
+        throw SessionError("settings file " + path + " is not a readable settings document" +
+                           (problem.empty() ? std::string() : ": " + problem));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "examples/tackpin_host/settings_xml_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace host_tool {
@@ -67,11 +68,37 @@ public:
         sim::XmlElement root;
         if (!Element(root)) return std::nullopt;
         SkipMisc();
-        if (pos_ != text_.size()) return std::nullopt;
+        if (pos_ != text_.size()) {
+            Fail("more after the root element");
+            return std::nullopt;
+        }
         return root;
     }
 
+    // "line 5, column 1: the element <PosX> is not closed".
+    std::string Problem() const {
+        const std::size_t offset = std::min(failedAt_, text_.size());
+        std::size_t line = 1, lineStart = 0;
+        for (std::size_t i = 0; i < offset; ++i) {
+            if (text_[i] == '\n') {
+                ++line;
+                lineStart = i + 1;
+            }
+        }
+        return "line " + std::to_string(line) + ", column " +
+               std::to_string(offset - lineStart + 1) + ": " + why_;
+    }
+
 private:
+    // Records the first failure, where the reading stands or at `at`.
+    bool Fail(const std::string& why, std::size_t at = std::string::npos) {
+        if (why_.empty()) {
+            why_ = why;
+            failedAt_ = at == std::string::npos ? pos_ : at;
+        }
+        return false;
+    }
+
     bool At(const char* token) const {
         return text_.compare(pos_, std::char_traits<char>::length(token), token) == 0;
     }
@@ -113,8 +140,9 @@ private:
     }
 
     bool Entity(std::string& out) {
+        const std::size_t start = pos_;
         std::size_t end = text_.find(';', pos_);
-        if (end == std::string::npos) return false;
+        if (end == std::string::npos) return Fail("an \"&\" that starts no entity");
         std::string entity = text_.substr(pos_ + 1, end - pos_ - 1);
         pos_ = end + 1;
         if (entity == "amp")
@@ -132,45 +160,51 @@ private:
             char* stop = nullptr;
             const char* digits = entity.c_str() + (hex ? 2 : 1);
             unsigned long code = std::strtoul(digits, &stop, hex ? 16 : 10);
-            if (*digits == '\0' || *stop != '\0' || code == 0 || code > 0x10FFFF) return false;
+            if (*digits == '\0' || *stop != '\0' || code == 0 || code > 0x10FFFF)
+                return Fail("a character reference to no character", start);
             AppendUtf8(code, out);
         } else {
-            return false;
+            return Fail("the unknown entity &" + entity + ";", start);
         }
         return true;
     }
 
     // One element starting at "<", with everything inside it.
     bool Element(sim::XmlElement& element) {
-        if (!At("<")) return false;
+        const std::size_t start = pos_;
+        if (!At("<")) return Fail(pos_ < text_.size() ? "an element was expected" : "no element");
         ++pos_;
-        if (!Name(element.name)) return false;
+        if (!Name(element.name)) return Fail("an element without a name");
         SkipBlanks();
         if (At("/>")) {
             pos_ += 2;
             return true;
         }
-        if (!At(">")) return false;  // attributes are not part of the document
+        // Attributes are not part of the settings document.
+        if (!At(">")) return Fail("\">\" was expected after <" + element.name);
         ++pos_;
         std::string text;
         bool blanksOnly = true;
         for (;;) {
-            if (pos_ >= text_.size()) return false;
+            if (pos_ >= text_.size())
+                return Fail("the element <" + element.name + "> is not closed", start);
             if (At("</")) {
+                const std::size_t closing = pos_;
                 pos_ += 2;
                 std::string name;
-                if (!Name(name) || name != element.name) return false;
+                if (!Name(name) || name != element.name)
+                    return Fail("</" + name + "> closes <" + element.name + ">", closing);
                 SkipBlanks();
-                if (!At(">")) return false;
+                if (!At(">")) return Fail("\">\" was expected after </" + name);
                 ++pos_;
                 // Blanks between child elements are layout, not text.
                 element.text = element.children.empty() || !blanksOnly ? text : std::string();
                 return true;
             }
             if (At("<!--")) {
-                if (!SkipPast("-->")) return false;
+                if (!SkipPast("-->")) return Fail("a comment is not closed");
             } else if (At("<?")) {
-                if (!SkipPast("?>")) return false;
+                if (!SkipPast("?>")) return Fail("a processing instruction is not closed");
             } else if (At("<")) {
                 element.children.emplace_back();
                 if (!Element(element.children.back())) return false;
@@ -187,6 +221,8 @@ private:
 
     const std::string& text_;
     std::size_t pos_ = 0;
+    std::string why_;
+    std::size_t failedAt_ = 0;
 };
 
 }  // namespace
@@ -197,8 +233,11 @@ std::string WriteXmlText(const sim::XmlElement& root) {
     return out;
 }
 
-std::optional<sim::XmlElement> ReadXmlText(const std::string& text) {
-    return Reader(text).Document();
+std::optional<sim::XmlElement> ReadXmlText(const std::string& text, std::string* problem) {
+    Reader reader(text);
+    std::optional<sim::XmlElement> root = reader.Document();
+    if (!root && problem != nullptr) *problem = reader.Problem();
+    return root;
 }
 
 }  // namespace host_tool

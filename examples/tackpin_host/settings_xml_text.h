@@ -15,7 +15,9 @@ namespace host_tool {
 std::string WriteXmlText(const sim::XmlElement& root);
 // The document's root element; nothing when the text is not well-formed
 // XML of that kind (attributes, a second root, a tag left open, an unknown
-// entity). Comments and processing instructions are skipped.
-std::optional<sim::XmlElement> ReadXmlText(const std::string& text);
+// entity), with where and why in `problem` when given ("line 5, column 1:
+// the element <PosX> is not closed"). Comments and processing instructions
+// are skipped.
+std::optional<sim::XmlElement> ReadXmlText(const std::string& text, std::string* problem = nullptr);
 
 }  // namespace host_tool

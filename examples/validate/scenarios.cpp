@@ -114,7 +114,10 @@ bool Faults(sim::FaultPoint point, const Options& options) {
             }
             return ok;
         });
-    std::printf("  %d calls refused in turn\n", count);
+    if (count == 1)
+        std::printf("  1 call refused\n");
+    else
+        std::printf("  %d calls refused in turn\n", count);
     return ok;
 }
 

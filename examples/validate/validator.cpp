@@ -8,6 +8,7 @@
 
 #include "examples/validate/scenarios.h"
 #include "platform/child_process.h"
+#include "simhost/plugin_module.h"
 
 namespace {
 
@@ -15,11 +16,26 @@ namespace {
 // crash (sanitizers and runtimes end a process with 1).
 constexpr int kScenarioFailed = 3;
 
+// The command line was wrong, or the module cannot be validated at all.
+constexpr int kStatusUnusable = 2;
+
 int Usage(const std::vector<std::string>& self) {
     std::string command;
     for (const std::string& word : self) command += word + " ";
-    std::fprintf(stderr, "usage: %sMODULE [--level 1|2|3] [--seed S]\n", command.c_str());
-    return 2;
+    std::fprintf(stderr,
+                 "usage: %s[MODULE] [--level 1|2|3] [--seed S]\n"
+                 "  MODULE defaults to the Tackpin module beside this program\n",
+                 command.c_str());
+    return kStatusUnusable;
+}
+
+// Loads the module once here, so that one that cannot load at all is told
+// once, with the loader's reason, before any scenario runs.
+bool Loads(const std::string& module) {
+    sim::PluginModule plugin;
+    if (plugin.Load(module)) return true;
+    std::fprintf(stderr, "validate: %s\n", plugin.Error().c_str());
+    return false;
 }
 
 bool ParseNumber(const char* text, unsigned long long& value) {
@@ -36,6 +52,7 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
     Options options;
     bool seeded = false;
     std::string scenario;
+    std::string levelText;
     const std::size_t count = arguments.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& argument = arguments[i];
@@ -48,7 +65,8 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
             } else if (!ParseNumber(value, number)) {
                 return Usage(self);
             } else if (argument == "--level") {
-                options.level = static_cast<int>(number);
+                options.level = number <= 3 ? static_cast<int>(number) : 0;
+                levelText = value;
             } else {
                 options.seed = number;
                 seeded = true;
@@ -59,9 +77,17 @@ int Main(const std::vector<std::string>& self, const std::vector<std::string>& a
             return Usage(self);
         }
     }
-    if (options.module.empty() || options.level < 1 || options.level > 3) return Usage(self);
+    if (options.level < 1 || options.level > 3) {
+        std::fprintf(stderr,
+                     "validate: there is no level %s; the levels are 1 (quick), 2 (adds a fault "
+                     "sweep per fault point) and 3 (1000 load cycles and 500 random sessions)\n",
+                     levelText.c_str());
+        return kStatusUnusable;
+    }
+    if (options.module.empty()) options.module = sim::DefaultPluginPath();
 
     if (!scenario.empty()) return RunScenario(scenario, options) ? 0 : kScenarioFailed;
+    if (!Loads(options.module)) return kStatusUnusable;
 
     if (!seeded)
         options.seed = static_cast<std::uint64_t>(

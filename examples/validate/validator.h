@@ -9,11 +9,12 @@
 
 namespace validate {
 
-// `arguments`: MODULE [--level N] [--seed S]. `self` is the command that
-// runs this validator again (the program and any leading words); each
-// scenario runs as `self --scenario NAME ...`, which runs that one scenario
-// in the present process. Returns the exit status: 0 when every scenario
-// passed, 1 when one failed, 2 for a usage error.
+// `arguments`: [MODULE] [--level N] [--seed S]; the module defaults to the
+// Tackpin module beside the simulated host. `self` is the command that runs
+// this validator again (the program and any leading words); each scenario
+// runs as `self --scenario NAME ...`, which runs that one scenario in the
+// present process. Returns the exit status: 0 when every scenario passed,
+// 1 when one failed, 2 for a usage error or a module that does not load.
 int Main(const std::vector<std::string>& self, const std::vector<std::string>& arguments);
 
 }  // namespace validate

@@ -19,7 +19,7 @@ bool WriteSettingsFile(const std::string& path, const XmlElement& root) {
     return true;
 }
 
-std::optional<XmlElement> ReadSettingsFile(const std::string& path) {
+std::optional<XmlElement> ReadSettingsFile(const std::string& path, std::string*) {
     auto found = Files().find(path);
     if (found == Files().end()) return std::nullopt;
     return found->second;
