@@ -21,6 +21,7 @@ if(WIN32)
   file(COPY /usr/include/CLI DESTINATION ${staged})
   target_include_directories(tackpin-host SYSTEM PRIVATE ${staged})
   target_sources(tackpin-host PRIVATE
+    platform/text_output_windows.cpp
     examples/tackpin_host/pictures_none.cpp
     examples/tackpin_host/line_input_plain.cpp
     examples/tackpin_host/settings_store_text.cpp
@@ -31,6 +32,7 @@ else()
   pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
   find_package(CLI11 REQUIRED)
   target_sources(tackpin-host PRIVATE
+    platform/text_output_posix.cpp
     examples/tackpin_host/cairo_text.cpp
     examples/tackpin_host/render_view_cairo.cpp
     examples/tackpin_host/render_panel_cairo.cpp

@@ -7,12 +7,13 @@
 # for byte.
 
 # The tool's own parts that need no host: the script language, the settings
-# text, the camera.
+# text, the camera, the OBJ reader.
 tackpin_test(host_tool_tests SOURCES
   tests/host_tool/script_language_test.cpp tests/host_tool/settings_text_test.cpp
-  tests/host_tool/view_camera_test.cpp
+  tests/host_tool/view_camera_test.cpp tests/host_tool/obj_import_test.cpp
   examples/tackpin_host/arguments.cpp examples/tackpin_host/script_words.cpp
-  examples/tackpin_host/settings_xml_text.cpp examples/tackpin_host/view_camera.cpp)
+  examples/tackpin_host/settings_xml_text.cpp examples/tackpin_host/view_camera.cpp
+  examples/tackpin_host/obj_import.cpp)
 
 # A module that breaches the host contract when it starts.
 add_library(careless_plugin MODULE tests/fixtures/careless_plugin.cpp $<TARGET_OBJECTS:tackpin_platform>)
@@ -115,6 +116,16 @@ tackpin_session(obj_no_usable_faces SCRIPTS obj_no_usable_faces.tps STATUS 1
   MESSAGE "obj_no_usable_faces.tps:2: OBJ file .*no-usable-faces.obj holds no face the host can hold: all 2 faces are left out:\n  .*no-usable-faces.obj:6: face left out: it names vertex 1 twice")
 tackpin_session(obj_utf16 SCRIPTS obj_utf16.tps STATUS 1
   MESSAGE "obj_utf16.tps:2: OBJ file .*utf16.obj is UTF-16 text")
+
+# The Windows build's first run on a machine shows nothing of Wine's own
+# start-up.
+if(WIN32)
+  string(REPLACE ";" "|" wine "${CMAKE_CROSSCOMPILING_EMULATOR}")
+  add_test(NAME wine_first_run
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} "-DEMULATOR=${wine}"
+            -DTOOL=$<TARGET_FILE:tackpin-host> -DPREFIX=${CMAKE_BINARY_DIR}/wine-first-run-prefix
+            -P ${PROJECT_SOURCE_DIR}/tests/check_wine_first_run.cmake)
+endif()
 
 # The prompt at a terminal: Ctrl-D (the end of what is typed) ends the
 # prompt's line before the host says it closes. Native only: the Windows

@@ -17,17 +17,29 @@ out=build/demo
 if [[ "${1:-}" == "--windows" ]]; then
   shift
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target tackpin-host Tackpin >/dev/null
+  preset=windows
+  program="build/windows/bin/tackpin-host.exe (run by wine)"
   host=(wine "$root/build/windows/bin/tackpin-host.exe")
   out=build/demo-windows
 else
-  cmake --preset linux-release >/dev/null
-  cmake --build --preset linux-release --target tackpin-host Tackpin >/dev/null
-  host=("$root/build/linux-release/bin/tackpin-host")
+  preset=linux-release
+  program=build/linux-release/bin/tackpin-host
+  host=("$root/$program")
 fi
 
+# The first run builds everything the plug-in and tackpin-host need; later
+# runs build only what changed. Ninja shows how far it is.
+if [[ ! -f build/$preset/build.ninja ]]; then
+  echo "configuring build/$preset (the first run only)"
+fi
+cmake --preset "$preset" >/dev/null
+echo "building the plug-in and tackpin-host in build/$preset" \
+  "(the first run takes a few minutes; see README.md)"
+cmake --build --preset "$preset" --target tackpin-host Tackpin
+if [[ $preset == windows ]]; then tools/wine-prefix.sh; fi
+
+echo "running examples/demo.tps"
 mkdir -p "$out"
 cd "$out"
 "${host[@]}" --settings host-settings.xml "$@" "$root/examples/demo.tps"
-echo "the pictures and the host's settings file are in $out/"
+echo "the pictures and the host's settings file are in $out/; tackpin-host is $program"

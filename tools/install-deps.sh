@@ -22,8 +22,11 @@ for package in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
+  # The first run on a fresh machine installs most of these: that takes a
+  # few minutes, and apt-get shows each package as it goes.
+  echo "installing ${#missing[@]} packages with apt-get: ${missing[*]}"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

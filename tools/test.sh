@@ -41,6 +41,7 @@ for leg in "${legs[@]}"; do
   fi
   cmake --preset "$leg" >/dev/null
   cmake --build --preset "$leg"
+  if [[ $leg == windows ]]; then tools/wine-prefix.sh || { status=1; continue; }; fi
   if ctest --preset "$leg"; then
     if [[ $leg == windows ]]; then package_tested_build || status=1; fi
   else

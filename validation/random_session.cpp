@@ -70,7 +70,10 @@ private:
             for (int p : points)
                 if (p == v) return text + ": a vertex twice";
             points.push_back(v);
-            text += " " + std::to_string(v);
+            // Appended piece by piece: " " + string trips a false -Wrestrict
+            // warning of MinGW's g++ 12.
+            text += ' ';
+            text += std::to_string(v);
         }
         Documents().AddFace(object, points);
         return text;

@@ -12,6 +12,7 @@
 #include "examples/tackpin_host/session_runner.h"
 #include "examples/validate/validator.h"
 #include "platform/platform.h"
+#include "platform/text_output.h"
 #include "simhost/plugin_module.h"
 
 namespace {
@@ -56,6 +57,7 @@ line was wrong or the module cannot be loaded.)";
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::WriteLfLineEnds();
     // tackpin-host validate [MODULE] [--level N] [--seed S]
     if (argc > 1 && std::string(argv[1]) == "validate")
         return validate::Main({argv[0], "validate"},

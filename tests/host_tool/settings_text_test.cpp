@@ -68,5 +68,24 @@ TEST(SettingsText, RefusesWhatIsNotASettingsDocument) {
         EXPECT_FALSE(ReadXmlText(text)) << text;
 }
 
+TEST(SettingsText, TellsWhereAndWhyItRefuses) {
+    const struct {
+        const char* text;
+        const char* problem;
+    } cases[] = {
+        {"<settings>\n  <PosX>300\n", "line 2, column 3: the element <PosX> is not closed"},
+        {"<settings>\n  <a>1</b>\n</settings>", "line 2, column 7: </b> closes <a>"},
+        {"<settings>\n\n <k a=\"1\"/>\n</settings>", "line 3, column 5: \">\" was expected after <k"},
+        {"<settings>&nbsp;</settings>", "line 1, column 11: the unknown entity &nbsp;"},
+        {"<s/>\n<t/>", "line 2, column 1: more after the root element"},
+        {"", "line 1, column 1: no element"},
+    };
+    for (const auto& c : cases) {
+        std::string problem;
+        EXPECT_FALSE(ReadXmlText(c.text, &problem)) << c.text;
+        EXPECT_EQ(problem, c.problem) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace host_tool
