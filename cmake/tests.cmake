@@ -101,8 +101,36 @@ tackpin_validate_test(host_validate_tackpin $<TARGET_FILE:Tackpin> OFF
                       "$<TARGET_FILE:tackpin-host>;validate")
 add_dependencies(reliability_tests tackpin-validate tackpin-host)
 
+# The validator's answers where it cannot validate: a module that does not
+# load (once, with the loader's reason, before any scenario) and a level
+# that does not exist; and its count of a single refused call.
+function(tackpin_validator_answer name module status pattern)
+  cmake_parse_arguments(ARG "" "ABSENT" "ARGS" ${ARGN})
+  string(REPLACE ";" "|" arguments "${ARG_ARGS}")
+  set(defines "-DVALIDATOR=$<TARGET_FILE:tackpin-validate>" -DMODULE=${module}
+      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DSTATUS=${status} "-DPATTERN=${pattern}")
+  if(ARG_ARGS)
+    list(APPEND defines "-DARGS=${arguments}")
+  endif()
+  if(ARG_ABSENT)
+    list(APPEND defines "-DABSENT=${ARG_ABSENT}")
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${PROJECT_SOURCE_DIR}/tests/check_validator.cmake)
+endfunction()
+tackpin_validator_answer(validate_missing_module ${CMAKE_BINARY_DIR}/nowhere/Tackpin${CMAKE_SHARED_MODULE_SUFFIX} 2
+  "^validate: cannot load [^ ]*nowhere.Tackpin[.a-z]*: [^ ]" ABSENT "----|passed")
+tackpin_validator_answer(validate_unknown_level $<TARGET_FILE:Tackpin> 2
+  "^validate: there is no level 7; the levels are 1 \\(quick\\), 2 .* and 3 " ARGS --level 7)
+tackpin_validator_answer(validate_one_call_refused $<TARGET_FILE:Tackpin> 0 "^  1 call refused $"
+  ARGS --scenario "faults: main window lookup" --level 2 --seed 1)
+
 # The README and the build name only folders that exist.
 add_test(NAME layout
   COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/tests/check_layout.cmake)
+
+# The README's commands work after the main job and show their progress.
+add_test(NAME readme_commands
+  COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -DTOOL=$<TARGET_FILE:tackpin-host>
+          "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${PROJECT_SOURCE_DIR}/tests/check_readme.cmake)
 
 include(cmake/session_tests.cmake)
