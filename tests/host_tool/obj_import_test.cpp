@@ -84,7 +84,8 @@ TEST(ObjImport, RefusesMalformedFilesNamingTheLineAndWhatWasExpected) {
         {Bytes({'v', 0, ' ', 0, '1', 0, ' ', 0}), "OBJ file m.obj is UTF-16 text"},
         {Bytes({'\x7F', 'E', 'L', 'F', 2, 1, 1, 0, 0, 0}),
          "is not a text file (a zero byte at offset 7)"},
-        {square + "l 1 2\np 3\n", "m.obj holds no faces (no \"f\" statements; 3 vertices, 1 \"l\", 1 \"p\")"},
+        {square + "l 1 2\np 3\n",
+         "m.obj holds no faces (no \"f\" statements; 3 vertices, 1 \"l\", 1 \"p\")"},
     };
     for (const auto& c : cases) {
         const std::string message = Refusal(c.text);
@@ -118,8 +119,7 @@ TEST(ObjImport, LeavesOutFacesTheHostCannotHoldAndTellsTheirLines) {
 }
 
 TEST(ObjImport, RefusesAFileWithNoFaceLeft) {
-    const std::string message =
-        Refusal("v 0 0 0\nv 1 0 0\nf 1 1\nf 2 2\nf\nf 1\nf 2 1 2\n");
+    const std::string message = Refusal("v 0 0 0\nv 1 0 0\nf 1 1\nf 2 2\nf\nf 1\nf 2 1 2\n");
     EXPECT_NE(message.find("OBJ file m.obj holds no face the host can hold: all 5 faces are left "
                            "out:\n  m.obj:3: face left out: it names vertex 1 twice"),
               std::string::npos)

@@ -75,7 +75,8 @@ TEST(SettingsText, TellsWhereAndWhyItRefuses) {
     } cases[] = {
         {"<settings>\n  <PosX>300\n", "line 2, column 3: the element <PosX> is not closed"},
         {"<settings>\n  <a>1</b>\n</settings>", "line 2, column 7: </b> closes <a>"},
-        {"<settings>\n\n <k a=\"1\"/>\n</settings>", "line 3, column 5: \">\" was expected after <k"},
+        {"<settings>\n\n <k a=\"1\"/>\n</settings>",
+         "line 3, column 5: \">\" was expected after <k"},
         {"<settings>&nbsp;</settings>", "line 1, column 11: the unknown entity &nbsp;"},
         {"<s/>\n<t/>", "line 2, column 1: more after the root element"},
         {"", "line 1, column 1: no element"},
