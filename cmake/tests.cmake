@@ -107,15 +107,11 @@ add_dependencies(reliability_tests tackpin-validate tackpin-host)
 function(tackpin_validator_answer name module status pattern)
   cmake_parse_arguments(ARG "" "ABSENT" "ARGS" ${ARGN})
   string(REPLACE ";" "|" arguments "${ARG_ARGS}")
-  set(defines "-DVALIDATOR=$<TARGET_FILE:tackpin-validate>" -DMODULE=${module}
-      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DSTATUS=${status} "-DPATTERN=${pattern}")
-  if(ARG_ARGS)
-    list(APPEND defines "-DARGS=${arguments}")
-  endif()
-  if(ARG_ABSENT)
-    list(APPEND defines "-DABSENT=${ARG_ABSENT}")
-  endif()
-  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${PROJECT_SOURCE_DIR}/tests/check_validator.cmake)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} "-DVALIDATOR=$<TARGET_FILE:tackpin-validate>" -DMODULE=${module}
+            "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DSTATUS=${status} "-DPATTERN=${pattern}"
+            "-DARGS=${arguments}" "-DABSENT=${ARG_ABSENT}"
+            -P ${PROJECT_SOURCE_DIR}/tests/check_validator.cmake)
 endfunction()
 tackpin_validator_answer(validate_missing_module ${CMAKE_BINARY_DIR}/nowhere/Tackpin${CMAKE_SHARED_MODULE_SUFFIX} 2
   "^validate: cannot load [^ ]*nowhere.Tackpin[.a-z]*: [^ ]" ABSENT "----|passed")

@@ -1,8 +1,9 @@
 # Runs the validator on one module at level 1 with a fixed seed and checks
 # its verdict: EXPECT_FAIL says whether it must fail, PATTERN what its output
 # must contain (the failing scenario and the check that fired). ARGS
-# ("|"-separated) replace the level and the seed; STATUS, when given, is the
-# exit status it must end with, and ABSENT what its output must not contain.
+# ("|"-separated), when not empty, replace the level and the seed; STATUS,
+# when given, is the exit status it must end with, and ABSENT, when not
+# empty, what its output must not contain.
 set(module ${MODULE})
 if(EMULATOR)
   # Under Wine the module is named by its Windows path, on the drive that
@@ -10,7 +11,7 @@ if(EMULATOR)
   string(REPLACE "/" "\\" module "Z:${MODULE}")
 endif()
 set(arguments --level 1 --seed 1)
-if(DEFINED ARGS)
+if(ARGS)
   string(REPLACE "|" ";" arguments "${ARGS}")
 endif()
 set(command ${VALIDATOR} ${arguments} ${module})
@@ -34,6 +35,6 @@ string(REPLACE "\n" " " flat "${all}")
 if(NOT flat MATCHES "${PATTERN}")
   message(FATAL_ERROR "the validator's report does not match: ${PATTERN}")
 endif()
-if(DEFINED ABSENT AND flat MATCHES "${ABSENT}")
+if(ABSENT AND flat MATCHES "${ABSENT}")
   message(FATAL_ERROR "the validator's report has what it must not: ${ABSENT}")
 endif()
