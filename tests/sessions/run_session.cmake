@@ -11,7 +11,8 @@
 #   STATUS      the exit status of the last run (default 0)
 #   MESSAGE     a regular expression its messages must match
 #   OUTPUT      a regular expression its standard output must match
-#   TRANSCRIPT  a file its standard output must equal, byte for byte
+#   TRANSCRIPT  a file its standard output must equal, with lines ended by
+#               LF alone
 #   NO_PICTURES the build draws no pictures: each line of TRANSCRIPT that
 #               says a picture was written must say instead that it was not
 #   SETTINGS    a settings file to start from
@@ -48,18 +49,16 @@ foreach(script IN LISTS scripts)
     list(JOIN command " " line)
     set(command script --quiet --return --command "${line}" /dev/null)
   endif()
+  # The output goes through a file, read back as text (which drops carriage
+  # returns) and as bytes (which keeps them, for the transcript's check).
   execute_process(
     COMMAND ${command}
     WORKING_DIRECTORY "${WORK}"
     ${input_args}
     RESULT_VARIABLE status
-    OUTPUT_VARIABLE out
+    OUTPUT_FILE "${WORK}/output.txt"
     ERROR_VARIABLE err)
-  if(TERMINAL)
-    string(REPLACE "\r\n" "\n" out "${out}")
-  endif()
-  # The messages may end lines as the platform does; the transcript may not.
-  string(REPLACE "\r\n" "\n" err "${err}")
+  file(READ "${WORK}/output.txt" out)
   message("--- run ${run}: ${script} (status ${status})\n${out}${err}")
   if(run LESS runs AND NOT status EQUAL 0)
     message(FATAL_ERROR "run ${run} failed")
@@ -79,6 +78,11 @@ if(DEFINED OUTPUT AND NOT out MATCHES "${OUTPUT}")
   message(FATAL_ERROR "the output does not match: ${OUTPUT}")
 endif()
 if(TRANSCRIPT)
+  # Lines end in LF alone on every platform, so that transcripts compare.
+  file(READ "${WORK}/output.txt" bytes HEX)
+  if(bytes MATCHES "^(..)*0d")
+    message(FATAL_ERROR "the transcript ends lines with a carriage return")
+  endif()
   file(READ "${TRANSCRIPT}" expected)
   if(NO_PICTURES)
     string(REGEX REPLACE "\n  wrote ([^:\n]+): [^\n]*" "\n  \\1 not written: this build draws no pictures (cairo is built for Linux only)"
