@@ -136,13 +136,18 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
     const int objectIndex = host::DocGetObjectIndex(mesh.doc, mesh.object);
     SlotPlan plan{slot.objectUniqueId, slot.color, {}, {}, {}, {}, {}};
     VertexMap placed;
+    placed.Start(slot.edgeKeys.size() + slot.vertexUniqueIds.size());
     cmq::LineSearch search;
     int next = 0;
     const auto place = [&](int v, int uid, bool& added) {
-        auto [entry, isNew] = placed.try_emplace(v, PlacedVertex{next, uid, object.GetPosition(v)});
+        const auto [entry, isNew] = placed.Place(v);
+        if (isNew) {
+            entry.drawIndex = next++;
+            entry.uniqueId = uid;
+            entry.position = object.GetPosition(v);
+        }
         added = isNew;
-        if (isNew) ++next;
-        return entry->second.drawIndex;
+        return entry.drawIndex;
     };
     // Every marked vertex of the grid exists: no edge or vertex is skipped as missing.
     for (EdgeKey key : slot.edgeKeys) {
@@ -179,7 +184,7 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
     for (int uid : slot.vertexUniqueIds) {
         LoneStep step{uid, false, false, -1};
         const int v = host::ObjGetVertexIndexFromUniqueID(mesh.object, uid);
-        step.skip = placed.contains(v);
+        step.skip = placed.Contains(v);
         if (!step.skip) {
             step.hidden =
                 !plugin.overwriteMode && host::DocIsSelectVertex(mesh.doc, objectIndex, v) != 0;
@@ -190,14 +195,14 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
         plan.lones.push_back(step);
     }
     if (plugin.showNormals) {
-        for (const auto& entry : placed) {
-            const auto normal = slot.normalCache.find(entry.second.uniqueId);
+        for (const PlacedVertex& vertex : placed.Placed()) {
+            const auto normal = slot.normalCache.find(vertex.uniqueId);
             if (normal == slot.normalCache.end()) continue;
-            const cmq::Vec3& p = entry.second.position;
+            const cmq::Vec3& p = vertex.position;
             const cmq::Vec3& n = normal->second;
             const float length = plugin.normalLength;
             const cmq::Vec3 tip{p[0] + length * n[0], p[1] + length * n[1], p[2] + length * n[2]};
-            plan.tips.push_back({entry.second.drawIndex, tip});
+            plan.tips.push_back({vertex.drawIndex, tip});
         }
     }
     return plan;

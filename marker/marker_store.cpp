@@ -24,7 +24,7 @@ void EmptyContent(MarkerSlot& slot) {
 
 void ReleaseContent(MarkerSlot& slot) {
     slot.vertexUniqueIds = std::vector<int>();
-    slot.edgeKeys = DenseHashSet<EdgeKey>();
+    slot.edgeKeys = SortedKeySet<EdgeKey>();
     slot.normalCache = DenseHashMap<int, std::array<float, 3>>();
 }
 
@@ -41,16 +41,19 @@ void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<
     }
 }
 
-// Inserts the key of every selected line and of every line of a selected
-// face; a line that two faces share gives one key.
-void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<EdgeKey>& keys) {
+// Adds the key of every selected line and of every line of a selected face;
+// a line that two faces share gives one key. The keys are gathered first and
+// go into the set together, sorted: one key at a time, each would land at a
+// random place of a set that outgrows the cache on large meshes.
+void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<EdgeKey>& keys) {
     // One list for every face's points: the walk allocates nothing per face.
     std::vector<int> points;
-    const auto insertLine = [&](int k) {
+    std::vector<EdgeKey> lines;
+    const auto addLine = [&](int k) {
         const int start = points[static_cast<std::size_t>(k)];
         const int end = points[static_cast<std::size_t>(k + 1) % points.size()];
-        keys.insert(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
-                                host::ObjGetVertexUniqueID(object.object, end)));
+        lines.push_back(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
+                                    host::ObjGetVertexUniqueID(object.object, end)));
     };
     for (auto face = object.Faces().begin(); face != cmq::ElementRangeEnd{}; ++face) {
         const int f = face.Index();
@@ -58,7 +61,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<Ed
         // Whether the face is selected cannot change during the store: ask once.
         if (host::DocIsSelectFace(object.document, objectIndex, f) != 0) {
             object.ReadFacePoints(f, points);
-            for (int k = 0; k < static_cast<int>(points.size()); ++k) insertLine(k);
+            for (int k = 0; k < static_cast<int>(points.size()); ++k) addLine(k);
             continue;
         }
         bool pointsRead = false;
@@ -69,9 +72,10 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<Ed
                 object.ReadFacePoints(f, points);
                 pointsRead = true;
             }
-            if (k < static_cast<int>(points.size())) insertLine(k);
+            if (k < static_cast<int>(points.size())) addLine(k);
         }
     }
+    keys.InsertAll(lines);
 }
 
 }  // namespace
@@ -109,5 +113,6 @@ int Tackpin::ClearMarker(int index) {
     MarkerSlot& slot = SlotAt(slots, index);
     slot.shown = false;
     ReleaseContent(slot);
+    placedVertices.Release();
     return 1;
 }
