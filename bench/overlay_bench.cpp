@@ -196,10 +196,10 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
     }
     if (plugin.showNormals) {
         for (const PlacedVertex& vertex : placed.Placed()) {
-            const auto normal = slot.normalCache.find(vertex.uniqueId);
-            if (normal == slot.normalCache.end()) continue;
+            const cmq::Vec3* normal = slot.normalCache.Find(vertex.uniqueId);
+            if (normal == nullptr) continue;
             const cmq::Vec3& p = vertex.position;
-            const cmq::Vec3& n = normal->second;
+            const cmq::Vec3& n = *normal;
             const float length = plugin.normalLength;
             const cmq::Vec3 tip{p[0] + length * n[0], p[1] + length * n[1], p[2] + length * n[2]};
             plan.tips.push_back({vertex.drawIndex, tip});

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/host_abi.h"
-#include "marker/dense_hash.h"
+#include "marker/normal_cache.h"
 #include "marker/sorted_key_set.h"
 
 // Key of one marked line between two vertex unique ids: the smaller id in
@@ -34,7 +34,7 @@ struct MarkerSlot {
     // Marked lines, each once, ascending.
     SortedKeySet<EdgeKey> edgeKeys;
     // Vertex unique id -> mean normal, refilled by the drawing pass.
-    DenseHashMap<int, std::array<float, 3>> normalCache;
+    NormalCache normalCache;
     // The drawing object that shows this slot; deleted explicitly, never by
     // the slot's own destruction.
     MQObject drawObject = nullptr;

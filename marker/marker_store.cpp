@@ -25,7 +25,7 @@ void EmptyContent(MarkerSlot& slot) {
 void ReleaseContent(MarkerSlot& slot) {
     slot.vertexUniqueIds = std::vector<int>();
     slot.edgeKeys = SortedKeySet<EdgeKey>();
-    slot.normalCache = DenseHashMap<int, std::array<float, 3>>();
+    slot.normalCache = NormalCache();
 }
 
 // Appends the unique ids of the selected used vertices, ascending by index.

@@ -36,46 +36,35 @@ void VertexMap::Start(std::size_t elements) {
     placed_.reserve(elements);
     far_.clear();
     reach_ = std::max(at_.size(), kArrayReach + kArrayReachPerElement * elements);
+    // After four thousand million rebuilds the numbers start again, from an
+    // array that forgets them all.
+    if (++rebuild_ == 0) {
+        at_.assign(at_.size(), Entry{});
+        rebuild_ = 1;
+    }
 }
 
-std::uint32_t* VertexMap::SlotOf(int vertex) {
+std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
     const auto index = static_cast<std::size_t>(vertex);
-    if (index >= reach_) return nullptr;
-    if (index >= at_.size()) {
+    if (index < reach_) {
         // Doubling: a walk that places ever higher indices grows it a few times.
-        at_.resize(std::min(reach_, std::max(index + 1, 2 * at_.size())), 0);
+        at_.resize(std::min(reach_, std::max(index + 1, 2 * at_.size())));
+        return Place(vertex);
     }
-    return &at_[index];
+    const auto [entry, added] = far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
+    if (!added) return {placed_[entry->second], false};
+    return {Append(vertex), true};
 }
 
-std::pair<PlacedVertex&, bool> VertexMap::Place(int vertex) {
-    const auto next = static_cast<std::uint32_t>(placed_.size());
-    std::uint32_t* at = SlotOf(vertex);
-    if (at == nullptr) {
-        const auto [entry, added] = far_.try_emplace(vertex, next);
-        if (!added) return {placed_[entry->second], false};
-    } else if (*at < next && placed_[*at].vertex == vertex) {
-        return {placed_[*at], false};
-    } else {
-        *at = next;
-    }
-    PlacedVertex& entry = placed_.emplace_back();
-    entry.vertex = vertex;
-    return {entry, true};
-}
-
-bool VertexMap::Contains(int vertex) const {
-    const auto index = static_cast<std::size_t>(vertex);
-    if (index >= reach_) return far_.contains(vertex);
-    if (index >= at_.size()) return false;
-    const std::uint32_t at = at_[index];
-    return at < placed_.size() && placed_[at].vertex == vertex;
+PlacedVertex* VertexMap::FindBeyondArray(int vertex) {
+    const auto found = far_.find(vertex);
+    return found != far_.end() ? &placed_[found->second] : nullptr;
 }
 
 void VertexMap::Release() { *this = VertexMap(); }
 
 std::size_t VertexMap::HeldBytes() const {
-    return placed_.capacity() * sizeof(PlacedVertex) + at_.capacity() * sizeof(std::uint32_t);
+    return placed_.capacity() * sizeof(PlacedVertex) + at_.capacity() * sizeof(Entry);
 }
 
 namespace {
@@ -305,11 +294,23 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     }
 
     if (!showNormals) return;
+    // Each placed vertex's normal, found through the vertex index the refresh
+    // met it at: both walk the object in much the same order, where a look-up
+    // by unique id would go to a place of its own for each vertex. A vertex
+    // that the object has renumbered since, or that has no normal, is looked
+    // up by its unique id.
+    const std::vector<NormalCache::Entry>& normals = slot.normalCache.Entries();
+    for (std::size_t i = 0; i < normals.size(); ++i) {
+        PlacedVertex* vertex = placed.Find(normals[i].vertex);
+        if (vertex != nullptr && vertex->uniqueId == normals[i].uniqueId)
+            vertex->normal = static_cast<std::uint32_t>(i + 1);
+    }
     for (const PlacedVertex& vertex : placed.Placed()) {
-        const auto normal = slot.normalCache.find(vertex.uniqueId);
-        if (normal == slot.normalCache.end()) continue;
+        const cmq::Vec3* normal = vertex.normal != 0 ? &normals[vertex.normal - 1].normal
+                                                     : slot.normalCache.Find(vertex.uniqueId);
+        if (normal == nullptr) continue;
         const cmq::Vec3& p = vertex.position;
-        const cmq::Vec3& n = normal->second;
+        const cmq::Vec3& n = *normal;
         const cmq::Vec3 tip{p[0] + normalLength * n[0], p[1] + normalLength * n[1],
                             p[2] + normalLength * n[2]};
         drawing.AddLine(vertex.drawIndex, host::ObjAddVertex(drawObject, tip.data()));
@@ -334,7 +335,7 @@ void Tackpin::UpdateNormalCaches() {
             const int uniqueId = host::ObjGetVertexUniqueID(view.object, v);
             if (!marked.contains(uniqueId)) continue;
             if (const auto mean = MeanCornerNormal(view, v, scratch))
-                slot.normalCache[uniqueId] = *mean;
+                slot.normalCache.Add(uniqueId, v, *mean);
         }
     }
     normalsDirty = false;
