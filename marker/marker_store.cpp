@@ -7,6 +7,9 @@
 
 namespace {
 
+// Lines the sort of the gathered keys may need beyond them.
+constexpr std::size_t kSortRoom = 32768;
+
 // Slot `index` (not negative), the list grown to reach it.
 MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
     const auto position = static_cast<std::size_t>(index);
@@ -44,11 +47,15 @@ void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<
 // Adds the key of every selected line and of every line of a selected face;
 // a line that two faces share gives one key. The keys are gathered first and
 // go into the set together, sorted: one key at a time, each would land at a
-// random place of a set that outgrows the cache on large meshes.
-void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<EdgeKey>& keys) {
+// random place of a set that outgrows the cache on large meshes. Room for
+// `expected` lines is made at once (with some to spare for the sort), so that
+// a store like the last one gathers them without moving them.
+void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<EdgeKey>& keys,
+                  std::size_t expected) {
     // One list for every face's points: the walk allocates nothing per face.
     std::vector<int> points;
     std::vector<EdgeKey> lines;
+    lines.reserve(expected);
     const auto addLine = [&](int k) {
         const int start = points[static_cast<std::size_t>(k)];
         const int end = points[static_cast<std::size_t>(k + 1) % points.size()];
@@ -90,6 +97,8 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
     if (objectIndex < 0) return 0;
 
     MarkerSlot& slot = SlotAt(slots, index);
+    // A marker is mostly stored again from a selection like the last one.
+    const std::size_t lastLines = slot.edgeKeys.size();
     const int objectUniqueId = current.UniqueId();
     if (slot.objectUniqueId == -1) {
         slot.objectUniqueId = objectUniqueId;
@@ -101,7 +110,7 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
     slot.normalCache.clear();
 
     CaptureVertices(current, objectIndex, slot.vertexUniqueIds);
-    CaptureLines(current, objectIndex, slot.edgeKeys);
+    CaptureLines(current, objectIndex, slot.edgeKeys, lastLines + lastLines / 8 + kSortRoom);
 
     slot.shown = true;
     normalsDirty = true;

@@ -34,7 +34,6 @@ constexpr std::size_t kArrayReachPerElement = 16;
 
 void VertexMap::Start(std::size_t elements) {
     placed_.clear();
-    placed_.reserve(elements);
     far_.clear();
     reach_ = std::max(at_.size(), kArrayReach + kArrayReachPerElement * elements);
     // After four thousand million rebuilds the numbers start again, from an
@@ -48,13 +47,14 @@ void VertexMap::Start(std::size_t elements) {
 std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
     const auto index = static_cast<std::size_t>(vertex);
     if (index < reach_) {
-        // Doubling: a walk that places ever higher indices grows it a few times.
-        at_.resize(std::min(reach_, std::max(index + 1, 2 * at_.size())));
+        // By a quarter at least: a walk that places ever higher indices grows
+        // it some tens of times, to at most a quarter more than it needs.
+        at_.resize(std::min(reach_, std::max(index + 1, at_.size() + at_.size() / 4)));
         return Place(vertex);
     }
     const auto [entry, added] = far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
     if (!added) return {placed_[entry->second], false};
-    return {Append(vertex), true};
+    return {Append(), true};
 }
 
 PlacedVertex* VertexMap::FindBeyondArray(int vertex) {

@@ -16,7 +16,6 @@
 // position are those read when the vertex was placed, so that its normal line
 // needs no second question to the host within the same pass.
 struct PlacedVertex {
-    int vertex = -1;  // index in the object
     int drawIndex = -1;
     int uniqueId = -1;
     // Place + 1 of its entry in the slot's normal cache; 0 when not found
@@ -41,7 +40,7 @@ public:
     // nothing is placed. [draw pass]
     void Start(std::size_t elements);
     // The entry of object vertex `vertex` (not negative), and whether it is
-    // new; a new entry has only `vertex` set. The reference holds until the
+    // new; a new entry has nothing set yet. The reference holds until the
     // next Place. Inline: a pass places every marked vertex. [draw pass]
     std::pair<PlacedVertex&, bool> Place(int vertex) {
         const auto index = static_cast<std::size_t>(vertex);
@@ -49,7 +48,7 @@ public:
         Entry& entry = at_[index];
         if (entry.rebuild == rebuild_) return {placed_[entry.place], false};
         entry = {rebuild_, static_cast<std::uint32_t>(placed_.size())};
-        return {Append(vertex), true};
+        return {Append(), true};
     }
     bool Contains(int vertex) const { return Find(vertex) != nullptr; }
     // The vertex's entry, or null when it is not placed. [draw pass]
@@ -73,11 +72,7 @@ private:
         std::uint32_t place = 0;
     };
 
-    PlacedVertex& Append(int vertex) {
-        PlacedVertex& placed = placed_.emplace_back();
-        placed.vertex = vertex;
-        return placed;
-    }
+    PlacedVertex& Append() { return placed_.emplace_back(); }
     // Place for a vertex the array does not reach yet: the array grows when
     // the marker's size allows, otherwise the hash map takes it.
     std::pair<PlacedVertex&, bool> PlaceBeyondArray(int vertex);

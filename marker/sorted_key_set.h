@@ -82,12 +82,25 @@ void RadixSort(std::vector<Key>& keys) {
     // the other buffer.
     int widest = 0;
     for (const Digit& digit : digits) widest = std::max(widest, digit.width);
-    const std::size_t gaps = (std::size_t{1} << widest) * kBucketGap;
-    keys.resize(n + gaps);
-    // Every key of it is written before it is read.
-    const auto room = std::make_unique_for_overwrite<Key[]>(n + gaps);
-    Key* from = keys.data();
-    Key* to = room.get();
+    const std::size_t room = n + (std::size_t{1} << widest) * kBucketGap;
+    // The passes alternate between a buffer of their own and the keys' own
+    // room, when it is large enough (otherwise a second buffer): on large
+    // meshes fresh memory costs as much as a pass. Every key of them is
+    // written before it is read.
+    const auto own = std::make_unique_for_overwrite<Key[]>(room);
+    std::unique_ptr<Key[]> second;
+    Key* spare = nullptr;
+    if (digits.size() > 1) {
+        if (keys.capacity() >= room) {
+            keys.resize(room);
+            spare = keys.data();
+        } else {
+            second = std::make_unique_for_overwrite<Key[]>(room);
+            spare = second.get();
+        }
+    }
+    const Key* from = keys.data();
+    Key* to = own.get();
     std::vector<std::size_t> begins{0};
     std::vector<std::size_t> ends{n};
     std::vector<std::size_t> next;
@@ -116,15 +129,16 @@ void RadixSort(std::vector<Key>& keys) {
         }
         begins = nextBegins;
         ends = next;
-        std::swap(from, to);
+        Key* const written = to;
+        to = spare;
+        spare = written;
+        from = written;
     }
     // The buckets of the last pass, back to back at the start of the keys;
-    // within the keys' own buffer each moves only towards the start.
-    std::size_t at = 0;
-    for (std::size_t s = 0; s < begins.size(); ++s) {
-        std::copy(from + begins[s], from + ends[s], keys.data() + at);
-        at += ends[s] - begins[s];
-    }
+    // within the keys' own room each moves only towards the start.
+    Key* out = keys.data();
+    for (std::size_t s = 0; s < begins.size(); ++s)
+        out = std::copy(from + begins[s], from + ends[s], out);
     keys.resize(n);
 }
 
