@@ -63,5 +63,7 @@ void bench::RegisterMemoryBenchmarks() {
     benchmark::RegisterBenchmark("SlotMemoryVertices", &SlotMemoryVertices)
         ->Iterations(1)
         ->Repetitions(1);
-    benchmark::RegisterBenchmark("SlotMemoryEdges", &SlotMemoryEdges)->Iterations(1)->Repetitions(1);
+    benchmark::RegisterBenchmark("SlotMemoryEdges", &SlotMemoryEdges)
+        ->Iterations(1)
+        ->Repetitions(1);
 }

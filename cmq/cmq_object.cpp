@@ -83,13 +83,11 @@ std::vector<int> CMQObject::GetFacePoints(int face) const {
     return points;
 }
 
-
 Vec3 CMQObject::GetPosition(int v) const {
     Vec3 position{0.0f, 0.0f, 0.0f};
     ReadPosition(v, position);
     return position;
 }
-
 
 int CMQObject::AddFace(std::vector<int> points) const {
     if (object == nullptr) return -1;

@@ -52,7 +52,8 @@ std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
         at_.resize(std::min(reach_, std::max(index + 1, at_.size() + at_.size() / 4)));
         return Place(vertex);
     }
-    const auto [entry, added] = far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
+    const auto [entry, added] =
+        far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
     if (!added) return {placed_[entry->second], false};
     return {Append(), true};
 }
@@ -130,7 +131,8 @@ public:
                 const auto bit = static_cast<std::uint64_t>(id - first_);
                 bits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
             });
-            for (std::uint64_t word : bits_) count_ += static_cast<std::size_t>(std::popcount(word));
+            for (std::uint64_t word : bits_)
+                count_ += static_cast<std::size_t>(std::popcount(word));
         } else {
             scattered_.reserve(listed);
             ForEachId(slot, [&](int id) { scattered_.insert(id); });

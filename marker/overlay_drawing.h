@@ -58,7 +58,9 @@ public:
             return at_[index].rebuild == rebuild_ ? &placed_[at_[index].place] : nullptr;
         return FindBeyondArray(vertex);
     }
-    const PlacedVertex* Find(int vertex) const { return const_cast<VertexMap*>(this)->Find(vertex); }
+    const PlacedVertex* Find(int vertex) const {
+        return const_cast<VertexMap*>(this)->Find(vertex);
+    }
     // Every placed vertex, in placement order.
     const std::vector<PlacedVertex>& Placed() const { return placed_; }
     // Gives back all memory; the next Start begins afresh. [any time]

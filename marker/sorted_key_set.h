@@ -37,8 +37,7 @@ template <typename Key>
 std::vector<Digit> PlanDigits(Key varying) {
     std::vector<Digit> digits;
     for (int word = 0; word < static_cast<int>(sizeof(Key) * 8); word += 32) {
-        const auto bits =
-            static_cast<std::uint32_t>(static_cast<std::uint64_t>(varying) >> word);
+        const auto bits = static_cast<std::uint32_t>(static_cast<std::uint64_t>(varying) >> word);
         if (bits == 0) continue;
         int low = 0;
         while ((bits >> low & 1u) == 0) ++low;
@@ -202,7 +201,9 @@ public:
     }
 
     // Equal when both hold the same keys.
-    friend bool operator==(const SortedKeySet& a, const SortedKeySet& b) { return a.keys_ == b.keys_; }
+    friend bool operator==(const SortedKeySet& a, const SortedKeySet& b) {
+        return a.keys_ == b.keys_;
+    }
     friend bool operator==(const SortedKeySet& a, const std::unordered_set<Key>& b) {
         if (a.size() != b.size()) return false;
         for (Key key : a) {

@@ -372,7 +372,6 @@ TEST_F(Overlay, DrawingObjectIsDeletedInTheDocumentItWasMadeIn) {
     EXPECT_EQ(MessagesNumbered(host_message::kDeleteDrawObject), 1);
 }
 
-
 TEST_F(Overlay, NormalOfAVertexRenumberedSinceTheRefreshIsStillDrawn) {
     Store(0, {V3});
     plugin.showNormals = true;
