@@ -29,6 +29,8 @@ namespace {
 // stretch, however far apart the marked vertices lie in the object.
 constexpr std::size_t kArrayReach = std::size_t{1} << 16;
 constexpr std::size_t kArrayReachPerElement = 16;
+// The array's first size, in vertices.
+constexpr std::size_t kFirstArray = 4096;
 
 }  // namespace
 
@@ -49,7 +51,8 @@ std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
     if (index < reach_) {
         // By a quarter at least: a walk that places ever higher indices grows
         // it some tens of times, to at most a quarter more than it needs.
-        at_.resize(std::min(reach_, std::max(index + 1, at_.size() + at_.size() / 4)));
+        const std::size_t grown = std::max({index + 1, at_.size() + at_.size() / 4, kFirstArray});
+        at_.resize(std::min(reach_, grown));
         return Place(vertex);
     }
     const auto [entry, added] =
@@ -58,7 +61,7 @@ std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
     return {Append(), true};
 }
 
-PlacedVertex* VertexMap::FindBeyondArray(int vertex) {
+const PlacedVertex* VertexMap::FindBeyondArray(int vertex) const {
     const auto found = far_.find(vertex);
     return found != far_.end() ? &placed_[found->second] : nullptr;
 }
@@ -308,11 +311,11 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     for (std::size_t i = 0; i < normals.size(); ++i) {
         PlacedVertex* vertex = placed.Find(normals[i].vertex);
         if (vertex != nullptr && vertex->uniqueId == normals[i].uniqueId)
-            vertex->normal = static_cast<std::uint32_t>(i + 1);
+            vertex->normalPlace = static_cast<std::uint32_t>(i + 1);
     }
     for (const PlacedVertex& vertex : placed.Placed()) {
-        const cmq::Vec3* normal = vertex.normal != 0 ? &normals[vertex.normal - 1].normal
-                                                     : slot.normalCache.Find(vertex.uniqueId);
+        const cmq::Vec3* normal = vertex.normalPlace != 0 ? &normals[vertex.normalPlace - 1].normal
+                                                          : slot.normalCache.Find(vertex.uniqueId);
         if (normal == nullptr) continue;
         const cmq::Vec3& p = vertex.position;
         const cmq::Vec3& n = *normal;

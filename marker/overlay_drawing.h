@@ -20,7 +20,7 @@ struct PlacedVertex {
     int uniqueId = -1;
     // Place + 1 of its entry in the slot's normal cache; 0 when not found
     // (yet) through the vertex index.
-    std::uint32_t normal = 0;
+    std::uint32_t normalPlace = 0;
     cmq::Vec3 position{0.0f, 0.0f, 0.0f};
 };
 
@@ -52,20 +52,21 @@ public:
     }
     bool Contains(int vertex) const { return Find(vertex) != nullptr; }
     // The vertex's entry, or null when it is not placed. [draw pass]
-    PlacedVertex* Find(int vertex) {
+    const PlacedVertex* Find(int vertex) const {
         const auto index = static_cast<std::size_t>(vertex);
         if (index < at_.size())
             return at_[index].rebuild == rebuild_ ? &placed_[at_[index].place] : nullptr;
         return FindBeyondArray(vertex);
     }
-    const PlacedVertex* Find(int vertex) const {
-        return const_cast<VertexMap*>(this)->Find(vertex);
+    PlacedVertex* Find(int vertex) {
+        return const_cast<PlacedVertex*>(std::as_const(*this).Find(vertex));
     }
     // Every placed vertex, in placement order.
     const std::vector<PlacedVertex>& Placed() const { return placed_; }
     // Gives back all memory; the next Start begins afresh. [any time]
     void Release();
-    // Bytes held between passes (the list's and the array's room). [any time]
+    // Bytes held between passes in the list and the array (the hash map of
+    // far vertices, as large as the marker at most, aside). [any time]
     std::size_t HeldBytes() const;
 
 private:
@@ -78,7 +79,7 @@ private:
     // Place for a vertex the array does not reach yet: the array grows when
     // the marker's size allows, otherwise the hash map takes it.
     std::pair<PlacedVertex&, bool> PlaceBeyondArray(int vertex);
-    PlacedVertex* FindBeyondArray(int vertex);
+    const PlacedVertex* FindBeyondArray(int vertex) const;
 
     std::vector<PlacedVertex> placed_;
     std::vector<Entry> at_;                 // by vertex index
