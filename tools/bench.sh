@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds optimised and runs the benchmarks. Arguments go to Google Benchmark,
 # except --ten-million, which adds the ten-million-face grid to the sizes
-# (several minutes more, and about 3 GiB of memory).
+# (several minutes more, and about 4.2 GiB of memory).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
