@@ -58,6 +58,78 @@ std::vector<Digit> PlanDigits(Key varying) {
 // all buckets in step, and every write lands in the same few cache sets.
 constexpr std::size_t kBucketGap = 64 / sizeof(std::uint64_t);
 
+// More keys than this are first split by their most significant digit, and
+// each part is sorted on its own: a part stays in the cache, where a pass
+// over all of them writes to thousands of pages at once and misses the TLB.
+constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+
+// Sorts the `n` keys at `keys` by `digits`, least significant first, with
+// `room` for as many keys; the result ends at `keys`. For parts that fit the
+// cache: no gaps between buckets.
+template <typename Key>
+void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& digits,
+              std::vector<std::uint32_t>& counts) {
+    if (n < kRadixFrom) {
+        std::sort(keys, keys + n);
+        return;
+    }
+    Key* from = keys;
+    Key* to = room;
+    for (const Digit& digit : digits) {
+        const std::size_t buckets = std::size_t{1} << digit.width;
+        const Key mask = static_cast<Key>((Key{1} << digit.width) - 1);
+        counts.assign(buckets, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            ++counts[static_cast<std::size_t>((from[i] >> digit.shift) & mask)];
+        std::uint32_t start = 0;
+        for (std::size_t b = 0; b < buckets; ++b) {
+            const std::uint32_t count = counts[b];
+            counts[b] = start;
+            start += count;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const Key key = from[i];
+            to[counts[static_cast<std::size_t>((key >> digit.shift) & mask)]++] = key;
+        }
+        std::swap(from, to);
+    }
+    if (from != keys) std::copy(from, from + n, keys);
+}
+
+// Sorts many keys: split by the last (most significant) of `digits` into
+// parts with a gap before each, then each part by the others, back into
+// `keys`.
+template <typename Key>
+void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits) {
+    const Digit top = digits.back();
+    const std::vector<Digit> rest(digits.begin(), digits.end() - 1);
+    const std::size_t buckets = std::size_t{1} << top.width;
+    const Key mask = static_cast<Key>((Key{1} << top.width) - 1);
+    std::vector<std::uint32_t> counts(buckets, 0);
+    for (Key key : keys) ++counts[static_cast<std::size_t>((key >> top.shift) & mask)];
+    std::vector<std::size_t> begins(buckets);
+    std::vector<std::size_t> next(buckets);
+    std::size_t start = 0;
+    std::size_t largest = 0;
+    for (std::size_t b = 0; b < buckets; ++b) {
+        start += kBucketGap;
+        begins[b] = next[b] = start;
+        start += counts[b];
+        largest = std::max<std::size_t>(largest, counts[b]);
+    }
+    // Every key of them is written before it is read.
+    const auto parts = std::make_unique_for_overwrite<Key[]>(start);
+    for (Key key : keys) parts[next[static_cast<std::size_t>((key >> top.shift) & mask)]++] = key;
+    const auto room = std::make_unique_for_overwrite<Key[]>(largest);
+    Key* out = keys.data();
+    for (std::size_t b = 0; b < buckets; ++b) {
+        Key* const part = parts.get() + begins[b];
+        const std::size_t size = next[b] - begins[b];
+        SortPart(part, room.get(), size, rest, counts);
+        out = std::copy(part, part + size, out);
+    }
+}
+
 // Sorts `keys` ascending, least significant digit first.
 template <typename Key>
 void RadixSort(std::vector<Key>& keys) {
@@ -75,6 +147,10 @@ void RadixSort(std::vector<Key>& keys) {
     }
     const std::vector<Digit> digits = PlanDigits(static_cast<Key>(common ^ any));
     if (digits.empty()) return;  // every key is the same
+    if (n >= kSplitFrom && digits.size() > 1) {
+        SplitAndSort(keys, digits);
+        return;
+    }
 
     // Each pass reads the buckets of the last one in order (at first the
     // keys as one bucket) and writes its own, with a gap before each, into
