@@ -24,8 +24,8 @@ int DrawVisibility(const SceneOptions& options, bool drawAlways) {
 
 namespace {
 
-// The array reaches at least this far (256 KiB), and further by this much per
-// marked element: at most 64 bytes of array per element beyond the first
+// The array reaches at least this far (512 KiB), and further by this much per
+// marked element: at most 128 bytes of array per element beyond the first
 // stretch, however far apart the marked vertices lie in the object.
 constexpr std::size_t kArrayReach = std::size_t{1} << 16;
 constexpr std::size_t kArrayReachPerElement = 16;
