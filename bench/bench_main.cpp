@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/bench_meshes.h"
 #include "bench/floor_ratio_reporter.h"
 #include "bench/lean_host/lean_model.h"
 #include "host/host_api.h"
@@ -24,6 +25,14 @@ int main(int argc, char** argv) {
     args.push_back(nullptr);
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    // Size by size, smallest first, so that the process's peak memory after a
+    // size is that size's.
+    for (int faces : bench::GridSizes()) {
+        bench::RegisterMarkerBenchmarks(faces);
+        bench::RegisterOverlayBenchmarks(faces);
+    }
+    bench::RegisterHostCallBenchmarks();
+    bench::RegisterMemoryBenchmarks();
     bench::FloorRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

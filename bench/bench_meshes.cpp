@@ -1,7 +1,10 @@
 // Building the benchmark grids in the lean host's model.
 #include "bench/bench_meshes.h"
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <cstdlib>
 
 #include "bench/lean_host/lean_model.h"
 
@@ -67,6 +70,18 @@ const BenchMesh& MeshOf(int faces) {
     }
     SelectATenth(mesh);
     return mesh;
+}
+
+std::vector<int> GridSizes() {
+    std::vector<int> sizes{10000, 100000, 1000000};
+    if (std::getenv("TACKPIN_BENCH_TEN_MILLION") != nullptr) sizes.push_back(10000000);
+    return sizes;
+}
+
+double PeakMemoryMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
 }  // namespace bench

@@ -2,6 +2,8 @@
 // with about a tenth of its faces, lines and vertices selected.
 #pragma once
 
+#include <vector>
+
 #include "host/host_abi.h"
 
 namespace bench {
@@ -35,5 +37,23 @@ const BenchMesh& MeshOf(int faces);
 
 // The generation of the latest grid built.
 int LatestGeneration();
+
+// The grid sizes the benchmarks run at, ascending: 10 thousand, 100 thousand
+// and a million faces, and ten million when the environment variable
+// TACKPIN_BENCH_TEN_MILLION is set (tools/bench.sh --ten-million).
+std::vector<int> GridSizes();
+
+// The benchmarks of one grid size, each operation beside its floor, in the
+// order they run: the store and the recall, then the draw passes and the
+// normals refresh. Registered size by size, so that one grid lives at a time.
+void RegisterMarkerBenchmarks(int faces);
+void RegisterOverlayBenchmarks(int faces);
+// What one lean host call costs, and what a slot holds per element; both on
+// the million-face grid, after the sizes.
+void RegisterHostCallBenchmarks();
+void RegisterMemoryBenchmarks();
+
+// The process's peak resident memory so far, in MiB.
+double PeakMemoryMiB();
 
 }  // namespace bench

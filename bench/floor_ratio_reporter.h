@@ -1,7 +1,8 @@
 // A console reporter that, after the usual table, prints the summary the
 // performance notes are made from: each operation's time per face beside its
 // floor ("<Name>Floor", the host calls alone) per mesh size, its ratio to the
-// floor, its growth from 100 thousand to a million faces; the lean host's cost
+// floor, its growth from 100 thousand to a million faces (and on to ten
+// million); the process's peak memory after each size; the lean host's cost
 // per call; and the bytes a marker slot holds per element. Times are CPU
 // times, the least of the repetitions.
 #pragma once
@@ -24,6 +25,8 @@ public:
 
 private:
     void PrintRatios() const;
+    void PrintGrowth() const;
+    void PrintPeakMemory() const;
     void PrintHostCalls() const;
     void PrintMemory() const;
 
@@ -34,6 +37,9 @@ private:
     std::map<std::string, double> callTimes_;
     // Counter name ("bytes_per_edge" ...) -> value.
     std::map<std::string, double> memory_;
+    // Faces -> counter ("peak_mib", "slots_mib", "kept_mib") -> its largest
+    // value at that size.
+    std::map<long long, std::map<std::string, double>> sizeMiB_;
 };
 
 }  // namespace bench

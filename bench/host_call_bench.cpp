@@ -3,6 +3,7 @@
 // plug-in's table of host functions. The reporter prints nanoseconds per call.
 #include <benchmark/benchmark.h>
 
+#include <utility>
 #include <vector>
 
 #include "bench/bench_meshes.h"
@@ -78,12 +79,16 @@ void HostCallIsSelectLine(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(HostCallVertexRefCount)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallIsSelectVertex)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallVertexUniqueID)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallVertexIndexFromUniqueID)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallGetVertex)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallVertexRelatedFaces)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallFacePointCount)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallFacePointArray)->Unit(benchmark::kMillisecond);
-BENCHMARK(HostCallIsSelectLine)->Unit(benchmark::kMillisecond);
+void bench::RegisterHostCallBenchmarks() {
+    for (auto [name, run] : {std::pair{"HostCallVertexRefCount", &HostCallVertexRefCount},
+                             {"HostCallIsSelectVertex", &HostCallIsSelectVertex},
+                             {"HostCallVertexUniqueID", &HostCallVertexUniqueID},
+                             {"HostCallVertexIndexFromUniqueID", &HostCallVertexIndexFromUniqueID},
+                             {"HostCallGetVertex", &HostCallGetVertex},
+                             {"HostCallVertexRelatedFaces", &HostCallVertexRelatedFaces},
+                             {"HostCallFacePointCount", &HostCallFacePointCount},
+                             {"HostCallFacePointArray", &HostCallFacePointArray},
+                             {"HostCallIsSelectLine", &HostCallIsSelectLine}}) {
+        benchmark::RegisterBenchmark(name, run)->Unit(benchmark::kMillisecond);
+    }
+}

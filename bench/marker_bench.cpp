@@ -1,8 +1,9 @@
-// Storing and recalling a marker on grids of 10 thousand to a million faces,
-// each beside its floor: the host calls the operation cannot avoid, made in
-// a plain loop without the plug-in's containers and look-ups.
+// Storing and recalling a marker on grids of 10 thousand to a million (or ten
+// million) faces, each beside its floor: the host calls the operation cannot
+// avoid, made in a plain loop without the plug-in's containers and look-ups.
 #include <benchmark/benchmark.h>
 
+#include <utility>
 #include <vector>
 
 #include "bench/bench_meshes.h"
@@ -16,12 +17,17 @@ using bench::MeshOf;
 
 void Finish(benchmark::State& state, const bench::BenchMesh& mesh) {
     state.counters["faces"] = mesh.faces;
+    state.counters["peak_mib"] = bench::PeakMemoryMiB();
 }
 
 void StoreMarker(benchmark::State& state) {
     const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
     Tackpin plugin;
     plugin.slots.resize(3);
+    // The timed stores overwrite, into the room the first one made, as a
+    // user's second "Set" does; at ten million faces a run has too few
+    // iterations to hide a first store's allocations.
+    plugin.StoreMarker(mesh.doc, 0, false);
     for (auto _ : state) benchmark::DoNotOptimize(plugin.StoreMarker(mesh.doc, 0, false));
     state.counters["vertices"] = static_cast<double>(plugin.slots[0].vertexUniqueIds.size());
     state.counters["lines"] = static_cast<double>(plugin.slots[0].edgeKeys.size());
@@ -150,17 +156,11 @@ void Settings(benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-// Per size: the store and its floor, then the recall and its floor; one
-// large mesh at a time.
-BENCHMARK(StoreMarker)->Arg(10000)->Apply(Settings);
-BENCHMARK(StoreMarkerFloor)->Arg(10000)->Apply(Settings);
-BENCHMARK(SelectMarker)->Arg(10000)->Apply(Settings);
-BENCHMARK(SelectMarkerFloor)->Arg(10000)->Apply(Settings);
-BENCHMARK(StoreMarker)->Arg(100000)->Apply(Settings);
-BENCHMARK(StoreMarkerFloor)->Arg(100000)->Apply(Settings);
-BENCHMARK(SelectMarker)->Arg(100000)->Apply(Settings);
-BENCHMARK(SelectMarkerFloor)->Arg(100000)->Apply(Settings);
-BENCHMARK(StoreMarker)->Arg(1000000)->Apply(Settings);
-BENCHMARK(StoreMarkerFloor)->Arg(1000000)->Apply(Settings);
-BENCHMARK(SelectMarker)->Arg(1000000)->Apply(Settings);
-BENCHMARK(SelectMarkerFloor)->Arg(1000000)->Apply(Settings);
+void bench::RegisterMarkerBenchmarks(int faces) {
+    for (auto [name, run] : {std::pair{"StoreMarker", &StoreMarker},
+                             {"StoreMarkerFloor", &StoreMarkerFloor},
+                             {"SelectMarker", &SelectMarker},
+                             {"SelectMarkerFloor", &SelectMarkerFloor}}) {
+        benchmark::RegisterBenchmark(name, run)->Arg(faces)->Apply(Settings);
+    }
+}

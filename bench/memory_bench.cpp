@@ -59,5 +59,11 @@ void SlotMemoryEdges(benchmark::State& state) { SlotMemory(state, Marked::Edges)
 
 }  // namespace
 
-BENCHMARK(SlotMemoryVertices)->Iterations(1)->Repetitions(1);
-BENCHMARK(SlotMemoryEdges)->Iterations(1)->Repetitions(1);
+void bench::RegisterMemoryBenchmarks() {
+    benchmark::RegisterBenchmark("SlotMemoryVertices", &SlotMemoryVertices)
+        ->Iterations(1)
+        ->Repetitions(1);
+    benchmark::RegisterBenchmark("SlotMemoryEdges", &SlotMemoryEdges)
+        ->Iterations(1)
+        ->Repetitions(1);
+}

@@ -20,10 +20,16 @@ std::size_t Wrap(std::int64_t k, std::size_t n) {
     return static_cast<std::size_t>(((k % size) + size) % size);
 }
 
-// Ascending order. The faces around a vertex are a handful: insertion sort,
-// and the general sort for the rare long list.
-void SortSmall(std::vector<int>& list) {
+// Ascending order. The faces around a vertex are a handful, and hosts mostly
+// list them ascending already: a list in order is only checked; otherwise
+// insertion sort, and the general sort for the rare long list.
+inline void SortSmall(std::vector<int>& list) {
     constexpr std::size_t kShort = 16;
+    const int* const values = list.data();
+    const std::size_t size = list.size();
+    bool ascending = true;
+    for (std::size_t i = 1; i < size; ++i) ascending &= values[i - 1] <= values[i];
+    if (ascending) return;
     if (list.size() > kShort) {
         std::sort(list.begin(), list.end());
         return;
@@ -77,31 +83,10 @@ std::vector<int> CMQObject::GetFacePoints(int face) const {
     return points;
 }
 
-// The lists are sized to the count without being emptied first: a list that
-// is already long enough is only cut, and nothing is filled twice.
-void CMQObject::ReadVertexRelatedFaces(int v, std::vector<int>& faces) const {
-    const int count =
-        object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
-    faces.resize(static_cast<std::size_t>(count > 0 ? count : 0));
-    if (count <= 0) return;
-    host::ObjGetVertexRelatedFaces(object, v, faces.data());
-}
-
-void CMQObject::ReadFacePoints(int face, std::vector<int>& points) const {
-    const int count = object != nullptr && face >= 0 ? host::ObjGetFacePointCount(object, face) : 0;
-    points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
-    if (count <= 0) return;
-    host::ObjGetFacePointArray(object, face, points.data());
-}
-
 Vec3 CMQObject::GetPosition(int v) const {
     Vec3 position{0.0f, 0.0f, 0.0f};
     ReadPosition(v, position);
     return position;
-}
-
-void CMQObject::ReadPosition(int v, Vec3& position) const {
-    if (object != nullptr && v >= 0) host::ObjGetVertex(object, v, position.data());
 }
 
 int CMQObject::AddFace(std::vector<int> points) const {
@@ -189,33 +174,28 @@ void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {
 
     // Faces that use both ends, by a merge walk of the two sorted lists; each
     // is read as it is found.
-    auto ia = facesOfA.begin();
-    auto ib = facesOfB.begin();
+    const int* ia = facesOfA.data();
+    const int* const endA = ia + facesOfA.size();
+    const int* ib = facesOfB.data();
+    const int* const endB = ib + facesOfB.size();
     int lastFace = -1;
-    while (ia != facesOfA.end() && ib != facesOfB.end()) {
-        if (*ib > *ia) {
-            ++ia;
-            continue;
-        }
-        if (*ib < *ia) {
-            ++ib;
-            continue;
-        }
-        const int face = *ia;
-        ++ia;
-        ++ib;
-        ReadFacePoints(face, search.points);
+    while (ia != endA && ib != endB) {
+        const int fa = *ia;
+        const int fb = *ib;
+        ia += fa <= fb ? 1 : 0;
+        ib += fb <= fa ? 1 : 0;
+        if (fa != fb) continue;
+        ReadFacePoints(fa, search.points);
         // A face listed twice around both ends gives its lines once.
-        if (face == lastFace) continue;
-        lastFace = face;
-        const std::vector<int>& p = search.points;
-        const std::size_t n = p.size();
+        if (fa == lastFace) continue;
+        lastFace = fa;
+        const int* const p = search.points.data();
+        const std::size_t n = search.points.size();
         for (std::size_t k = 0; k < n; ++k) {
             const int start = p[k];
             const int end = p[k + 1 < n ? k + 1 : 0];
-            if ((start == a && end == b) || (start == b && end == a)) {
-                search.lines.push_back(MakeLineKey(face, static_cast<int>(k)));
-            }
+            if ((start == a && end == b) || (start == b && end == a))
+                search.lines.push_back(MakeLineKey(fa, static_cast<int>(k)));
         }
     }
 }

@@ -73,14 +73,29 @@ public:
     // Points p[0] .. p[n-1] of a face; empty for a face without points.
     std::vector<int> GetFacePoints(int face) const;
     // The same two questions answered into a list the caller keeps, which
-    // takes exactly the answer. [ui-thread]
-    void ReadVertexRelatedFaces(int v, std::vector<int>& faces) const;
-    void ReadFacePoints(int face, std::vector<int>& points) const;
+    // takes exactly the answer. The list is sized to the count without being
+    // emptied first: a list already that long is left as it is, and nothing
+    // is filled twice. Inline: searches and refreshes ask them per element.
+    // [ui-thread]
+    void ReadVertexRelatedFaces(int v, std::vector<int>& faces) const {
+        const int count =
+            object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
+        faces.resize(static_cast<std::size_t>(count > 0 ? count : 0));
+        if (count > 0) host::ObjGetVertexRelatedFaces(object, v, faces.data());
+    }
+    void ReadFacePoints(int face, std::vector<int>& points) const {
+        const int count =
+            object != nullptr && face >= 0 ? host::ObjGetFacePointCount(object, face) : 0;
+        points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
+        if (count > 0) host::ObjGetFacePointArray(object, face, points.data());
+    }
     // Position of vertex v.
     Vec3 GetPosition(int v) const;
     // The same, written into `position`, which keeps its contents when there
     // is no answer. [ui-thread]
-    void ReadPosition(int v, Vec3& position) const;
+    void ReadPosition(int v, Vec3& position) const {
+        if (object != nullptr && v >= 0) host::ObjGetVertex(object, v, position.data());
+    }
 
     // Adds a face through the given points; the host's new face index.
     int AddFace(std::vector<int> points) const;

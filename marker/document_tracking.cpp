@@ -19,6 +19,7 @@ void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {
         slot.edgeKeys.clear();
         slot.vertexUniqueIds.clear();
     }
+    placedVertices.Release();
 }
 
 int Tackpin::OnDocumentEvent210(MQDocument, int) { return 0; }

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "host/host_abi.h"
-#include "marker/dense_hash.h"
+#include "marker/normal_cache.h"
+#include "marker/sorted_key_set.h"
 
 // Key of one marked line between two vertex unique ids: the smaller id in
 // the high 32 bits, the larger in the low 32 bits.
@@ -30,10 +31,10 @@ struct MarkerSlot {
     int objectUniqueId = -1;
     // Marked vertices in stored order, not de-duplicated.
     std::vector<int> vertexUniqueIds;
-    // Marked lines, each once, in the order they were first stored.
-    DenseHashSet<EdgeKey> edgeKeys;
+    // Marked lines, each once, ascending.
+    SortedKeySet<EdgeKey> edgeKeys;
     // Vertex unique id -> mean normal, refilled by the drawing pass.
-    DenseHashMap<int, std::array<float, 3>> normalCache;
+    NormalCache normalCache;
     // The drawing object that shows this slot; deleted explicitly, never by
     // the slot's own destruction.
     MQObject drawObject = nullptr;

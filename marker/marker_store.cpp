@@ -7,6 +7,9 @@
 
 namespace {
 
+// Lines the sort of the gathered keys may need beyond them.
+constexpr std::size_t kSortRoom = 32768;
+
 // Slot `index` (not negative), the list grown to reach it.
 MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
     const auto position = static_cast<std::size_t>(index);
@@ -24,8 +27,8 @@ void EmptyContent(MarkerSlot& slot) {
 
 void ReleaseContent(MarkerSlot& slot) {
     slot.vertexUniqueIds = std::vector<int>();
-    slot.edgeKeys = DenseHashSet<EdgeKey>();
-    slot.normalCache = DenseHashMap<int, std::array<float, 3>>();
+    slot.edgeKeys = SortedKeySet<EdgeKey>();
+    slot.normalCache = NormalCache();
 }
 
 // Appends the unique ids of the selected used vertices, ascending by index.
@@ -41,16 +44,23 @@ void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<
     }
 }
 
-// Inserts the key of every selected line and of every line of a selected
-// face; a line that two faces share gives one key.
-void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<EdgeKey>& keys) {
+// Adds the key of every selected line and of every line of a selected face;
+// a line that two faces share gives one key. The keys are gathered first and
+// go into the set together, sorted: one key at a time, each would land at a
+// random place of a set that outgrows the cache on large meshes. Room for
+// `expected` lines is made at once (with some to spare for the sort), so that
+// a store like the last one gathers them without moving them.
+void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<EdgeKey>& keys,
+                  std::size_t expected) {
     // One list for every face's points: the walk allocates nothing per face.
     std::vector<int> points;
-    const auto insertLine = [&](int k) {
+    std::vector<EdgeKey> lines;
+    lines.reserve(expected);
+    const auto addLine = [&](int k) {
         const int start = points[static_cast<std::size_t>(k)];
         const int end = points[static_cast<std::size_t>(k + 1) % points.size()];
-        keys.insert(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
-                                host::ObjGetVertexUniqueID(object.object, end)));
+        lines.push_back(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
+                                    host::ObjGetVertexUniqueID(object.object, end)));
     };
     for (auto face = object.Faces().begin(); face != cmq::ElementRangeEnd{}; ++face) {
         const int f = face.Index();
@@ -58,7 +68,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<Ed
         // Whether the face is selected cannot change during the store: ask once.
         if (host::DocIsSelectFace(object.document, objectIndex, f) != 0) {
             object.ReadFacePoints(f, points);
-            for (int k = 0; k < static_cast<int>(points.size()); ++k) insertLine(k);
+            for (int k = 0; k < static_cast<int>(points.size()); ++k) addLine(k);
             continue;
         }
         bool pointsRead = false;
@@ -69,9 +79,10 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, DenseHashSet<Ed
                 object.ReadFacePoints(f, points);
                 pointsRead = true;
             }
-            if (k < static_cast<int>(points.size())) insertLine(k);
+            if (k < static_cast<int>(points.size())) addLine(k);
         }
     }
+    keys.InsertAll(lines);
 }
 
 }  // namespace
@@ -86,6 +97,8 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
     if (objectIndex < 0) return 0;
 
     MarkerSlot& slot = SlotAt(slots, index);
+    // A marker is mostly stored again from a selection like the last one.
+    const std::size_t lastLines = slot.edgeKeys.size();
     const int objectUniqueId = current.UniqueId();
     if (slot.objectUniqueId == -1) {
         slot.objectUniqueId = objectUniqueId;
@@ -97,7 +110,7 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
     slot.normalCache.clear();
 
     CaptureVertices(current, objectIndex, slot.vertexUniqueIds);
-    CaptureLines(current, objectIndex, slot.edgeKeys);
+    CaptureLines(current, objectIndex, slot.edgeKeys, lastLines + lastLines / 8 + kSortRoom);
 
     slot.shown = true;
     normalsDirty = true;
@@ -109,5 +122,6 @@ int Tackpin::ClearMarker(int index) {
     MarkerSlot& slot = SlotAt(slots, index);
     slot.shown = false;
     ReleaseContent(slot);
+    placedVertices.Release();
     return 1;
 }

@@ -4,7 +4,11 @@
 #include "marker/overlay_drawing.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -16,6 +20,56 @@ int DrawVisibility(const SceneOptions& options, bool drawAlways) {
     if (options.showVertex != 0) visibility += 1;
     if (options.showLine != 0 || drawAlways) visibility += 2;
     return visibility;
+}
+
+namespace {
+
+// The array reaches at least this far (512 KiB), and further by this much per
+// marked element: at most 128 bytes of array per element beyond the first
+// stretch, however far apart the marked vertices lie in the object.
+constexpr std::size_t kArrayReach = std::size_t{1} << 16;
+constexpr std::size_t kArrayReachPerElement = 16;
+// The array's first size, in vertices.
+constexpr std::size_t kFirstArray = 4096;
+
+}  // namespace
+
+void VertexMap::Start(std::size_t elements) {
+    placed_.clear();
+    far_.clear();
+    reach_ = std::max(at_.size(), kArrayReach + kArrayReachPerElement * elements);
+    // After four thousand million rebuilds the numbers start again, from an
+    // array that forgets them all.
+    if (++rebuild_ == 0) {
+        at_.assign(at_.size(), Entry{});
+        rebuild_ = 1;
+    }
+}
+
+std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
+    const auto index = static_cast<std::size_t>(vertex);
+    if (index < reach_) {
+        // By a quarter at least: a walk that places ever higher indices grows
+        // it some tens of times, to at most a quarter more than it needs.
+        const std::size_t grown = std::max({index + 1, at_.size() + at_.size() / 4, kFirstArray});
+        at_.resize(std::min(reach_, grown));
+        return Place(vertex);
+    }
+    const auto [entry, added] =
+        far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
+    if (!added) return {placed_[entry->second], false};
+    return {Append(), true};
+}
+
+const PlacedVertex* VertexMap::FindBeyondArray(int vertex) const {
+    const auto found = far_.find(vertex);
+    return found != far_.end() ? &placed_[found->second] : nullptr;
+}
+
+void VertexMap::Release() { *this = VertexMap(); }
+
+std::size_t VertexMap::HeldBytes() const {
+    return placed_.capacity() * sizeof(PlacedVertex) + at_.capacity() * sizeof(Entry);
 }
 
 namespace {
@@ -53,18 +107,70 @@ bool EdgeSelected(const cmq::CMQObject& object, int objectIndex, int a, int b,
     return false;
 }
 
-// Unique ids of every marked vertex: the listed ones and both ends of every
-// marked line.
-DenseHashSet<int> MarkedVertexIds(const MarkerSlot& slot) {
-    DenseHashSet<int> ids;
-    ids.reserve(slot.vertexUniqueIds.size() + 2 * slot.edgeKeys.size());
-    for (int id : slot.vertexUniqueIds) ids.insert(id);
-    for (EdgeKey key : slot.edgeKeys) {
-        ids.insert(EdgeKeyHigh(key));
-        ids.insert(EdgeKeyLow(key));
+// Unique ids of every marked vertex of a slot: the listed ones and both ends
+// of every marked line. The refresh tests every used vertex of the object
+// against them. Ids that lie within a range of a few times their number (as
+// the ids of one mesh do) are kept as one bit per id of the range, so that
+// the test is one load from an array of an eighth of a byte per id; ids too
+// scattered for that go to a hash set.
+class MarkedIds {
+public:
+    explicit MarkedIds(const MarkerSlot& slot) {
+        const std::size_t listed = slot.vertexUniqueIds.size() + 2 * slot.edgeKeys.size();
+        if (listed == 0) return;
+        std::int64_t low = INT_MAX;
+        std::int64_t high = INT_MIN;
+        const auto widen = [&](int id) {
+            low = std::min<std::int64_t>(low, id);
+            high = std::max<std::int64_t>(high, id);
+        };
+        ForEachId(slot, widen);
+        const auto range = static_cast<std::uint64_t>(high - low + 1);
+        if (range <= kBitsPerId * listed) {
+            first_ = low;
+            range_ = range;
+            bits_.assign((range + 63) / 64, 0);
+            ForEachId(slot, [&](int id) {
+                const auto bit = static_cast<std::uint64_t>(id - first_);
+                bits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+            });
+            for (std::uint64_t word : bits_)
+                count_ += static_cast<std::size_t>(std::popcount(word));
+        } else {
+            scattered_.reserve(listed);
+            ForEachId(slot, [&](int id) { scattered_.insert(id); });
+            count_ = scattered_.size();
+        }
     }
-    return ids;
-}
+
+    // Number of distinct ids.
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    bool contains(int id) const {
+        if (bits_.empty()) return scattered_.contains(id);
+        const auto bit = static_cast<std::uint64_t>(std::int64_t{id} - first_);
+        return bit < range_ && (bits_[bit / 64] >> (bit % 64) & 1u) != 0;
+    }
+
+private:
+    // Bits of range allowed per listed id: at most 8 bytes per id.
+    static constexpr std::uint64_t kBitsPerId = 64;
+
+    template <typename Visit>
+    static void ForEachId(const MarkerSlot& slot, Visit visit) {
+        for (int id : slot.vertexUniqueIds) visit(id);
+        for (EdgeKey key : slot.edgeKeys) {
+            visit(EdgeKeyHigh(key));
+            visit(EdgeKeyLow(key));
+        }
+    }
+
+    std::int64_t first_ = 0;
+    std::uint64_t range_ = 0;
+    std::vector<std::uint64_t> bits_;  // bit i: id first_ + i is marked
+    DenseHashSet<int> scattered_;
+    std::size_t count_ = 0;
+};
 
 // Lists that the normals refresh keeps from one vertex to the next, so that
 // it allocates nothing per vertex.
@@ -94,17 +200,19 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v,
     }
     if (scratch.corners.empty()) return std::nullopt;
 
-    cmq::Vec3 sum{0.0f, 0.0f, 0.0f};
+    // Four lanes, the last one idle: each corner's three divisions (and the
+    // mean's) are one instruction, and each lane still adds the corners in
+    // their order, to the same sums.
+    using Lanes = float __attribute__((vector_size(16)));
+    Lanes sum{0.0f, 0.0f, 0.0f, 0.0f};
     for (const cmq::CornerPositions& corner : scratch.corners) {
         const cmq::Vec3 normal = cmq::CMQObject::CornerNormal(corner);
         const float length =
             std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
-        if (length > 0.0f) {
-            for (int i = 0; i < 3; ++i) sum[i] += normal[i] / length;
-        }
+        if (length > 0.0f) sum += Lanes{normal[0], normal[1], normal[2], 0.0f} / length;
     }
-    const auto n = static_cast<float>(scratch.corners.size());
-    return cmq::Vec3{sum[0] / n, sum[1] / n, sum[2] / n};
+    const Lanes mean = sum / static_cast<float>(scratch.corners.size());
+    return cmq::Vec3{mean[0], mean[1], mean[2]};
 }
 
 }  // namespace
@@ -147,8 +255,8 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     host::ObjSetIntValue(drawObject, host::kObjectColor, 1);
 
     const cmq::CMQObject drawing(drawObject, document);
-    VertexMap placed;
-    placed.reserve(slot.edgeKeys.size() + slot.vertexUniqueIds.size());
+    VertexMap& placed = placedVertices;
+    placed.Start(slot.edgeKeys.size() + slot.vertexUniqueIds.size());
     // Object vertex v in the drawing object, made on first use: its unique
     // id, its position (read straight into place) and its drawing vertex.
     const auto placeNew = [&](int v, int uniqueId, PlacedVertex& vertex) {
@@ -157,9 +265,9 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         vertex.drawIndex = host::ObjAddVertex(drawObject, vertex.position.data());
     };
     const auto place = [&](int v, int uniqueId) {
-        const auto [entry, added] = placed.try_emplace(v);
-        if (added) placeNew(v, uniqueId, entry->second);
-        return entry->second.drawIndex;
+        const auto [entry, added] = placed.Place(v);
+        if (added) placeNew(v, uniqueId, entry);
+        return entry.drawIndex;
     };
 
     cmq::LineSearch search;
@@ -181,11 +289,10 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         if (v < 0) continue;
         // One look-up both tests and claims the entry: a vertex already
         // placed (as an edge end) is skipped.
-        const auto [entry, added] = placed.try_emplace(v);
+        const auto [point, added] = placed.Place(v);
         if (!added) continue;
         const bool hidden =
             !overwriteMode && host::DocIsSelectVertex(document, objectIndex, v) != 0;
-        PlacedVertex& point = entry->second;
         placeNew(v, uniqueId, point);
         // A line of zero length makes the point show. A hidden vertex keeps
         // only its drawing vertex, which its normal line starts from, as the
@@ -195,12 +302,23 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     }
 
     if (!showNormals) return;
-    for (const auto& entry : placed) {
-        const PlacedVertex& vertex = entry.second;
-        const auto normal = slot.normalCache.find(vertex.uniqueId);
-        if (normal == slot.normalCache.end()) continue;
+    // Each placed vertex's normal, found through the vertex index the refresh
+    // met it at: both walk the object in much the same order, where a look-up
+    // by unique id would go to a place of its own for each vertex. A vertex
+    // that the object has renumbered since, or that has no normal, is looked
+    // up by its unique id.
+    const std::vector<NormalCache::Entry>& normals = slot.normalCache.Entries();
+    for (std::size_t i = 0; i < normals.size(); ++i) {
+        PlacedVertex* vertex = placed.Find(normals[i].vertex);
+        if (vertex != nullptr && vertex->uniqueId == normals[i].uniqueId)
+            vertex->normalPlace = static_cast<std::uint32_t>(i + 1);
+    }
+    for (const PlacedVertex& vertex : placed.Placed()) {
+        const cmq::Vec3* normal = vertex.normalPlace != 0 ? &normals[vertex.normalPlace - 1].normal
+                                                          : slot.normalCache.Find(vertex.uniqueId);
+        if (normal == nullptr) continue;
         const cmq::Vec3& p = vertex.position;
-        const cmq::Vec3& n = normal->second;
+        const cmq::Vec3& n = *normal;
         const cmq::Vec3 tip{p[0] + normalLength * n[0], p[1] + normalLength * n[1],
                             p[2] + normalLength * n[2]};
         drawing.AddLine(vertex.drawIndex, host::ObjAddVertex(drawObject, tip.data()));
@@ -213,7 +331,7 @@ void Tackpin::UpdateNormalCaches() {
         // A missing or hidden object keeps the normals it had.
         if (!object.view.IsValid()) continue;
         slot.normalCache.clear();
-        const DenseHashSet<int> marked = MarkedVertexIds(slot);
+        const MarkedIds marked(slot);
         if (marked.empty()) continue;
         slot.normalCache.reserve(marked.size());
         const cmq::CMQObject& view = object.view;
@@ -225,7 +343,7 @@ void Tackpin::UpdateNormalCaches() {
             const int uniqueId = host::ObjGetVertexUniqueID(view.object, v);
             if (!marked.contains(uniqueId)) continue;
             if (const auto mean = MeanCornerNormal(view, v, scratch))
-                slot.normalCache[uniqueId] = *mean;
+                slot.normalCache.Add(uniqueId, v, *mean);
         }
     }
     normalsDirty = false;

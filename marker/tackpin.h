@@ -7,6 +7,7 @@
 
 #include "host/plugin_classes.h"
 #include "marker/marker_slot.h"
+#include "marker/overlay_drawing.h"
 
 class TackpinWindow;
 
@@ -100,6 +101,10 @@ public:
     bool drawAlways = false;
     float normalLength = 10.0f;
     bool overwriteMode = true;
+    // The draw pass's working room, kept from one pass to the next so that a
+    // pass finds it ready; it grows with the largest object drawn. Given back
+    // when a marker is cleared, a document is loaded and at exit.
+    VertexMap placedVertices;
 };
 
 // The single instance, made while the library loads.

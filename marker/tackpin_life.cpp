@@ -83,6 +83,7 @@ void Tackpin::OnExit() {
         }
     }
     window.reset();
+    placedVertices.Release();
 }
 
 int Tackpin::OnActivate(MQDocument, int flag) {

@@ -372,4 +372,39 @@ TEST_F(Overlay, DrawingObjectIsDeletedInTheDocumentItWasMadeIn) {
     EXPECT_EQ(MessagesNumbered(host_message::kDeleteDrawObject), 1);
 }
 
+TEST_F(Overlay, NormalOfAVertexRenumberedSinceTheRefreshIsStillDrawn) {
+    Store(0, {V3});
+    plugin.showNormals = true;
+    Draw();
+    const std::vector<Segment> before = Segments(Drawn().at(0));
+    ASSERT_EQ(before.size(), 2u);  // the point and the normal line
+    // V3 moves to index 2; the cache, not marked dirty, still knows it at 3.
+    const int moved = Uid(obj, V3);
+    sim::Documents().DeleteVertex(obj, V2);
+    sim::Documents().Compact(obj);
+    ASSERT_EQ(sim::Documents().VertexIndex(obj, moved), 2);
+    ASSERT_FALSE(plugin.normalsDirty);
+    Draw();
+    EXPECT_EQ(Segments(Drawn().at(0)), before);
+}
+
+TEST_F(Overlay, RoomKeptBetweenPassesIsGivenBackOnClearNewDocumentAndExit) {
+    Store(0, {V2}, {{F0, 0}});
+    Draw();
+    EXPECT_GT(plugin.placedVertices.HeldBytes(), 0u);
+    plugin.ClearMarker(1);
+    EXPECT_EQ(plugin.placedVertices.HeldBytes(), 0u);
+    Draw();
+    EXPECT_EQ(Segments(Drawn().at(0)), Sorted({Seg(P0, P1), Seg(P2, P2)}));
+    EXPECT_GT(plugin.placedVertices.HeldBytes(), 0u);
+    DocumentDataOption option{};
+    plugin.OnLoadDocument(doc, nullptr, option);
+    EXPECT_EQ(plugin.placedVertices.HeldBytes(), 0u);
+    Store(0, {V2});
+    Draw();
+    EXPECT_GT(plugin.placedVertices.HeldBytes(), 0u);
+    host::DispatchEvent(plugin, nullptr, 2, nullptr);
+    EXPECT_EQ(plugin.placedVertices.HeldBytes(), 0u);
+}
+
 }  // namespace

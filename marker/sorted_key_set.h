@@ -1,0 +1,312 @@
+// A set of unsigned integer keys kept as one sorted array, for sets that are
+// filled many keys at a time and then walked: a batch of keys is sorted by
+// radix, freed of repeats and merged in, so filling touches memory in order
+// instead of at a random place per key, and a key costs its own bytes.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <type_traits>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace sorted_keys {
+
+// The bits of one radix pass: (key >> shift) & (2^width - 1).
+struct Digit {
+    int shift;
+    int width;
+};
+
+// Digits of at most this many bits: a pass counts into at most 2048 buckets,
+// whose counts and current cache lines stay in the fastest caches.
+constexpr int kMaxDigitBits = 11;
+// Fewer keys than this are sorted by comparison: a radix pass has more
+// set-up than such a sort has work.
+constexpr std::size_t kRadixFrom = 256;
+
+// The passes that sort keys in which only the bits in `varying` differ. Each
+// 32-bit word of the key is taken on its own, from its lowest to its highest
+// differing bit, in equal digits: bits that every key shares cost no pass,
+// as the unused high bits of small ids do in both halves of a line's key.
+template <typename Key>
+std::vector<Digit> PlanDigits(Key varying) {
+    std::vector<Digit> digits;
+    for (int word = 0; word < static_cast<int>(sizeof(Key) * 8); word += 32) {
+        const auto bits = static_cast<std::uint32_t>(static_cast<std::uint64_t>(varying) >> word);
+        if (bits == 0) continue;
+        int low = 0;
+        while ((bits >> low & 1u) == 0) ++low;
+        int high = 31;
+        while ((bits >> high & 1u) == 0) --high;
+        const int span = high - low + 1;
+        const int count = (span + kMaxDigitBits - 1) / kMaxDigitBits;
+        const int width = (span + count - 1) / count;
+        for (int shift = low; shift <= high; shift += width)
+            digits.push_back({word + shift, std::min(width, high + 1 - shift)});
+    }
+    return digits;
+}
+
+// Room left free before each bucket of a pass's output, in keys (one cache
+// line). Without it, keys spread evenly over the buckets (as the ids of a
+// mesh are) start every bucket a multiple of 4 KiB apart, the pass writes to
+// all buckets in step, and every write lands in the same few cache sets.
+constexpr std::size_t kBucketGap = 64 / sizeof(std::uint64_t);
+
+// More keys than this are first split by their most significant digit, and
+// each part is sorted on its own: a part stays in the cache, where a pass
+// over all of them writes to thousands of pages at once and misses the TLB.
+constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+
+// Sorts the `n` keys at `keys` by `digits`, least significant first, with
+// `room` for as many keys; the result ends at `keys`. For parts that fit the
+// cache: no gaps between buckets.
+template <typename Key>
+void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& digits,
+              std::vector<std::uint32_t>& counts) {
+    if (n < kRadixFrom) {
+        std::sort(keys, keys + n);
+        return;
+    }
+    Key* from = keys;
+    Key* to = room;
+    for (const Digit& digit : digits) {
+        const std::size_t buckets = std::size_t{1} << digit.width;
+        const Key mask = static_cast<Key>((Key{1} << digit.width) - 1);
+        counts.assign(buckets, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            ++counts[static_cast<std::size_t>((from[i] >> digit.shift) & mask)];
+        std::uint32_t start = 0;
+        for (std::size_t b = 0; b < buckets; ++b) {
+            const std::uint32_t count = counts[b];
+            counts[b] = start;
+            start += count;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const Key key = from[i];
+            to[counts[static_cast<std::size_t>((key >> digit.shift) & mask)]++] = key;
+        }
+        std::swap(from, to);
+    }
+    if (from != keys) std::copy(from, from + n, keys);
+}
+
+// Sorts many keys: split by the last (most significant) of `digits` into
+// parts with a gap before each, then each part by the others, back into
+// `keys`.
+template <typename Key>
+void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits) {
+    const Digit top = digits.back();
+    const std::vector<Digit> rest(digits.begin(), digits.end() - 1);
+    const std::size_t buckets = std::size_t{1} << top.width;
+    const Key mask = static_cast<Key>((Key{1} << top.width) - 1);
+    std::vector<std::uint32_t> counts(buckets, 0);
+    for (Key key : keys) ++counts[static_cast<std::size_t>((key >> top.shift) & mask)];
+    std::vector<std::size_t> begins(buckets);
+    std::vector<std::size_t> next(buckets);
+    std::size_t start = 0;
+    std::size_t largest = 0;
+    for (std::size_t b = 0; b < buckets; ++b) {
+        start += kBucketGap;
+        begins[b] = next[b] = start;
+        start += counts[b];
+        largest = std::max<std::size_t>(largest, counts[b]);
+    }
+    // Every key of them is written before it is read.
+    const auto parts = std::make_unique_for_overwrite<Key[]>(start);
+    for (Key key : keys) parts[next[static_cast<std::size_t>((key >> top.shift) & mask)]++] = key;
+    const auto room = std::make_unique_for_overwrite<Key[]>(largest);
+    Key* out = keys.data();
+    for (std::size_t b = 0; b < buckets; ++b) {
+        Key* const part = parts.get() + begins[b];
+        const std::size_t size = next[b] - begins[b];
+        SortPart(part, room.get(), size, rest, counts);
+        out = std::copy(part, part + size, out);
+    }
+}
+
+// Sorts `keys` ascending, least significant digit first.
+template <typename Key>
+void RadixSort(std::vector<Key>& keys) {
+    static_assert(std::is_unsigned_v<Key>, "radix passes take unsigned keys");
+    const std::size_t n = keys.size();
+    if (n < kRadixFrom) {
+        std::sort(keys.begin(), keys.end());
+        return;
+    }
+    Key common = static_cast<Key>(~Key{0});
+    Key any = 0;
+    for (Key key : keys) {
+        common &= key;
+        any |= key;
+    }
+    const std::vector<Digit> digits = PlanDigits(static_cast<Key>(common ^ any));
+    if (digits.empty()) return;  // every key is the same
+    if (n >= kSplitFrom && digits.size() > 1) {
+        SplitAndSort(keys, digits);
+        return;
+    }
+
+    // Each pass reads the buckets of the last one in order (at first the
+    // keys as one bucket) and writes its own, with a gap before each, into
+    // the other buffer.
+    int widest = 0;
+    for (const Digit& digit : digits) widest = std::max(widest, digit.width);
+    const std::size_t room = n + (std::size_t{1} << widest) * kBucketGap;
+    // The passes alternate between a buffer of their own and the keys' own
+    // room, when it is large enough (otherwise a second buffer): on large
+    // meshes fresh memory costs as much as a pass. Every key of them is
+    // written before it is read.
+    const auto own = std::make_unique_for_overwrite<Key[]>(room);
+    std::unique_ptr<Key[]> second;
+    Key* spare = nullptr;
+    if (digits.size() > 1) {
+        if (keys.capacity() >= room) {
+            keys.resize(room);
+            spare = keys.data();
+        } else {
+            second = std::make_unique_for_overwrite<Key[]>(room);
+            spare = second.get();
+        }
+    }
+    const Key* from = keys.data();
+    Key* to = own.get();
+    std::vector<std::size_t> begins{0};
+    std::vector<std::size_t> ends{n};
+    std::vector<std::size_t> next;
+    std::vector<std::uint32_t> counts;
+    for (const Digit& digit : digits) {
+        const std::size_t buckets = std::size_t{1} << digit.width;
+        const Key mask = static_cast<Key>((Key{1} << digit.width) - 1);
+        counts.assign(buckets, 0);
+        for (std::size_t s = 0; s < begins.size(); ++s) {
+            for (std::size_t i = begins[s]; i < ends[s]; ++i)
+                ++counts[static_cast<std::size_t>((from[i] >> digit.shift) & mask)];
+        }
+        next.resize(buckets);
+        std::size_t start = 0;
+        for (std::size_t b = 0; b < buckets; ++b) {
+            start += kBucketGap;
+            next[b] = start;
+            start += counts[b];
+        }
+        const std::vector<std::size_t> nextBegins = next;
+        for (std::size_t s = 0; s < begins.size(); ++s) {
+            for (std::size_t i = begins[s]; i < ends[s]; ++i) {
+                const Key key = from[i];
+                to[next[static_cast<std::size_t>((key >> digit.shift) & mask)]++] = key;
+            }
+        }
+        begins = nextBegins;
+        ends = next;
+        Key* const written = to;
+        to = spare;
+        spare = written;
+        from = written;
+    }
+    // The buckets of the last pass, back to back at the start of the keys;
+    // within the keys' own room each moves only towards the start.
+    Key* out = keys.data();
+    for (std::size_t s = 0; s < begins.size(); ++s)
+        out = std::copy(from + begins[s], from + ends[s], out);
+    keys.resize(n);
+}
+
+}  // namespace sorted_keys
+
+template <typename Key>
+class SortedKeySet {
+    static_assert(std::is_unsigned_v<Key>, "keys are unsigned integers");
+
+public:
+    using value_type = Key;
+    using iterator = typename std::vector<Key>::const_iterator;
+    using const_iterator = iterator;
+
+    SortedKeySet() = default;
+    SortedKeySet(std::initializer_list<Key> keys) { *this = keys; }
+    SortedKeySet& operator=(std::initializer_list<Key> keys) {
+        std::vector<Key> batch(keys);
+        clear();
+        InsertAll(batch);
+        return *this;
+    }
+
+    std::size_t size() const { return keys_.size(); }
+    bool empty() const { return keys_.empty(); }
+    // Ascending.
+    const_iterator begin() const { return keys_.begin(); }
+    const_iterator end() const { return keys_.end(); }
+
+    // Empties the set; its room stays for the next filling. [any time]
+    void clear() { keys_.clear(); }
+    bool contains(Key key) const { return std::binary_search(keys_.begin(), keys_.end(), key); }
+    std::size_t count(Key key) const { return contains(key) ? 1 : 0; }
+
+    // Adds one key unless it is there; the key's place, and whether it was
+    // added. Moves every larger key: for a handful of keys, not for filling.
+    // [any time]
+    std::pair<const_iterator, bool> insert(Key key) {
+        const auto at = std::lower_bound(keys_.begin(), keys_.end(), key);
+        if (at != keys_.end() && *at == key) return {at, false};
+        return {keys_.insert(at, key), true};
+    }
+
+    // Adds every key of `batch`, given in any order and with repeats; the
+    // batch is sorted in place and left without repeats. The set takes as
+    // much room as its keys need: a set filled once from empty keeps no
+    // spare room. [any time]
+    void InsertAll(std::vector<Key>& batch) {
+        if (batch.empty()) return;
+        sorted_keys::RadixSort(batch);
+        batch.erase(std::unique(batch.begin(), batch.end()), batch.end());
+        if (keys_.empty()) {
+            keys_.assign(batch.begin(), batch.end());
+            return;
+        }
+        std::vector<Key> merged;
+        merged.reserve(UnionSize(batch));
+        std::set_union(keys_.begin(), keys_.end(), batch.begin(), batch.end(),
+                       std::back_inserter(merged));
+        keys_.swap(merged);
+    }
+
+    // Equal when both hold the same keys.
+    friend bool operator==(const SortedKeySet& a, const SortedKeySet& b) {
+        return a.keys_ == b.keys_;
+    }
+    friend bool operator==(const SortedKeySet& a, const std::unordered_set<Key>& b) {
+        if (a.size() != b.size()) return false;
+        for (Key key : a) {
+            if (!b.contains(key)) return false;
+        }
+        return true;
+    }
+
+private:
+    // How many keys the set holds once the sorted keys of `batch` are in.
+    std::size_t UnionSize(const std::vector<Key>& batch) const {
+        std::size_t both = 0;
+        auto a = keys_.begin();
+        auto b = batch.begin();
+        while (a != keys_.end() && b != batch.end()) {
+            if (*a < *b) {
+                ++a;
+            } else if (*b < *a) {
+                ++b;
+            } else {
+                ++both;
+                ++a;
+                ++b;
+            }
+        }
+        return keys_.size() + batch.size() - both;
+    }
+
+    std::vector<Key> keys_;  // ascending, each once
+};
