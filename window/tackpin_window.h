@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -69,4 +70,10 @@ private:
     // Asks `question` in an OK/Cancel box titled "Marker" unless Shift is
     // held or slot `index` holds nothing; true when the handler may go on.
     bool Confirmed(int index, bool shift, const char16_t* question);
+    // After a question or the colour dialog, whose modal run delivers the
+    // host's events: this is still the plug-in's panel (no exit came) ...
+    bool StillOpen() const;
+    // ... and the host has loaded no document since it had loaded
+    // `documentsLoaded`.
+    bool StillStands(std::uint64_t documentsLoaded) const;
 };
