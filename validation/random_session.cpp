@@ -76,7 +76,10 @@ private:
             for (int p : points)
                 if (p == v) return text + ": a vertex twice";
             points.push_back(v);
-            text += " " + std::to_string(v);
+            // Appended piece by piece: " " + a temporary string trips a false
+            // -Wrestrict of MinGW's g++ 12.
+            text += ' ';
+            text += std::to_string(v);
         }
         Documents().AddFace(object, points);
         return text;
@@ -280,7 +283,8 @@ private:
         if (pick_.Pick(4) == 0) return text;
         const PanelControls panel = stage_.Panel();
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
-        text += ", row " + std::to_string(row);
+        text += ", row ";
+        text += std::to_string(row);
         if (!question) {
             AnswerDialog();
             Stage::PressRight(panel.sets[row]);
