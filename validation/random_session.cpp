@@ -26,14 +26,14 @@ public:
     std::string Take() {
         using Step = std::string (Steps::*)();
         static const Step kSteps[] = {
-            &Steps::AddVertex,      &Steps::AddFace,      &Steps::DeleteVertex,
-            &Steps::DeleteFace,     &Steps::MoveVertex,   &Steps::Compact,
-            &Steps::EditObjects,    &Steps::NewDocument,  &Steps::Select,
-            &Steps::Select,         &Steps::ClickPanel,   &Steps::ClickPanel,
-            &Steps::ClickPanel,     &Steps::AnswerBox,    &Steps::AnswerDialog,
-            &Steps::Activate,       &Steps::Draw,         &Steps::Draw,
-            &Steps::DocumentEvent,  &Steps::OtherEvent,   &Steps::NestInQuestion,
-            &Steps::NestInDialog,   &Steps::StartAgain};
+            &Steps::AddVertex,     &Steps::AddFace,     &Steps::DeleteVertex,
+            &Steps::DeleteFace,    &Steps::MoveVertex,  &Steps::Compact,
+            &Steps::EditObjects,   &Steps::NewDocument, &Steps::Select,
+            &Steps::Select,        &Steps::ClickPanel,  &Steps::ClickPanel,
+            &Steps::ClickPanel,    &Steps::AnswerBox,   &Steps::AnswerDialog,
+            &Steps::Activate,      &Steps::Draw,        &Steps::Draw,
+            &Steps::DocumentEvent, &Steps::OtherEvent,  &Steps::NestInQuestion,
+            &Steps::NestInDialog,  &Steps::StartAgain};
         constexpr int kCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
         return (this->*kSteps[pick_.Pick(kCount)])();
     }
@@ -262,9 +262,9 @@ private:
     std::string NestInDialog() { return Nest(false); }
     std::string Nest(bool question) {
         static const NestedEvent kEvents[] = {
-            NestedEvent::Draw,     NestedEvent::Draw,     NestedEvent::Exit,
+            NestedEvent::Draw,         NestedEvent::Draw,       NestedEvent::Exit,
             NestedEvent::LoadDocument, NestedEvent::Deactivate, NestedEvent::Activate,
-            NestedEvent::Event210, NestedEvent::Event220, NestedEvent::Event221};
+            NestedEvent::Event210,     NestedEvent::Event220,   NestedEvent::Event221};
         constexpr int kCount = static_cast<int>(sizeof kEvents / sizeof kEvents[0]);
         const NestedEvent event = kEvents[pick_.Pick(kCount)];
         const std::string inside = question ? "the next question" : "the next colour dialog";

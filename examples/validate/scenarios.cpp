@@ -10,10 +10,10 @@
 #include "simhost/fault_points.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"
+#include "simhost/settings_model.h"
 #include "simhost/widget_events.h"
 #include "simhost/widget_model.h"
 #include "validation/fault_sweep.h"
-#include "simhost/settings_model.h"
 #include "validation/load_cycles.h"
 #include "validation/nested_events.h"
 #include "validation/random_session.h"
@@ -229,9 +229,10 @@ bool NestedEvents(const Options& options, std::vector<validation::NestedEvent> e
                              "a plain exit"))
                     return false;
                 if (nested != plain) {
-                    std::printf("  %s: the settings saved differ from a plain exit's:\n%s  a plain "
-                                "exit saves:\n%s",
-                                context.c_str(), nested.c_str(), plain.c_str());
+                    std::printf(
+                        "  %s: the settings saved differ from a plain exit's:\n%s  a plain "
+                        "exit saves:\n%s",
+                        context.c_str(), nested.c_str(), plain.c_str());
                     ok = false;
                 }
             }
@@ -273,14 +274,9 @@ const std::map<std::string, Scenario>& Named() {
 }  // namespace
 
 std::vector<std::string> ScenariosOf(int level) {
-    std::vector<std::string> names = {"start and exit",
-                                      "user session",
-                                      "foreign closures",
-                                      "nested exit",
-                                      "nested draw",
-                                      "nested load-document",
-                                      "nested activation",
-                                      "nested document events"};
+    std::vector<std::string> names = {
+        "start and exit", "user session",         "foreign closures",  "nested exit",
+        "nested draw",    "nested load-document", "nested activation", "nested document events"};
     if (level >= 2) {
         for (int i = 0; i < sim::kFaultPointCount; ++i)
             names.push_back(std::string(kFaultPrefix) +

@@ -43,8 +43,9 @@ bool RunSeed(sim::PluginModule& plugin, std::uint64_t seed, int steps, Totals& t
         validation::RunRandomSession(stage, choices, steps);
     ++totals.sessions;
     totals.steps += session.steps;
-    totals.nested += std::count_if(session.trail.begin(), session.trail.end(),
-                                   [](const std::string& step) { return step.rfind("inside ", 0) == 0; });
+    totals.nested +=
+        std::count_if(session.trail.begin(), session.trail.end(),
+                      [](const std::string& step) { return step.rfind("inside ", 0) == 0; });
     report = validation::EndHost(plugin);
     if (report.Clean()) return true;
     std::string trail;
@@ -77,9 +78,9 @@ TEST(RandomSessions, LongCampaign) {
     const long long target = std::atoll(wanted);
     // Seeds apart from the short run's.
     const std::uint64_t firstSeed =
-        std::getenv("TACKPIN_RANDOM_SEED") ? std::strtoull(std::getenv("TACKPIN_RANDOM_SEED"),
-                                                            nullptr, 10)
-                                           : 1000000;
+        std::getenv("TACKPIN_RANDOM_SEED")
+            ? std::strtoull(std::getenv("TACKPIN_RANDOM_SEED"), nullptr, 10)
+            : 1000000;
     sim::PluginModule plugin;
     Totals totals;
     const auto start = std::chrono::steady_clock::now();
