@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "simhost/violations.h"
 #include "simhost/widget_dialogs.h"
@@ -662,6 +663,7 @@ std::vector<WidgetMessage> WidgetModel::LogOf(int message) const {
 
 void WidgetModel::CheckAfterExit() {
     if (eventDepth_ > 0) {
+        if (!exitCheckPending_) aliveAtExit_ = LiveWidgetsOfPlugin();
         exitCheckPending_ = true;
         return;
     }
@@ -672,13 +674,16 @@ void WidgetModel::EndEvent() {
     if (eventDepth_ > 0) --eventDepth_;
     if (eventDepth_ > 0 || !exitCheckPending_) return;
     exitCheckPending_ = false;
-    ReportLiveAfterExit();
+    const std::vector<int> ids = std::move(aliveAtExit_);
+    aliveAtExit_.clear();
+    ReportLiveAfterExit(&ids);
 }
 
-void WidgetModel::ReportLiveAfterExit() {
+void WidgetModel::ReportLiveAfterExit(const std::vector<int>* ids) {
     // No wrapper of the plug-in outlives its exit, a refused one included.
     refusedClasses_.clear();
-    for (int id : LiveWidgetsOfPlugin()) {
+    for (int id : ids != nullptr ? *ids : LiveWidgetsOfPlugin()) {
+        if (!IsAlive(id)) continue;
         const Widget& widget = *Find(id);
         std::string what = "after exit: " + Describe(id, widget.widgetClass);
         auto caption = widget.properties.find("text");

@@ -143,7 +143,9 @@ private:
     // inside runs modally or a message box is open over a window inside;
     // empty when it can.
     std::string BusyInside(int id) const;
-    void ReportLiveAfterExit();
+    // Reports each of `ids` (all widgets of the plug-in when null) that is
+    // still alive after the exit.
+    void ReportLiveAfterExit(const std::vector<int>* ids = nullptr);
     bool Contains(int root, int id) const;
     void DumpWidget(const Widget& widget, int depth, std::string& out) const;
 
@@ -188,6 +190,9 @@ private:
     MQDocument eventDocument_ = nullptr;
     int eventDepth_ = 0;
     bool exitCheckPending_ = false;
+    // The plug-in's widgets when a nested exit came: those must be gone once
+    // the outermost event has returned (a later start makes new ones).
+    std::vector<int> aliveAtExit_;
 };
 
 WidgetModel& Widgets();
