@@ -7,6 +7,8 @@
 #include <limits>
 #include <system_error>
 
+#include "host/float_narrowing.h"
+
 namespace host::value_text {
 
 namespace {
@@ -39,13 +41,6 @@ std::string AsciiPrefix(std::u16string_view text) {
 bool ExponentIsNegative(std::string_view number) {
     std::size_t e = number.find_first_of("eE");
     return e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-}
-
-float Narrow(double value) {
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
-        return value > 0 ? kInfinity : -kInfinity;
-    return static_cast<float>(value);
 }
 
 }  // namespace
@@ -104,7 +99,7 @@ float ParseFloat(std::u16string_view text) {
                               : std::numeric_limits<float>::infinity();
     }
     if (ec != std::errc()) return 0.0f;
-    return Narrow(value);
+    return NarrowToFloat(value);
 }
 
 }  // namespace host::value_text

@@ -5,12 +5,17 @@
 #include "window/tackpin_window.h"
 
 Tackpin::~Tackpin() {
-    // Each in the document it was made in. The panel is OnExit's to delete;
-    // one that no exit deleted goes with the plug-in object.
+    // Each in the document it was made in.
     for (MarkerSlot& slot : slots) ReleaseDrawObject(slot);
+    // The panel is OnExit's to delete. Unloaded without an exit, the host may
+    // be tearing its own windows down: its widgets are left to it, and only
+    // the wrappers' memory goes, without a call to the host.
+    if (window != nullptr) window->Abandon();
+    for (const std::unique_ptr<TackpinWindow>& closed : closedPanels) closed->Abandon();
 }
 
 void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {
+    ++documentsLoaded;
     // Before start or after exit there are no buttons to release.
     if (window != nullptr) window->ResetToggleButtons();
     for (MarkerSlot& slot : slots) {

@@ -245,6 +245,9 @@ void Tackpin::OnDraw(MQDocument doc, MQScene scene, int, int) {
 
 void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex,
                              int visibility) {
+    // Made only where it can be deleted again: in a document, and in a slot
+    // that names no other drawing object.
+    if (document == nullptr || slot.drawObject != nullptr) return;
     MQObject drawObject = CreateDrawObject(document, visibility);
     // A host that made no drawing object is asked nothing about one; the
     // slot is drawn again at the next pass.

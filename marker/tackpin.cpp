@@ -19,8 +19,10 @@ int Tackpin::GetPlugInType() { return plugin_type::kStation; }
 const char* Tackpin::EnumString() { return "Tackpin"; }
 
 void Tackpin::ReleaseDrawObject(MarkerSlot& slot) {
-    if (slot.drawObject != nullptr && slot.drawDocument != nullptr)
-        DeleteDrawObject(slot.drawDocument, slot.drawObject);
+    // None is ever made without a document; one that has none could not be
+    // deleted, and forgetting it would leave it with the host for good.
+    if (slot.drawObject == nullptr || slot.drawDocument == nullptr) return;
+    DeleteDrawObject(slot.drawDocument, slot.drawObject);
     slot.drawObject = nullptr;
     slot.drawDocument = nullptr;
 }

@@ -2,6 +2,7 @@
 // host reaches the markers, the panel and the drawing.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -34,7 +35,9 @@ public:
     // activation. Always 1. [ui-thread, after MQInit]
     int OnStart() override;
     // Saves the settings and deletes the panel. Without a panel (before
-    // start, or a second exit) nothing is read, saved or deleted.
+    // start, or a second exit) nothing is read, saved or deleted. While a
+    // handler of the panel waits in a question or the colour dialog, the
+    // panel is only closed here and deleted when that handler has returned.
     // [ui-thread, after MQInit]
     void OnExit() override;
     // Shows or hides the panel; the new state, 0 or 1. Without a panel: 0,
@@ -77,19 +80,46 @@ public:
     void UpdateNormalCaches();
     // Makes the slot's drawing object in `document` with `visibility`, in the
     // slot's colour, and fills it from `object` (at `objectIndex` in the
-    // document); the slot has none when the host makes none. [ui-thread, in
-    // a draw pass, after the slot's old drawing object was released]
+    // document); the slot has none when the host makes none, when there is
+    // no `document`, or when it still names one. [ui-thread, in a draw pass,
+    // after the slot's old drawing object was released]
     void RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int objectIndex,
                         int visibility);
 
     // Deletes the slot's drawing object, if it has one, in the document it
-    // was made in, and forgets it. [ui-thread, after MQInit]
+    // was made in, and forgets it. One without a document to delete it in
+    // stays named by the slot: the host still holds it. [ui-thread, after
+    // MQInit]
     void ReleaseDrawObject(MarkerSlot& slot);
+
+    // Held by a panel handler for as long as it runs. A handler that waits in
+    // a question or the colour dialog may see the host's exit arrive
+    // meanwhile; the panel it runs in then outlives it, and the last holder
+    // to let go deletes the panels that exit closed. [ui-thread]
+    class PanelInUse {
+    public:
+        explicit PanelInUse(Tackpin& plugin);
+        ~PanelInUse();
+        PanelInUse(const PanelInUse&) = delete;
+        PanelInUse& operator=(const PanelInUse&) = delete;
+
+    private:
+        Tackpin& plugin_;
+    };
 
     // Marker rows 0, 1, 2 after start-up; grows on demand.
     std::vector<MarkerSlot> slots;
     // The panel: made by OnStart, deleted by OnExit; null outside.
     std::unique_ptr<TackpinWindow> window;
+    // Panels that an exit closed while a handler of theirs was running; they
+    // go when no handler is running any more.
+    std::vector<std::unique_ptr<TackpinWindow>> closedPanels;
+    // Panel handlers running now, nested ones included.
+    int panelHandlersRunning = 0;
+    // Documents the host has loaded (event 200) so far: a handler that
+    // counts the same after a question still works on the document it was
+    // clicked in.
+    std::uint64_t documentsLoaded = 0;
     // The plug-in is activated: its panel is shown and drawing works.
     bool active = false;
     // Document of the last draw pass; cleared on deactivation.

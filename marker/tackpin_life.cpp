@@ -33,6 +33,14 @@ std::array<char, 3> ColorKey(std::size_t component, std::size_t slot) {
 // Out of line: the panel's class is complete only here.
 Tackpin::Tackpin() = default;
 
+Tackpin::PanelInUse::PanelInUse(Tackpin& plugin) : plugin_(plugin) {
+    ++plugin_.panelHandlersRunning;
+}
+
+Tackpin::PanelInUse::~PanelInUse() {
+    if (--plugin_.panelHandlersRunning == 0) plugin_.closedPanels.clear();
+}
+
 int Tackpin::OnStart() {
     slots.resize(kRows);
     int posX = kUnplaced;
@@ -82,8 +90,14 @@ void Tackpin::OnExit() {
                 setting->Save(ColorKey(c, i).data(), slots[i].color[c]);
         }
     }
-    window.reset();
     placedVertices.Release();
+    // A handler of the panel is still on the stack, waiting in a question or
+    // the colour dialog: deleting the panel now would pull it from under
+    // that handler and destroy the dialog's parent while it runs.
+    if (panelHandlersRunning > 0)
+        closedPanels.push_back(std::move(window));
+    else
+        window.reset();
 }
 
 int Tackpin::OnActivate(MQDocument, int flag) {

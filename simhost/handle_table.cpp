@@ -21,7 +21,8 @@ const char* HandleKindName(HandleKind kind) {
 }
 
 void* HandleTable::Issue(HandleKind kind, void* target) {
-    const std::uintptr_t token = kBase + kStride * (entries_.size() + 1);
+    const std::uintptr_t token = kBase + kStride * (forgotten_ + entries_.size() + 1);
+    sinceRetireAll_[static_cast<std::size_t>(kind)].push_back(forgotten_ + entries_.size());
     entries_.push_back(Entry{kind, target, false});
     return reinterpret_cast<void*>(token);
 }
@@ -29,7 +30,9 @@ void* HandleTable::Issue(HandleKind kind, void* target) {
 std::size_t HandleTable::SlotOf(const void* token) const {
     const std::uintptr_t value = reinterpret_cast<std::uintptr_t>(token);
     if (value <= kBase || (value - kBase) % kStride != 0) return entries_.size();
-    const std::uintptr_t slot = (value - kBase) / kStride - 1;
+    const std::uintptr_t number = (value - kBase) / kStride - 1;
+    if (number < forgotten_) return entries_.size();
+    const std::uintptr_t slot = number - forgotten_;
     return slot < entries_.size() ? slot : entries_.size();
 }
 
@@ -44,11 +47,24 @@ void HandleTable::Retire(const void* token) {
 }
 
 void HandleTable::RetireAll(HandleKind kind) {
-    for (Entry& entry : entries_) {
-        if (entry.kind != kind) continue;
+    std::vector<std::size_t>& issued = sinceRetireAll_[static_cast<std::size_t>(kind)];
+    for (std::size_t number : issued) {
+        if (number < forgotten_) continue;
+        Entry& entry = entries_[number - forgotten_];
         if (entry.target != nullptr) entry.reset = true;
         entry.target = nullptr;
     }
+    issued.clear();
+    Forget();
+}
+
+void HandleTable::Forget() {
+    if (entries_.size() < 2 * kRemembered) return;
+    // Only stale entries go: a live one and everything after it stay.
+    std::size_t drop = 0;
+    while (drop < entries_.size() - kRemembered && entries_[drop].target == nullptr) ++drop;
+    entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(drop));
+    forgotten_ += drop;
 }
 
 HandleTable& Handles() {

@@ -98,8 +98,10 @@ void SettingsModel::FindChildElement(XmlElement& parent, void** record, const st
 void SettingsModel::GetElementText(XmlElement& element, void** record, const std::string& where) {
     if (!CheckOutStartsNull(record[0], where)) return;
     calls_.push_back({kGetElementText, element.name, {}});
-    // An element without text has none to point at, as XML libraries answer.
-    if (faults_.nullElementText || element.text.empty()) return;
+    if (faults_.nullElementText) return;
+    // An element without text has none to point at, as XML libraries answer;
+    // a host may point at an empty string instead.
+    if (element.text.empty() && !faults_.emptyTextAsEmptyString) return;
     // The host keeps the text; it stays valid until the element changes.
     record[0] = const_cast<char*>(element.text.c_str());
 }

@@ -34,6 +34,8 @@ std::string SettingsModel::Dump() const {
     if (faults_.noPluginSettings) dump += "  fault: no \"pluginsettings\" for message 505\n";
     if (faults_.refuseNewElements) dump += "  fault: AddChildElement makes no element\n";
     if (faults_.nullElementText) dump += "  fault: GetElementText answers null\n";
+    if (faults_.emptyTextAsEmptyString)
+        dump += "  fault: GetElementText answers \"\" for an element without text\n";
     return dump;
 }
 

@@ -20,7 +20,10 @@ struct SettingsFaults {
     bool noPluginSettings = false;   // message 505 leaves "pluginsettings" null
     bool refuseNewElements = false;  // AddChildElement yields no element
     bool nullElementText = false;    // GetElementText answers null
-    bool findsUnanswered = false;    // FindChildElement finds nothing
+    // GetElementText answers "" for an element without text, where the
+    // host otherwise answers null as XML libraries do.
+    bool emptyTextAsEmptyString = false;
+    bool findsUnanswered = false;  // FindChildElement finds nothing
 };
 
 // One MQXmlElem_Value call as the host understood it.

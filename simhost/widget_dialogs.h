@@ -31,6 +31,11 @@ struct ModalRunRecord {
 // or nothing to leave it unanswered. May drive widgets and send events.
 using ModalAction = std::function<std::optional<int>(int dialogId)>;
 
+// What happens while a message box or a modal run is open, before the user
+// answers it: host events and user actions, delivered nested on the same
+// thread as the real host delivers them.
+using WhileOpenAction = std::function<void()>;
+
 class DialogResponder {
 public:
     void Reset();
@@ -41,21 +46,45 @@ public:
     void QueueModalAnswer(int answer);
     // What the user does in the next modal run.
     void QueueModalAction(ModalAction action);
+    // What happens while the next message box is open, before it is
+    // answered; each box takes at most one.
+    void QueueWhileMessageBoxOpen(WhileOpenAction action);
+    // What happens while the next modal run is open, before the user's
+    // modal action (if any) answers it; each run takes at most one.
+    void QueueWhileModalRunOpen(WhileOpenAction action);
+    // Drops every action not yet taken, answers and modal actions included:
+    // whoever queued them is done.
+    void DropPending();
 
-    // Host side: takes the next queued answer for `box` and records it.
+    // Host side: records `box`, runs what happens while it is open, then
+    // takes the next queued answer for it. The answer is the one queued
+    // first at the time the box opened, so that a box opened nested inside
+    // it takes the next one. Re-entrant.
     std::optional<int> AnswerMessageBox(MessageBoxRecord box);
-    // Host side: runs the next queued action for the dialog and records the
-    // run. Re-entrant: the action may cause further boxes and runs.
+    // Host side: runs what happens while the run is open, then the next
+    // queued action for the dialog, and records the run. Re-entrant: the
+    // actions may cause further boxes and runs.
     std::optional<int> RunModal(int dialogId);
 
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
     const std::vector<ModalRunRecord>& ModalRuns() const { return runs_; }
     std::size_t PendingMessageBoxAnswers() const { return boxAnswers_.size(); }
     std::size_t PendingModalActions() const { return modalActions_.size(); }
+    std::size_t PendingWhileMessageBoxOpen() const { return whileBoxOpen_.size(); }
+    std::size_t PendingWhileModalRunOpen() const { return whileRunOpen_.size(); }
+    // Message boxes and modal runs open now, nested ones included.
+    int OpenNow() const { return open_; }
 
 private:
+    // Runs the next action of `queue`, if any, counting the box or run as
+    // open meanwhile.
+    void RunWhileOpen(std::deque<WhileOpenAction>& queue);
+
     std::deque<int> boxAnswers_;
     std::deque<ModalAction> modalActions_;
+    std::deque<WhileOpenAction> whileBoxOpen_;
+    std::deque<WhileOpenAction> whileRunOpen_;
+    int open_ = 0;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<ModalRunRecord> runs_;
 };

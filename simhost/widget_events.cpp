@@ -103,6 +103,14 @@ EventOutcome SendWidgetEvent(int widgetId, const std::string& type, KeyValuePair
     WidgetModel& model = Widgets();
     if (!model.IsAlive(widgetId)) return outcome;
     outcome.delivered = true;
+    // Counted while it is handled: an exit nested in it is checked after it.
+    struct Delivering {
+        WidgetModel& model;
+        explicit Delivering(WidgetModel& widgets) : model(widgets) { model.BeginEvent(); }
+        ~Delivering() { model.EndEvent(); }
+        Delivering(const Delivering&) = delete;
+        Delivering& operator=(const Delivering&) = delete;
+    } delivering(model);
     // A copy: handlers may register, destroy and run dialogs meanwhile.
     std::vector<WidgetHandler> handlers = model.HandlersOf(widgetId);
     std::stable_partition(handlers.begin(), handlers.end(),

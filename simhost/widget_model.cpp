@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "simhost/violations.h"
 #include "simhost/widget_dialogs.h"
@@ -232,7 +233,11 @@ int WidgetModel::DestroyMessage(int id, KeyValuePair* list, const std::string& w
         return 0;
     }
     if (CountPairs(list) != 0) ReportViolation(where + ": the list is not empty");
-    if (widget->inModalRun) ReportViolation(where + ": the dialog is still running modally");
+    if (widget->inModalRun) {
+        ReportViolation(where + ": the dialog is still running modally");
+    } else if (std::string busy = BusyInside(id); !busy.empty()) {
+        ReportViolation(where + ": " + busy);
+    }
     Destroy(*widget);
     return 1;
 }
@@ -253,6 +258,21 @@ void WidgetModel::Destroy(Widget& widget) {
     if (Widget* owner = FindAlive(widget.ownerWindow)) {
         std::erase(owner->childWindows, widget.id);
     }
+}
+
+std::string WidgetModel::BusyInside(int id) const {
+    const Widget* widget = Find(id);
+    if (widget == nullptr || !widget->alive) return {};
+    if (widget->inModalRun)
+        return Describe(id, widget->widgetClass) + " inside is still running modally";
+    if (widget->openBoxes > 0)
+        return "a message box over " + Describe(id, widget->widgetClass) + " is still open";
+    for (const std::vector<int>* inside : {&widget->children, &widget->childWindows}) {
+        for (int child : *inside) {
+            if (std::string busy = BusyInside(child); !busy.empty()) return busy;
+        }
+    }
+    return {};
 }
 
 bool WidgetModel::Contains(int root, int id) const {
@@ -479,7 +499,12 @@ int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
         }
         box.message = *messageText;
         box.title = *titleText;
+        const int over = *parent;
+        if (Widget* window = FindAlive(over)) ++window->openBoxes;
+        // The user and the host act now; nothing here may hold on to a
+        // widget across it.
         std::optional<int> answer = Dialogs().AnswerMessageBox(std::move(box));
+        if (Widget* window = FindAlive(over)) --window->openBoxes;
         if (answer) *result = *answer;
         return 1;
     }
@@ -637,9 +662,28 @@ std::vector<WidgetMessage> WidgetModel::LogOf(int message) const {
 }
 
 void WidgetModel::CheckAfterExit() {
+    if (eventDepth_ > 0) {
+        if (!exitCheckPending_) aliveAtExit_ = LiveWidgetsOfPlugin();
+        exitCheckPending_ = true;
+        return;
+    }
+    ReportLiveAfterExit();
+}
+
+void WidgetModel::EndEvent() {
+    if (eventDepth_ > 0) --eventDepth_;
+    if (eventDepth_ > 0 || !exitCheckPending_) return;
+    exitCheckPending_ = false;
+    const std::vector<int> ids = std::move(aliveAtExit_);
+    aliveAtExit_.clear();
+    ReportLiveAfterExit(&ids);
+}
+
+void WidgetModel::ReportLiveAfterExit(const std::vector<int>* ids) {
     // No wrapper of the plug-in outlives its exit, a refused one included.
     refusedClasses_.clear();
-    for (int id : LiveWidgetsOfPlugin()) {
+    for (int id : ids != nullptr ? *ids : LiveWidgetsOfPlugin()) {
+        if (!IsAlive(id)) continue;
         const Widget& widget = *Find(id);
         std::string what = "after exit: " + Describe(id, widget.widgetClass);
         auto caption = widget.properties.find("text");

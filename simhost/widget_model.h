@@ -44,7 +44,14 @@ public:
     std::string Dump() const;
     // Called after the plug-in handled the exit event: every widget it
     // created must be destroyed by then (the main window is the host's).
+    // An exit delivered while a widget event is being handled (nested in a
+    // message box or a modal run) is checked once the outermost event has
+    // returned, as the handler that waited may still be using its panel.
     void CheckAfterExit();
+    // Widget events being delivered now, nested ones included; SendWidgetEvent
+    // counts them.
+    void BeginEvent() { ++eventDepth_; }
+    void EndEvent();
 
     // MQWidget_Value: checks and carries out one call. Returns 1 when the
     // call was well formed, else 0 (after reporting the violation).
@@ -111,6 +118,7 @@ private:
         bool alive = true;
         bool ofPlugin = true;  // created by the plug-in (not the main window)
         bool inModalRun = false;
+        int openBoxes = 0;    // message boxes open over this window
         int parent = 0;       // add child
         int ownerWindow = 0;  // add child window
         std::vector<int> children;
@@ -131,6 +139,13 @@ private:
     // Marks the call just logged as ignored; the answer for it.
     int Ignore();
     void Destroy(Widget& widget);
+    // Why `id` (with what it contains) cannot be destroyed now: a dialog
+    // inside runs modally or a message box is open over a window inside;
+    // empty when it can.
+    std::string BusyInside(int id) const;
+    // Reports each of `ids` (all widgets of the plug-in when null) that is
+    // still alive after the exit.
+    void ReportLiveAfterExit(const std::vector<int>* ids = nullptr);
     bool Contains(int root, int id) const;
     void DumpWidget(const Widget& widget, int depth, std::string& out) const;
 
@@ -173,6 +188,11 @@ private:
     bool readsUnanswered_ = false;
     bool lookupUnanswered_ = false;
     MQDocument eventDocument_ = nullptr;
+    int eventDepth_ = 0;
+    bool exitCheckPending_ = false;
+    // The plug-in's widgets when a nested exit came: those must be gone once
+    // the outermost event has returned (a later start makes new ones).
+    std::vector<int> aliveAtExit_;
 };
 
 WidgetModel& Widgets();

@@ -1,6 +1,7 @@
 #include "validation/random_session.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "simhost/document_model.h"
@@ -8,6 +9,7 @@
 #include "simhost/violations.h"
 #include "simhost/widget_dialogs.h"
 #include "simhost/widget_model.h"
+#include "validation/nested_events.h"
 
 namespace validation {
 
@@ -18,16 +20,20 @@ using sim::Documents;
 // One step of the session: what it did, in a few words.
 class Steps {
 public:
-    Steps(Stage& stage, Choices& choices) : stage_(stage), pick_(choices) {}
+    Steps(Stage& stage, Choices& choices, std::vector<std::string>& trail)
+        : stage_(stage), pick_(choices), trail_(trail) {}
 
     std::string Take() {
         using Step = std::string (Steps::*)();
         static const Step kSteps[] = {
-            &Steps::AddVertex,  &Steps::AddFace,   &Steps::DeleteVertex,  &Steps::DeleteFace,
-            &Steps::MoveVertex, &Steps::Compact,   &Steps::EditObjects,   &Steps::NewDocument,
-            &Steps::Select,     &Steps::Select,    &Steps::ClickPanel,    &Steps::ClickPanel,
-            &Steps::ClickPanel, &Steps::AnswerBox, &Steps::AnswerDialog,  &Steps::Activate,
-            &Steps::Draw,       &Steps::Draw,      &Steps::DocumentEvent, &Steps::OtherEvent};
+            &Steps::AddVertex,     &Steps::AddFace,     &Steps::DeleteVertex,
+            &Steps::DeleteFace,    &Steps::MoveVertex,  &Steps::Compact,
+            &Steps::EditObjects,   &Steps::NewDocument, &Steps::Select,
+            &Steps::Select,        &Steps::ClickPanel,  &Steps::ClickPanel,
+            &Steps::ClickPanel,    &Steps::AnswerBox,   &Steps::AnswerDialog,
+            &Steps::Activate,      &Steps::Draw,        &Steps::Draw,
+            &Steps::DocumentEvent, &Steps::OtherEvent,  &Steps::NestInQuestion,
+            &Steps::NestInDialog,  &Steps::StartAgain};
         constexpr int kCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
         return (this->*kSteps[pick_.Pick(kCount)])();
     }
@@ -70,8 +76,8 @@ private:
             for (int p : points)
                 if (p == v) return text + ": a vertex twice";
             points.push_back(v);
-            // Appended piece by piece: " " + string trips a false -Wrestrict
-            // warning of MinGW's g++ 12.
+            // Appended piece by piece: " " + a temporary string trips a false
+            // -Wrestrict of MinGW's g++ 12.
             text += ' ';
             text += std::to_string(v);
         }
@@ -250,8 +256,58 @@ private:
         }
     }
 
+    // A host event that comes while the next question or colour dialog is
+    // open; it is written into the trail when it comes.
+    std::string NestInQuestion() { return Nest(true); }
+    std::string NestInDialog() { return Nest(false); }
+    std::string Nest(bool question) {
+        static const NestedEvent kEvents[] = {
+            NestedEvent::Draw,         NestedEvent::Draw,       NestedEvent::Exit,
+            NestedEvent::LoadDocument, NestedEvent::Deactivate, NestedEvent::Activate,
+            NestedEvent::Event210,     NestedEvent::Event220,   NestedEvent::Event221};
+        constexpr int kCount = static_cast<int>(sizeof kEvents / sizeof kEvents[0]);
+        const NestedEvent event = kEvents[pick_.Pick(kCount)];
+        const std::string inside = question ? "the next question" : "the next colour dialog";
+        auto action = [this, event, inside] {
+            trail_.push_back("inside " + inside + ": " + NestedEventName(event));
+            DeliverNested(stage_, event);
+        };
+        if (question)
+            sim::Dialogs().QueueWhileMessageBoxOpen(action);
+        else
+            sim::Dialogs().QueueWhileModalRunOpen(action);
+        std::string text = NestedEventName(event) + " to come inside " + inside;
+        // Mostly the user opens one at once: a click on a row's "Set" or
+        // "Clr" (a question when the row holds a marker), or a right click
+        // on "Set".
+        if (pick_.Pick(4) == 0) return text;
+        const PanelControls panel = stage_.Panel();
+        const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
+        text += ", row ";
+        text += std::to_string(row);
+        if (!question) {
+            AnswerDialog();
+            Stage::PressRight(panel.sets[row]);
+            return text + " right down on set";
+        }
+        AnswerBox();
+        switch (pick_.Pick(3)) {
+        case 0: Stage::Press(panel.sets[row]); return text + " set left down";
+        case 1: Stage::Press(panel.sets[row], sim::button_bits::kCtrl); return text + " set ctrl";
+        default: Stage::Press(panel.clears[row]); return text + " clear left down";
+        }
+    }
+    // After an exit (nested in a question or dialog) the host starts the
+    // plug-in again.
+    std::string StartAgain() {
+        if (Stage::PanelWindow() != 0) return "start: the panel is there";
+        stage_.plugin.Start();
+        return "start";
+    }
+
     Stage& stage_;
     Choices& pick_;
+    std::vector<std::string>& trail_;
 };
 
 }  // namespace
@@ -260,11 +316,14 @@ RandomSessionResult RunRandomSession(Stage& stage, Choices& choices, int maxStep
     RandomSessionResult result;
     stage.OpenDocument();
     stage.plugin.Start();
-    Steps steps(stage, choices);
+    Steps steps(stage, choices, result.trail);
     while (result.steps < maxSteps && choices.More() && sim::Violations().empty()) {
-        result.trail.push_back(steps.Take());
+        std::string step = steps.Take();
+        result.trail.push_back(std::move(step));
         ++result.steps;
     }
+    // What no question or dialog took is dropped: it refers to these steps.
+    sim::Dialogs().DropPending();
     return result;
 }
 

@@ -1,6 +1,9 @@
 // Random whole sessions: document edits, selection, clicks on the panel,
 // answers to its questions and host events, in any order, against the
-// simulated host with its contract checks on. A session stops at the first
+// simulated host with its contract checks on. Host events (a draw, the exit,
+// a new document, activation, document events) also come while a question
+// or the colour dialog is open, and the host starts the plug-in again after
+// such an exit. A session stops at the first
 // breach, and its steps are written down so that the report can show them.
 #pragma once
 

@@ -52,6 +52,12 @@ MQWidgetBase::~MQWidgetBase() {
     handlers.clear();
 }
 
+void MQWidgetBase::Abandon() {
+    if (id != 0) TheWidgetRegistry().Erase(id, this);
+    id = 0;
+    owned = false;
+}
+
 int MQWidgetBase::AddChild(MQWidgetBase* child) {
     if (child == nullptr) return -1;
     int childId = child->GetID();

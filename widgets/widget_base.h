@@ -33,6 +33,12 @@ public:
     // Every closure registered on this widget, in registration order.
     const std::vector<ClosurePtr>& GetHandlers() const { return handlers; }
 
+    // Lets go of the host widget without a word to the host: the registry
+    // entry goes and the wrapper will not destroy the widget. For a module
+    // unloaded while the host still holds its widgets: the host tears them
+    // down with its own windows. [ui-thread]
+    virtual void Abandon();
+
     // Appends `child` to this widget's children at the host; the host's
     // answer, -1 when it writes none or `child` is null. [ui-thread]
     int AddChild(MQWidgetBase* child);

@@ -14,6 +14,11 @@ MQWindowBase::~MQWindowBase() {
     ownedChildren.clear();
 }
 
+void MQWindowBase::Abandon() {
+    for (MQWidgetBase* child : ownedChildren) child->Abandon();
+    MQWidgetBase::Abandon();
+}
+
 template <typename W>
 W* MQWindowBase::Own(std::unique_ptr<W> widget) {
     ownedChildren.push_back(widget.get());

@@ -19,6 +19,10 @@ public:
     // host), then the window itself. [ui-thread]
     ~MQWindowBase() override;
 
+    // Abandons every owned control and the window itself; deleting the
+    // wrapper afterwards makes no host call. [ui-thread]
+    void Abandon() override;
+
     // Creation operations: the new control is owned by this window and
     // deleted with it; the caller gets a non-owning pointer. Its property is
     // set, then it is appended to `parent` (a frame, or this window); a null

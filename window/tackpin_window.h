@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -36,11 +37,12 @@ public:
     int OnToggleRightDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
     // "Set": stores the selection (added with Ctrl) after "Overwrite?" or
     // "Add?" unless Shift is held or the slot is empty; right click edits
-    // the slot's colour.
+    // the slot's colour. A question answered after an exit or a new
+    // document changes nothing, nor does a colour chosen after an exit (0).
     int OnSetLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
     int OnSetRightDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
     // "Clr": clears the slot after "Clear?" unless Shift is held or the slot
-    // is empty.
+    // is empty; not after an exit or a new document came meanwhile (0).
     int OnClearLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
     // The options and the length, copied into the plug-in object.
     int OnViewExecute(MQWidgetBase* sender, MQDocument document);
@@ -69,4 +71,10 @@ private:
     // Asks `question` in an OK/Cancel box titled "Marker" unless Shift is
     // held or slot `index` holds nothing; true when the handler may go on.
     bool Confirmed(int index, bool shift, const char16_t* question);
+    // After a question or the colour dialog, whose modal run delivers the
+    // host's events: this is still the plug-in's panel (no exit came) ...
+    bool StillOpen() const;
+    // ... and the host has loaded no document since it had loaded
+    // `documentsLoaded`.
+    bool StillStands(std::uint64_t documentsLoaded) const;
 };

@@ -1,7 +1,11 @@
 // What the panel's controls do: the handlers bound by the panel's layout.
 // None asks the host to redraw; the view follows at the next draw pass.
+// A question or the colour dialog runs the host's events while it is open:
+// a handler that waited in one looks again at what it works on before it
+// acts.
 #include <algorithm>
 
+#include "host/float_narrowing.h"
 #include "marker/tackpin.h"
 #include "window/tackpin_window.h"
 
@@ -18,6 +22,12 @@ bool HasSlot(const Tackpin& plugin, int index) {
 }
 
 }  // namespace
+
+bool TackpinWindow::StillOpen() const { return plugin->window.get() == this; }
+
+bool TackpinWindow::StillStands(std::uint64_t documentsLoaded) const {
+    return StillOpen() && plugin->documentsLoaded == documentsLoaded;
+}
 
 bool TackpinWindow::Confirmed(int index, bool shift, const char16_t* question) {
     if (shift || !HasSlot(*plugin, index) ||
@@ -49,7 +59,12 @@ int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
                                  WidgetMouseParam& mouse) {
     const int index = RowOf(setButtons, sender);
     if (index < 0) return 0;
+    const Tackpin::PanelInUse inUse(*plugin);
+    const std::uint64_t loaded = plugin->documentsLoaded;
     if (!Confirmed(index, mouse.shift, mouse.ctrl ? u"Add?" : u"Overwrite?")) return 0;
+    // Exited, or a new document came: the selection the user meant to keep
+    // is not the host's any more.
+    if (!StillStands(loaded)) return 0;
     const int result = plugin->StoreMarker(document, index, mouse.ctrl);
     // The store shows the marker; the row's button says so.
     if (result != 0) toggleButtons[static_cast<std::size_t>(index)]->SetDown(true);
@@ -59,7 +74,11 @@ int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
 int TackpinWindow::OnClearLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
     const int index = RowOf(clearButtons, sender);
     if (index < 0) return 0;
+    const Tackpin::PanelInUse inUse(*plugin);
+    const std::uint64_t loaded = plugin->documentsLoaded;
     if (!Confirmed(index, mouse.shift, u"Clear?")) return 0;
+    // Exited, or a new document already emptied the marker.
+    if (!StillStands(loaded)) return 0;
     const int result = plugin->ClearMarker(index);
     toggleButtons[static_cast<std::size_t>(index)]->SetDown(false);
     return result;
@@ -68,11 +87,15 @@ int TackpinWindow::OnClearLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouse
 int TackpinWindow::OnSetRightDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
     const int index = RowOf(setButtons, sender);
     if (!HasSlot(*plugin, index)) return 0;
+    const Tackpin::PanelInUse inUse(*plugin);
     std::array<float, 3> color = plugin->slots[static_cast<std::size_t>(index)].color;
     const int result = EditColor({mouse.screen_x, mouse.screen_y}, color);
-    // Looked up again: the dialog ran events of its own meanwhile.
-    if (result != 0 && HasSlot(*plugin, index))
-        plugin->slots[static_cast<std::size_t>(index)].color = color;
+    // An exit while the dialog was open saved the colours as they were; one
+    // chosen after it is not taken. The slot is looked up again: the dialog
+    // ran the host's events. A new document keeps the colours, so it does
+    // not stop this one.
+    if (result == 0 || !StillOpen() || !HasSlot(*plugin, index)) return 0;
+    plugin->slots[static_cast<std::size_t>(index)].color = color;
     return result;
 }
 
@@ -100,7 +123,7 @@ int TackpinWindow::OnAllwaysExecute(MQWidgetBase*, MQDocument) {
 
 int TackpinWindow::OnValueChanging(MQWidgetBase*, MQDocument) {
     // Taken at every step, so the lines follow the box while it changes.
-    plugin->normalLength = static_cast<float>(valueSpin->GetPosition());
+    plugin->normalLength = host::NarrowToFloat(valueSpin->GetPosition());
     plugin->normalsDirty = true;
     return 1;
 }

@@ -34,6 +34,10 @@ public:
             session.Say(std::to_string(waiting) + " answer(s) still wait for a question");
         if (sim::Dialogs().PendingModalActions() > 0)
             session.Say("a colour choice waits for the next colour dialog");
+        if (sim::Dialogs().PendingWhileMessageBoxOpen() > 0)
+            session.Say("commands wait for the next question");
+        if (sim::Dialogs().PendingWhileModalRunOpen() > 0)
+            session.Say("commands wait for the next colour dialog");
     }
 
 private:
@@ -143,6 +147,48 @@ void Colour(Session& session, Arguments& args) {
     session.Say("in the next colour dialog the user will " + plan + kExits[static_cast<int>(exit)]);
 }
 
+// Command lines that `inside` queued for the next question (0) or the next
+// colour dialog (1). They outlive the command that queued them, as the
+// colour choices do.
+std::vector<std::vector<std::string>>& WaitingInside(int where) {
+    static std::vector<std::vector<std::string>> waiting[2];
+    return waiting[where];
+}
+
+void Inside(Session& session, Arguments& args) {
+    const int where = args.Choice("where", {"question", "dialog"});
+    if (!args.More()) args.Fail("name the command to carry out inside");
+    std::vector<std::string> words;
+    while (args.More()) words.push_back(args.Word("command"));
+    sim::DialogResponder& dialogs = sim::Dialogs();
+    const bool queued = where == 0 ? dialogs.PendingWhileMessageBoxOpen() > 0
+                                   : dialogs.PendingWhileModalRunOpen() > 0;
+    std::vector<std::vector<std::string>>& waiting = WaitingInside(where);
+    // Lines left from a host that has since been reset wait for nothing.
+    if (!queued) waiting.clear();
+    waiting.push_back(words);
+    static const char* const kWhere[] = {"inside the question", "inside the colour dialog"};
+    if (!queued) {
+        Session* const host = &session;
+        auto deliver = [host, where] {
+            // Taken whole: a command may queue lines for a later one.
+            std::vector<std::vector<std::string>> lines = std::move(WaitingInside(where));
+            WaitingInside(where).clear();
+            for (const std::vector<std::string>& line : lines)
+                host->ExecuteNested(kWhere[where], line);
+        };
+        if (where == 0)
+            dialogs.QueueWhileMessageBoxOpen(deliver);
+        else
+            dialogs.QueueWhileModalRunOpen(deliver);
+    }
+    std::string line;
+    for (const std::string& word : words) AppendWord(line, word);
+    session.Say(std::string("\"") + line + "\" will be carried out " + kWhere[where] +
+                (where == 0 ? " the panel asks next" : " the panel opens next") +
+                ", before the user answers");
+}
+
 const char16_t* const kCheckBoxes[] = {u"View", u"Normal", u"Overwrite", u"Allways"};
 
 void Check(Session& session, Arguments& args) {
@@ -195,6 +241,10 @@ std::vector<CommandSpec> PanelCommands() {
         {"click", "click [right] [shift] [ctrl] toggle|set|clr ROW",
          "click a row's button on the panel (left button unless \"right\")", Click},
         {"answer", "answer ok|cancel ...", "answer the next question(s) the panel asks", Answer},
+        {"inside", "inside question|dialog COMMAND [ARGUMENTS]",
+         "carry out COMMAND (a host event, another click, ...) while the next question is open "
+         "or the next colour dialog runs, before the user answers; several go in order",
+         Inside},
         {"colour", "colour [R G B] [ok|cancel|close]",
          "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, "
          "or close it)",

@@ -185,6 +185,27 @@ void Session::Execute(const std::vector<std::string>& words) {
     }
     TellHostRequests(refreshes, notices);
     CheckContract();
+    if (nestedFailure_) {
+        std::exception_ptr failure = nestedFailure_;
+        nestedFailure_ = nullptr;
+        std::rethrow_exception(failure);
+    }
+}
+
+void Session::ExecuteNested(const std::string& where, const std::vector<std::string>& words) {
+    std::string line = where + ":";
+    for (const std::string& word : words) line += " " + word;
+    Say(line);
+    const bool echo = echo_;
+    echo_ = false;
+    try {
+        Execute(words);
+    } catch (...) {
+        // The first failure counts; the commands after it still run, as the
+        // host cannot stop delivering while the question waits.
+        if (!nestedFailure_) nestedFailure_ = std::current_exception();
+    }
+    echo_ = echo;
 }
 
 void Session::TellHostRequests(int refreshesBefore, int noticesBefore) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <map>
 #include <string>
@@ -56,6 +57,11 @@ public:
     // Throws SessionError, ExpectationFailed, or ContractBreach when the
     // plug-in breached the host contract during the command.
     void Execute(const std::vector<std::string>& words);
+    // Carries out one command line while a question is open or a dialog
+    // runs (what `inside` queued), told in the transcript after `where`. A
+    // failure must not pass through the plug-in, which is waiting below: it
+    // is kept and raised when the command that opened the question ends.
+    void ExecuteNested(const std::string& where, const std::vector<std::string>& words);
     // The host closes as it does at the end of a run: the exit event when the
     // plug-in was started, the settings file written, the module unloaded.
     // Throws like Execute.
@@ -149,6 +155,7 @@ private:
     int lastAnswer_ = 0;
     std::size_t violationsSeen_ = 0;
     std::map<MQObject, int> markerRows_;
+    std::exception_ptr nestedFailure_;
 };
 
 }  // namespace host_tool

@@ -3,14 +3,19 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "simhost/fault_points.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"
+#include "simhost/settings_model.h"
 #include "simhost/widget_events.h"
 #include "simhost/widget_model.h"
 #include "validation/fault_sweep.h"
 #include "validation/load_cycles.h"
+#include "validation/nested_events.h"
 #include "validation/random_session.h"
 #include "validation/user_session.h"
 
@@ -173,6 +178,73 @@ bool RandomSessions(const Options& options) {
     return true;
 }
 
+// One modal place of the panel, with `event` delivered inside it unless
+// `event` is empty, in a host of its own: the plug-in started with the
+// settings of an earlier run, active, and drawn once. Afterwards a draw
+// pass and a click; then the exit and the unload. The host's settings
+// document as the run left it goes to `settings`.
+RunReport ModalPlaceRun(const Options& options, std::optional<validation::NestedEvent> event,
+                        validation::ModalPlace place, bool ok, std::string& settings) {
+    sim::PluginModule plugin;
+    RunReport report;
+    if (!validation::StartHost(plugin, options.module, report)) return report;
+    validation::Stage stage(plugin);
+    stage.OpenDocument();
+    stage.PresetSettings();
+    plugin.Start();
+    plugin.Activate(stage.doc, 1);
+    stage.Draw();
+    if (event) {
+        if (place == validation::ModalPlace::ColourDialog)
+            validation::NestInNextDialog(stage, *event);
+        else
+            validation::NestInNextQuestion(stage, *event);
+        validation::RunModalPlace(stage, place, ok);
+        stage.Draw();
+        validation::Stage::Press(validation::Stage::Panel().toggles[0]);
+    }
+    report = validation::EndHost(plugin);
+    settings = sim::Settings().Dump();
+    return report;
+}
+
+// Each of `events` inside each of the panel's questions and its colour
+// dialog, answered OK and Cancel: the host's contract holds throughout. An
+// exit inside saves what a plain exit at the same moment saves.
+bool NestedEvents(const Options& options, std::vector<validation::NestedEvent> events) {
+    bool ok = true;
+    int runs = 0;
+    for (validation::NestedEvent event : events) {
+        for (validation::ModalPlace place : validation::kModalPlaces) {
+            for (bool answer : {true, false}) {
+                const std::string context = validation::NestedEventName(event) + " inside " +
+                                            validation::ModalPlaceName(place) +
+                                            (answer ? ", answered OK" : ", cancelled");
+                std::string nested;
+                ++runs;
+                if (!Verdict(ModalPlaceRun(options, event, place, answer, nested), context)) {
+                    ok = false;
+                    continue;
+                }
+                if (event != validation::NestedEvent::Exit) continue;
+                std::string plain;
+                if (!Verdict(ModalPlaceRun(options, std::nullopt, place, answer, plain),
+                             "a plain exit"))
+                    return false;
+                if (nested != plain) {
+                    std::printf(
+                        "  %s: the settings saved differ from a plain exit's:\n%s  a plain "
+                        "exit saves:\n%s",
+                        context.c_str(), nested.c_str(), plain.c_str());
+                    ok = false;
+                }
+            }
+        }
+    }
+    std::printf("  %d runs\n", runs);
+    return ok;
+}
+
 using Scenario = std::function<bool(const Options&)>;
 
 const std::map<std::string, Scenario>& Named() {
@@ -182,6 +254,16 @@ const std::map<std::string, Scenario>& Named() {
                                                {"foreign closures", ForeignClosures},
                                                {"load cycles", LoadCycles},
                                                {"random sessions", RandomSessions}};
+        using validation::NestedEvent;
+        const std::pair<const char*, std::vector<NestedEvent>> nestings[] = {
+            {"nested exit", {NestedEvent::Exit}},
+            {"nested draw", {NestedEvent::Draw}},
+            {"nested load-document", {NestedEvent::LoadDocument}},
+            {"nested activation", {NestedEvent::Deactivate, NestedEvent::Activate}},
+            {"nested document events",
+             {NestedEvent::Event210, NestedEvent::Event220, NestedEvent::Event221}}};
+        for (const auto& [name, events] : nestings)
+            all[name] = [events](const Options& options) { return NestedEvents(options, events); };
         for (int i = 0; i < sim::kFaultPointCount; ++i) {
             const auto point = static_cast<sim::FaultPoint>(i);
             all[std::string(kFaultPrefix) + sim::FaultPointName(point)] =
@@ -195,7 +277,9 @@ const std::map<std::string, Scenario>& Named() {
 }  // namespace
 
 std::vector<std::string> ScenariosOf(int level) {
-    std::vector<std::string> names = {"start and exit", "user session", "foreign closures"};
+    std::vector<std::string> names = {
+        "start and exit", "user session",         "foreign closures",  "nested exit",
+        "nested draw",    "nested load-document", "nested activation", "nested document events"};
     if (level >= 2) {
         for (int i = 0; i < sim::kFaultPointCount; ++i)
             names.push_back(std::string(kFaultPrefix) +

@@ -229,4 +229,41 @@ TEST_F(PluginLife, ExitWithoutAPanelLeavesTheSettingsAlone) {
     EXPECT_TRUE(widgets.Log().empty());
 }
 
+// A host may point at "" for an element without text instead of answering
+// null: every key then takes its default, exactly as when it is missing.
+TEST_F(PluginLife, EmptyTextInEveryKeyGivesEveryDefault) {
+    plugin.Start();
+    plugin.Exit();
+    const std::vector<std::optional<std::string>> defaults = StoredValues();
+    RestartHost();
+    for (const std::string& key : kSettingKeys) Store(key, "");
+    settings.Faults().emptyTextAsEmptyString = true;
+    plugin.Start();
+    const int panel = PanelWindow();
+    EXPECT_EQ(plugin.IsActivated(nullptr), 0);
+    EXPECT_EQ(SetsOf(panel, "pos_x") + SetsOf(panel, "pos_y"), 0);
+    plugin.Exit();
+    EXPECT_EQ(StoredValues(), defaults);
+}
+
+// Unloaded without an exit, the plug-in deletes its drawing objects but
+// leaves its widgets to the host, which may be tearing its windows down.
+TEST_F(PluginLife, UnloadWithoutExitMakesNoWidgetCall) {
+    OpenSquare();
+    plugin.Start();
+    plugin.Activate(doc, 1);
+    Select({0, 1});
+    Press(Panel().sets[0], sim::button_bits::kShift);
+    plugin.Draw(doc, documents.NewScene(doc, {1, 1, 1, 0, 0}), 640, 480);
+    ASSERT_EQ(documents.LiveDrawObjectCount(), 1);
+    const std::size_t panelWidgets = widgets.LiveWidgetsOfPlugin().size();
+    widgets.ClearLog();
+    plugin.Unload();
+    EXPECT_TRUE(widgets.Log().empty())
+        << widgets.Log().size() << " widget calls, the first " << widgets.Log().front().message;
+    EXPECT_EQ(widgets.LiveWidgetsOfPlugin().size(), panelWidgets);
+    EXPECT_EQ(documents.LiveDrawObjectCount(), 0);
+    ASSERT_TRUE(plugin.LoadAndInitialize()) << plugin.Error();
+}
+
 }  // namespace

@@ -201,6 +201,18 @@ TEST_F(SettingsModel, FaultsRefuseElementsAndText) {
     EXPECT_FALSE(model.Faults().nullElementText);
 }
 
+// Null for an element without text, or "" when the host is told to answer so.
+TEST_F(SettingsModel, ElementWithoutTextAnswersNullOrEmptyText) {
+    MQXmlElement own = Add(model.PluginSettingsHandle(), "Plugin-1");
+    MQXmlElement x = Add(own, "PosX");
+    EXPECT_EQ(GetText(x), nullptr);
+    model.Faults().emptyTextAsEmptyString = true;
+    EXPECT_STREQ(GetText(x), "");
+    SetText(x, "7");
+    EXPECT_STREQ(GetText(x), "7");
+    ExpectNoViolations();
+}
+
 TEST_F(SettingsModel, CallsAreLoggedWithElementAndArgument) {
     MQXmlElement own = Add(model.PluginSettingsHandle(), "Plugin-1");
     SetText(Add(own, "PosX"), "7");

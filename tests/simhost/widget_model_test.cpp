@@ -344,6 +344,72 @@ TEST_F(WidgetModel, ModalRunShowsTheDialogWhileTheUserActs) {
     EXPECT_EQ(sim::Dialogs().PendingModalActions(), 0u);
 }
 
+// What happens while a box is open runs before it is answered; a box opened
+// inside it takes the next answer, and the boxes are recorded as they open.
+TEST_F(WidgetModel, WhileABoxOrARunIsOpenTheHostActsNested) {
+    int window = Create("window");
+    int dialog = Create("dialog");
+    std::vector<std::string> order;
+    sim::Dialogs().QueueMessageBoxAnswer(1);
+    sim::Dialogs().QueueMessageBoxAnswer(2);
+    sim::Dialogs().QueueWhileMessageBoxOpen([&] {
+        order.push_back("outer box open");
+        EXPECT_EQ(MessageBox(window, u"Inner?", u"Marker"), 2);
+    });
+    EXPECT_EQ(MessageBox(window, u"Outer?", u"Marker"), 1);
+    const auto& boxes = sim::Dialogs().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].message, u"Outer?");
+    EXPECT_EQ(boxes[0].answer, 1);
+    EXPECT_EQ(boxes[1].answer, 2);
+    sim::Dialogs().QueueWhileModalRunOpen([&] { order.push_back("run open"); });
+    sim::Dialogs().QueueModalAction([&](int) -> std::optional<int> {
+        order.push_back("user acts");
+        return 1;
+    });
+    EXPECT_EQ(RunModal(dialog), 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"outer box open", "run open", "user acts"}));
+    sim::Dialogs().QueueWhileMessageBoxOpen([] {});
+    sim::Dialogs().QueueMessageBoxAnswer(1);
+    sim::Dialogs().DropPending();
+    EXPECT_EQ(sim::Dialogs().PendingWhileMessageBoxOpen() +
+                  sim::Dialogs().PendingMessageBoxAnswers(),
+              0u);
+}
+
+// A window cannot go while a dialog inside it runs or a box over it is
+// open: the box or the run would return into widgets that are gone.
+TEST_F(WidgetModel, DestroyingAWindowWithARunOrABoxOpenInsideIsABreach) {
+    int panel = Create("window");
+    int dialog = Create("dialog");
+    AddChildWindow(panel, dialog);
+    sim::Dialogs().QueueWhileModalRunOpen([&] {
+        ExpectBreach("widget " + std::to_string(dialog) + " (dialog) inside is still running",
+                     [&] { Destroy(panel); });
+    });
+    RunModal(dialog);
+    int other = Create("window");
+    sim::Dialogs().QueueWhileMessageBoxOpen([&] {
+        ExpectBreach("a message box over widget " + std::to_string(other), [&] { Destroy(other); });
+    });
+    MessageBox(other, u"Clear?", u"Marker");
+}
+
+// An exit delivered inside a widget event is checked once that event has
+// returned; what was alive at the exit must be gone by then.
+TEST_F(WidgetModel, ExitInsideAnEventIsCheckedWhenTheEventHasReturned) {
+    int left = Create("button");
+    int gone = Create("button");
+    host.BeginEvent();
+    host.CheckAfterExit();
+    Destroy(gone);
+    int later = Create("button");  // a new start's
+    EXPECT_TRUE(sim::Violations().empty());
+    ExpectBreach("after exit: widget " + std::to_string(left), [&] { host.EndEvent(); });
+    Destroy(left);
+    Destroy(later);
+}
+
 TEST_F(WidgetModel, DumpShowsTheTreeWithClassesAndProperties) {
     int window = Create("window");
     AddChildWindow(host.MainWindowId(), window);

@@ -2,7 +2,10 @@
 // activation, the panel's controls and the document events: state that the
 // host sees only through later draw passes. A Tackpin linked into the test
 // runs against the simulated host.
+#include <cmath>
 #include <limits>
+
+#include "cmq/cmq_object.h"
 
 #include "host/station_services.h"
 #include "marker/tackpin.h"
@@ -134,6 +137,24 @@ TEST_F(PanelState, SpinBoxGivesTheNormalLengthOnlyOnceChanged) {
     EXPECT_TRUE(plugin.normalsDirty);
 }
 
+// A faulty host may answer any double; beyond the float range the length
+// takes the infinity of its sign, as a float setting does.
+TEST_F(PanelState, SpinBoxValueBeyondTheFloatRangeGivesAnInfinity) {
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    constexpr double kFloatMax = std::numeric_limits<float>::max();
+    const std::pair<double, float> cases[] = {
+        {-7.5, -7.5f},
+        {kFloatMax, std::numeric_limits<float>::max()},
+        {std::nextafter(kFloatMax, 1e300), kInf},
+        {1e300, kInf},
+        {-1e300, -kInf},
+    };
+    for (auto [position, length] : cases) {
+        sim::UserChangeSpin(Id(window->valueSpin), position);
+        EXPECT_EQ(plugin.normalLength, length) << position;
+    }
+}
+
 TEST_F(PanelState, HandlersIgnoreASenderOutsideTheirRow) {
     WidgetMouseParam mouse;
     MQWidgetBase* stranger = window->viewCheck;
@@ -186,6 +207,27 @@ TEST_F(PanelState, DestroyedPluginDeletesEachDrawingObjectInItsDocument) {
         unloading.slots[1].drawDocument = doc;
         ASSERT_EQ(sim::Documents().LiveDrawObjectCount(), 2);
     }
+    EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 0);
+}
+
+// A drawing object with no document to delete it in stays named by its
+// slot, and a pass without a document makes none.
+TEST_F(PanelState, NoDrawingObjectIsForgottenOrMadeWithoutADocument) {
+    StoreInto(0, 0);
+    MarkerSlot& slot = plugin.slots[0];
+    slot.drawObject = plugin.CreateDrawObject(doc, 3);
+    MQObject held = slot.drawObject;
+    plugin.ReleaseDrawObject(slot);
+    EXPECT_EQ(slot.drawObject, held);
+    EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 1);
+    const std::size_t messages = sim::SentMessages().size();
+    plugin.document = nullptr;
+    plugin.RebuildOverlay(slot, cmq::CMQObject(obj, doc), 0, 3);
+    EXPECT_EQ(sim::SentMessages().size(), messages);
+    EXPECT_EQ(slot.drawObject, held);
+    slot.drawDocument = doc;  // found again: now it can go
+    plugin.ReleaseDrawObject(slot);
+    EXPECT_EQ(slot.drawObject, nullptr);
     EXPECT_EQ(sim::Documents().LiveDrawObjectCount(), 0);
 }
 
