@@ -2,16 +2,23 @@
 # makes it: tools/wine-prefix.sh makes a fresh Wine prefix, then
 # tackpin-host runs in it. Only the line that says the prefix is being made
 # may reach the user, nothing of Wine's own start-up (its loader's
-# messages about parts Debian's wine64 leaves out).
+# messages about parts Debian's wine64 leaves out, a fault of one of its
+# background programs while the session ends).
 #
 #   SOURCE    the source tree
 #   EMULATOR  what runs the Windows program ("|"-separated)
 #   TOOL      tackpin-host.exe
 #   PREFIX    a folder for the fresh prefix, removed before and after
 string(REPLACE "|" ";" emulator "${EMULATOR}")
-file(REMOVE_RECURSE "${PREFIX}")
-file(REMOVE "${PREFIX}.log")
 set(ENV{WINEPREFIX} "${PREFIX}")
+# The session that tools/wine-prefix.sh starts outlives the run by a few
+# seconds; it ends before its prefix goes.
+function(remove_prefix)
+  execute_process(COMMAND wineserver --kill OUTPUT_QUIET ERROR_QUIET)
+  file(REMOVE_RECURSE "${PREFIX}")
+  file(REMOVE "${PREFIX}.log")
+endfunction()
+remove_prefix()
 set(ENV{WINEDEBUG} "-all")
 set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=")
 
@@ -30,8 +37,7 @@ if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR out MATCHES "wine:" OR NOT out M
   list(APPEND failures "the first run of tackpin-host showed more than its help")
 endif()
 
-file(REMOVE_RECURSE "${PREFIX}")
-file(REMOVE "${PREFIX}.log")
+remove_prefix()
 if(failures)
   list(JOIN failures "; " text)
   message(FATAL_ERROR "${text}")
