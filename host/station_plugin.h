@@ -7,7 +7,7 @@
 #include "host/base_plugin.h"
 #include "host/host_abi.h"
 #include "host/mq_setting.h"
-#include "host/station_services.h"
+#include "host/station_messages.h"
 
 // Operations in the order of the host's table; the bodies that are not pure
 // are what a station does by default. Every event operation is reached only

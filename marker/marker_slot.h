@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "containers/sorted_key_set.h"
 #include "host/host_abi.h"
 #include "marker/normal_cache.h"
-#include "marker/sorted_key_set.h"
 
 // Key of one marked line between two vertex unique ids: the smaller id in
 // the high 32 bits, the larger in the low 32 bits.

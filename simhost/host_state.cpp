@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "platform/export.h"
-#include "simhost/document_model.h"
-#include "simhost/fault_points.h"
-#include "simhost/fault_scopes.h"
-#include "simhost/host_contract.h"
-#include "simhost/settings_model.h"
-#include "simhost/violations.h"
-#include "simhost/widget_model.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/contract/violations.h"
+#include "simhost/documents/document_model.h"
+#include "simhost/faults/fault_points.h"
+#include "simhost/faults/fault_scopes.h"
+#include "simhost/settings/settings_model.h"
+#include "simhost/widgets/widget_model.h"
 
 namespace sim {
 
