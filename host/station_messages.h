@@ -1,6 +1,7 @@
-// Records and helpers of the station services that MQStationPlugin builds on
-// host messages: the message numbers, scene options, and the name of the
-// plug-in's element in the host's settings document.
+// The host messages behind the station services: their numbers for
+// MQ_SendMessage, the scene options that message 410 answers, and the name
+// of the plug-in's element that message 505 finds in the host's settings
+// document. The services themselves are MQStationPlugin's (station_plugin.h).
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// The station services: messages to the host through MQ_SendMessage. Every
+// The station services of MQStationPlugin: messages to the host through
+// MQ_SendMessage, and the name of the plug-in's settings element. Every
 // header is filled afresh with the plug-in's own ids; answers come back
 // only through the message list.
 #include <cstdio>
