@@ -1,6 +1,11 @@
 // Documents, mesh objects, selection, drawing objects and scenes of the
 // simulated host: the C++ API through which tests build and edit what the
 // plug-in sees, and the model behind the exported MQDoc_ and MQObj_ functions.
+// The model's parts are with their subsystems: documents/document_model.cpp
+// (documents, objects, scenes, the handle checks), document_editing.cpp
+// (meshes) and document_dump.cpp beside it, selection/document_selection.cpp
+// (the selection) and drawing/drawing_objects.cpp (drawing objects and the
+// station messages 200, 210 and 410).
 #pragma once
 
 #include <memory>

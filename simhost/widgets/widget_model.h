@@ -1,8 +1,12 @@
 // The host's widgets: ids, classes, typed properties, the parent tree, child
 // windows, event handlers, the main window, message boxes and modal runs,
-// and the checks of every MQWidget_Value call the plug-in makes.
+// and the checks of every MQWidget_Value call the plug-in makes. The
+// model's parts are in widget_model.cpp (the whole, what tests see, the
+// exit checks), widget_model_tree.cpp, widget_model_properties.cpp and
+// widget_model_runs.cpp (the messages, by what they do).
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -135,7 +139,10 @@ private:
     // True when a creation of a class that `accepts` was refused: a call on
     // id 0 may then come from that class's wrapper.
     template <typename Accepts>
-    bool RefusedOne(Accepts accepts) const;
+    bool RefusedOne(Accepts accepts) const {
+        return std::any_of(refusedClasses_.begin(), refusedClasses_.end(),
+                           [&](const std::string& refused) { return accepts(refused); });
+    }
     // Marks the call just logged as ignored; the answer for it.
     int Ignore();
     void Destroy(Widget& widget);
