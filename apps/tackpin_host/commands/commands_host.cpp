@@ -3,6 +3,7 @@
 // module again, a whole restart of the host, and any raw event number.
 #include <set>
 
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/panel/marker_probe.h"
 #include "apps/tackpin_host/pictures/pictures.h"
 #include "apps/tackpin_host/session/session.h"

@@ -2,6 +2,7 @@
 // current object and the objects' visibility, the selection, topology edits
 // and moved vertices. After an edit of the meshes the host tells the plug-in
 // (event 221), as the modeler does.
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/obj_import/obj_import.h"
 #include "apps/tackpin_host/session/session.h"
 #include "apps/tackpin_host/session/session_error.h"

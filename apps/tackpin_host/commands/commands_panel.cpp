@@ -1,6 +1,7 @@
 // The panel as the user works it: clicks on the rows' buttons with either
 // mouse button and Shift or Ctrl, the answers to the panel's questions and
 // the colour dialog, the check boxes, the spin box and closing the panel.
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/panel/panel_user.h"
 #include "apps/tackpin_host/panel/panel_widgets.h"
 #include "apps/tackpin_host/session/session.h"

@@ -1,5 +1,6 @@
 // Pictures from a session: the 3D view, the panel, and the camera the view
 // is seen from.
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/pictures/pictures.h"
 #include "apps/tackpin_host/session/session.h"
 #include "apps/tackpin_host/session/session_error.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/panel/marker_probe.h"
 #include "apps/tackpin_host/panel/panel_user.h"
 #include "apps/tackpin_host/panel/panel_widgets.h"

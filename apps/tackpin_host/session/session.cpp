@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "apps/tackpin_host/commands/commands.h"
 #include "apps/tackpin_host/session/session_error.h"
 #include "apps/tackpin_host/settings/settings_store.h"
 #include "simhost/contract/violations.h"

@@ -33,16 +33,6 @@ struct CommandSpec {
     std::function<void(Session&, Arguments&)> run;
 };
 
-// The command tables, one per area.
-std::vector<CommandSpec> HostCommands();
-std::vector<CommandSpec> MeshCommands();
-std::vector<CommandSpec> PanelCommands();
-std::vector<CommandSpec> ReportCommands();
-std::vector<CommandSpec> PictureCommands();
-
-// "12 vertices, 6 faces": the live elements of a mesh object.
-std::string MeshCounts(MQObject object);
-
 class Session {
 public:
     Session(SessionOptions options, std::FILE* transcript, std::FILE* notes);
