@@ -1,7 +1,9 @@
 // The host messages behind the station services: their numbers for
 // MQ_SendMessage, the scene options that message 410 answers, and the name
 // of the plug-in's element that message 505 finds in the host's settings
-// document. The services themselves are MQStationPlugin's (station_plugin.h).
+// document. The services themselves are MQStationPlugin's (station_plugin.h);
+// SettingElementName is defined beside OpenSetting, which uses it, in
+// station_plugin_services.cpp.
 #pragma once
 
 #include <string>

@@ -2,7 +2,9 @@
 // "pluginsettings" element under which every plug-in keeps its own element.
 // The plug-in reaches it through message 505 and MQXmlElem_Value; tests read
 // and prepare it through the API below, and carry it from one run of the
-// host to the next through a settings file.
+// host to the next through a settings file. The model is in
+// settings_model.cpp, its element actions (MQXmlElem_Value) in
+// settings_model_actions.cpp.
 #pragma once
 
 #include <optional>
