@@ -11,9 +11,9 @@
 tackpin_test(host_tool_tests SOURCES
   tests/host_tool/script_language_test.cpp tests/host_tool/settings_text_test.cpp
   tests/host_tool/view_camera_test.cpp tests/host_tool/obj_import_test.cpp
-  examples/tackpin_host/arguments.cpp examples/tackpin_host/script_words.cpp
-  examples/tackpin_host/settings_xml_text.cpp examples/tackpin_host/view_camera.cpp
-  examples/tackpin_host/obj_import.cpp)
+  apps/tackpin_host/session/arguments.cpp apps/tackpin_host/session/script_words.cpp
+  apps/tackpin_host/settings/settings_xml_text.cpp apps/tackpin_host/pictures/view_camera.cpp
+  apps/tackpin_host/obj_import/obj_import.cpp)
 
 # A module that breaches the host contract when it starts.
 add_library(careless_plugin MODULE tests/fixtures/careless_plugin.cpp $<TARGET_OBJECTS:tackpin_platform>)
@@ -57,6 +57,14 @@ set(sessions ${PROJECT_SOURCE_DIR}/tests/sessions)
 picture_line(demo_view demo-view.png)
 tackpin_session(demo SCRIPTS ${PROJECT_SOURCE_DIR}/examples/demo.tps TRANSCRIPT ${sessions}/demo.transcript
   OUTPUT "${demo_view}")
+# Every other session of examples/, one a user may copy, runs as it stands,
+# so that the examples stay true.
+file(GLOB example_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.tps)
+list(REMOVE_ITEM example_scripts ${PROJECT_SOURCE_DIR}/examples/demo.tps)
+foreach(script IN LISTS example_scripts)
+  get_filename_component(example ${script} NAME_WE)
+  tackpin_session(example_${example} SCRIPTS ${script})
+endforeach()
 tackpin_session(host_events SCRIPTS host_events.tps)
 tackpin_session(mesh_editing SCRIPTS mesh_editing.tps)
 picture_line(torus_top torus-top.png)

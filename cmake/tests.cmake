@@ -26,8 +26,12 @@ endfunction()
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 tackpin_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS tackpin_core tackpin_platform)
 
+# The general containers of containers/, on their own: they need no host.
+file(GLOB CONTAINER_TEST_SOURCES CONFIGURE_DEPENDS tests/containers/*.cpp)
+tackpin_test(container_tests SOURCES ${CONTAINER_TEST_SOURCES})
+
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/support/*.cpp)
-tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES} LIBS tackpin_validation)
+tackpin_test(e2e_tests SOURCES ${E2E_TEST_SOURCES} LIBS validation_harness)
 
 file(GLOB SIMHOST_TEST_SOURCES CONFIGURE_DEPENDS tests/simhost/*.cpp)
 tackpin_test(simhost_tests SOURCES ${SIMHOST_TEST_SOURCES})
@@ -71,7 +75,7 @@ endforeach()
 # Reliability: the fault sweep, the load cycles, random sessions, and the
 # checks proven on the broken plug-ins.
 file(GLOB RELIABILITY_TEST_SOURCES CONFIGURE_DEPENDS tests/reliability/*.cpp)
-tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS tackpin_validation)
+tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS validation_harness)
 add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS})
 
 # The validator against the plug-in, and against each broken one: it must

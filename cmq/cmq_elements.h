@@ -1,6 +1,12 @@
 // The element records that walking a mesh view hands out (`CMQVertex`,
 // `CMQFace`) and the iterators that walk the used vertices and the faces with
 // points, asking the host afresh at every step.
+//
+// A walk offers two forms. The plug-in reads each step's index and size
+// alone (`Index()`, `Size()`): a record is a new allocation per element, and
+// a vertex record also asks the host for a position that a store never
+// needs and a draw pass needs only for the marked vertices. The records
+// (`*iterator`, as range-for hands them out) serve the tests.
 #pragma once
 
 #include <array>

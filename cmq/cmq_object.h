@@ -1,6 +1,18 @@
 // A live view of one host mesh object: every question goes to the host when
-// it is asked, and each answer is a fresh list owned by the caller. Views are
-// made as locals for one operation and dropped afterwards.
+// it is asked, and nothing is kept. Views are made as locals for one
+// operation and dropped afterwards.
+//
+// The questions come in two forms. The plug-in uses only the forms that
+// answer into lists the caller keeps (ReadFacePoints,
+// ReadVertexRelatedFaces, ReadPosition, ReadCornerPositions with
+// CornerNormal, and FindLinesBetween into a LineSearch): a store, a recall
+// and a draw pass ask them once per element of large meshes, and a list kept
+// from one question to the next allocates nothing once it has grown. The
+// named forms that return a new list each time (GetFacePoints,
+// GetVertexRelatedFaces, GetPosition, GetLine, GetCornerNormal,
+// GetLinesAtVertex and the set-returning FindLinesBetween) ask the host the
+// same questions and give the same answers; they read as the operations are
+// defined, and serve the tests and the benchmarks' plans.
 #pragma once
 
 #include <array>
@@ -68,15 +80,14 @@ public:
     // Faces with at least one point, ascending.
     FaceRange Faces() const { return FaceRange(*this, object); }
 
-    // Faces that use vertex v, in the host's order.
-    std::vector<int> GetVertexRelatedFaces(int v) const;
-    // Points p[0] .. p[n-1] of a face; empty for a face without points.
-    std::vector<int> GetFacePoints(int face) const;
-    // The same two questions answered into a list the caller keeps, which
-    // takes exactly the answer. The list is sized to the count without being
-    // emptied first: a list already that long is left as it is, and nothing
-    // is filled twice. Inline: searches and refreshes ask them per element.
-    // [ui-thread]
+    // --- The forms the plug-in uses: answers into the caller's lists ------
+
+    // The faces that use vertex v, in the host's order, and the points p[0]
+    // .. p[n-1] of a face (none for a face without points), each answered
+    // into a list the caller keeps, which takes exactly the answer. The list
+    // is sized to the count without being emptied first: a list already that
+    // long is left as it is, and nothing is filled twice. Inline: searches
+    // and refreshes ask them per element. [ui-thread]
     void ReadVertexRelatedFaces(int v, std::vector<int>& faces) const {
         const int count =
             object != nullptr && v >= 0 ? host::ObjGetVertexRelatedFaces(object, v, nullptr) : 0;
@@ -89,16 +100,26 @@ public:
         points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
         if (count > 0) host::ObjGetFacePointArray(object, face, points.data());
     }
-    // Position of vertex v.
-    Vec3 GetPosition(int v) const;
-    // The same, written into `position`, which keeps its contents when there
-    // is no answer. [ui-thread]
+    // The position of vertex v, written into `position`, which keeps its
+    // contents when there is no answer. [ui-thread]
     void ReadPosition(int v, Vec3& position) const {
         if (object != nullptr && v >= 0) host::ObjGetVertex(object, v, position.data());
     }
-
-    // Adds a face through the given points; the host's new face index.
-    int AddFace(std::vector<int> points) const;
+    // The normal of a face at corner k, not normalised, in two halves: the
+    // positions, asked of the host straight into `corner` for a face whose
+    // points p[0] .. p[n-1] the caller has read (nothing for a face without
+    // points), and the arithmetic on them. Callers that ask for several
+    // corners before computing any let the arithmetic of one overlap the
+    // questions of the next. The normal is E1 x T with E1 the line leaving
+    // the corner and T the line arriving (triangles) or the mean of the
+    // arriving and the reversed far line (larger faces). [ui-thread;
+    // CornerNormal: any time]
+    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
+    static Vec3 CornerNormal(const CornerPositions& corner);
+    // Every face line whose end points are a and b, in either direction, one
+    // key per face that holds such a line, answered into `search.lines`.
+    // [ui-thread]
+    void FindLinesBetween(int a, int b, LineSearch& search) const;
     // Adds the 2-point face (a, b), which shows as a line. Inline: every draw
     // pass adds lines by the hundred thousand, and no list is made for two
     // points.
@@ -108,35 +129,31 @@ public:
         return host::ObjAddFace(object, 2, points);
     }
 
+    // --- The named forms, for the tests and the benchmarks' plans -----------
+
+    // Faces that use vertex v, in the host's order.
+    std::vector<int> GetVertexRelatedFaces(int v) const;
+    // Points p[0] .. p[n-1] of a face; empty for a face without points.
+    std::vector<int> GetFacePoints(int face) const;
+    // Position of vertex v.
+    Vec3 GetPosition(int v) const;
+    // Adds a face through the given points; the host's new face index.
+    int AddFace(std::vector<int> points) const;
     // Line k of the face, k wrapping in both directions (k = -1 is the last
     // line, k = n the first). kNoLine for a face without points.
     Line GetLine(int face, int k) const;
-    // Normal of the face at corner k, not normalised: E1 x T with E1 the line
-    // leaving the corner and T the line arriving (triangles) or the mean of
-    // the arriving and the reversed far line (larger faces). Zero for a face
-    // without points.
+    // The normal of the face at corner k, as CornerNormal makes it. Zero for
+    // a face without points.
     Vec3 GetCornerNormal(int face, int k) const;
-    // The same for a face whose points p[0] .. p[n-1] the caller has already
-    // read, without asking for them again.
+    // The same for a face whose points the caller has already read, without
+    // asking for them again.
     Vec3 CornerNormalOf(const std::vector<int>& points, int k) const;
-    // The two halves of that: the positions, asked of the host in the order
-    // above straight into `corner` (nothing for a face without points), and
-    // the arithmetic on them. Callers that ask for several corners before
-    // computing any let the arithmetic of one overlap the questions of the
-    // next. [ui-thread; CornerNormal: any time]
-    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
-    static Vec3 CornerNormal(const CornerPositions& corner);
-
     // The lines at vertex v except those leading to the other vertex that
     // `pairKey` (VertexPairKey of v and a neighbour) names; a neighbour of -1
     // excludes nothing.
     std::unordered_set<LineKey> GetLinesAtVertex(int v, std::uint64_t pairKey) const;
-    // Every face line whose end points are a and b, in either direction; one
-    // key per face that holds such a line.
+    // Every face line whose end points are a and b, as a set.
     std::unordered_set<LineKey> FindLinesBetween(int a, int b) const;
-    // The same search with the same host questions, answered into
-    // `search.lines`. [ui-thread]
-    void FindLinesBetween(int a, int b, LineSearch& search) const;
 
     MQObject object = nullptr;
     MQDocument document = nullptr;

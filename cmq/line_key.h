@@ -1,5 +1,6 @@
 // Keys that name one line of one face (`LineKey`) and an unordered pair of
-// vertex indices (`VertexPairKey`), both packed into 64 bits.
+// 32-bit values (`VertexPairKey`: two vertex indices here, two vertex unique
+// ids in the markers' EdgeKey), both packed into 64 bits.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +21,9 @@ constexpr int LineKeyFace(LineKey key) {
 constexpr int LineKeyLine(LineKey key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
 
 // Two vertex indices, the smaller (as signed values) in the high 32 bits and
-// the larger in the low 32 bits; the same packing the markers use for unique
-// ids. (-1, v) packs to 0xFFFFFFFF'v, which names no real neighbour.
+// the larger in the low 32 bits. The markers' EdgeKey packs two vertex
+// unique ids with it. (-1, v) packs to 0xFFFFFFFF'v, which names no real
+// neighbour.
 constexpr std::uint64_t VertexPairKey(int a, int b) {
     const auto high = static_cast<std::uint32_t>(a < b ? a : b);
     const auto low = static_cast<std::uint32_t>(a < b ? b : a);

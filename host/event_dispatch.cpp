@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "host/button_state.h"
 #include "host/host_events.h"
 #include "host/key_value_list.h"
 
@@ -18,15 +19,9 @@ bool IsCommandEvent(int eventType) {
            eventType == host_event::kKeyEvent140 || eventType == host_event::kKeyEvent141;
 }
 
-// Buttons of "button_state" in the record's order: left, middle, right,
-// shift, ctrl and bit 5.
 void FillButtons(MouseState& state, int buttons) {
-    state.leftButton = (buttons & 0x01) != 0;
-    state.middleButton = (buttons & 0x10) != 0;
-    state.rightButton = (buttons & 0x02) != 0;
-    state.shift = (buttons & 0x04) != 0;
-    state.ctrl = (buttons & 0x08) != 0;
-    state.flag5 = (buttons & 0x20) != 0;
+    DecodeButtonState(buttons, state.leftButton, state.middleButton, state.rightButton, state.shift,
+                      state.ctrl, state.flag5);
 }
 
 int DispatchCommandEvent(MQStationPlugin& station, MQDocument doc, int eventType,

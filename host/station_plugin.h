@@ -1,5 +1,8 @@
 // The station plug-in: a resident tool that the host drives with events for
-// as long as it runs, and the services it asks of the host by message.
+// as long as it runs, and the services it asks of the host by message. The
+// default event operations are in station_plugin.cpp, the services in
+// station_plugin_services.cpp, and the messages they send in
+// station_messages.h.
 #pragma once
 
 #include <memory>
@@ -7,7 +10,7 @@
 #include "host/base_plugin.h"
 #include "host/host_abi.h"
 #include "host/mq_setting.h"
-#include "host/station_services.h"
+#include "host/station_messages.h"
 
 // Operations in the order of the host's table; the bodies that are not pure
 // are what a station does by default. Every event operation is reached only

@@ -1,18 +1,10 @@
-// The markers across document events, and the release of the drawing
-// objects when the library is unloaded.
+// The markers across document events: a new document empties them, and a
+// change of geometry asks for their normals again. The drawing objects still
+// alive when the library is unloaded go with the plug-in object itself
+// (tackpin.cpp).
 #include "host/host_api.h"
 #include "marker/tackpin.h"
 #include "window/tackpin_window.h"
-
-Tackpin::~Tackpin() {
-    // Each in the document it was made in.
-    for (MarkerSlot& slot : slots) ReleaseDrawObject(slot);
-    // The panel is OnExit's to delete. Unloaded without an exit, the host may
-    // be tearing its own windows down: its widgets are left to it, and only
-    // the wrappers' memory goes, without a call to the host.
-    if (window != nullptr) window->Abandon();
-    for (const std::unique_ptr<TackpinWindow>& closed : closedPanels) closed->Abandon();
-}
 
 void Tackpin::OnLoadDocument(MQDocument, const char*, DocumentDataOption&) {
     ++documentsLoaded;

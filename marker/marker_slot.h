@@ -6,23 +6,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "cmq/line_key.h"
+#include "containers/sorted_key_set.h"
 #include "host/host_abi.h"
 #include "marker/normal_cache.h"
-#include "marker/sorted_key_set.h"
 
 // Key of one marked line between two vertex unique ids: the smaller id in
-// the high 32 bits, the larger in the low 32 bits.
+// the high 32 bits, the larger in the low 32 bits, packed as the mesh view
+// packs a pair of vertex indices.
 using EdgeKey = std::uint64_t;
 
-constexpr EdgeKey MakeEdgeKey(int a, int b) {
-    auto low = static_cast<std::uint32_t>(a < b ? b : a);
-    auto high = static_cast<std::uint32_t>(a < b ? a : b);
-    return (static_cast<std::uint64_t>(high) << 32) | low;
-}
-constexpr int EdgeKeyHigh(EdgeKey key) {
-    return static_cast<int>(static_cast<std::uint32_t>(key >> 32));
-}
-constexpr int EdgeKeyLow(EdgeKey key) { return static_cast<int>(static_cast<std::uint32_t>(key)); }
+constexpr EdgeKey MakeEdgeKey(int a, int b) { return cmq::VertexPairKey(a, b); }
+constexpr int EdgeKeyHigh(EdgeKey key) { return cmq::PairKeyHigh(key); }
+constexpr int EdgeKeyLow(EdgeKey key) { return cmq::PairKeyLow(key); }
 
 struct MarkerSlot {
     // The marker is displayed; mirrors the row's toggle button.

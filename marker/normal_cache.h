@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "marker/dense_hash.h"
+#include "containers/dense_hash.h"
 
 class NormalCache {
 public:

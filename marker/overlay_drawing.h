@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cmq/cmq_object.h"
-#include "host/station_services.h"
-#include "marker/dense_hash.h"
+#include "containers/dense_hash.h"
+#include "host/station_messages.h"
 
 // What a drawing object holds for one object vertex. The unique id and the
 // position are those read when the vertex was placed, so that its normal line

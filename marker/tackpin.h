@@ -1,5 +1,10 @@
 // The plug-in object: the one station plug-in instance through which the
-// host reaches the markers, the panel and the drawing.
+// host reaches the markers, the panel and the drawing. Its members are
+// defined by area: tackpin.cpp (the instance and its identity, how it is
+// made and destroyed, the panel in use), tackpin_life.cpp (start, exit,
+// activation, the settings), marker_store.cpp and marker_recall.cpp (a
+// marker stored, cleared and selected again), document_tracking.cpp (the
+// document events) and overlay_drawing.cpp (the draw pass).
 #pragma once
 
 #include <cstdint>
@@ -24,6 +29,9 @@ public:
     // Identity reported to the host.
     static constexpr unsigned int kProductId = 0x54414B50;  // fixed for this plug-in
     static constexpr unsigned int kPluginId = 0x00070001;
+    // The marker rows 0, 1 and 2: the slots made at start, the rows of the
+    // panel and the colours kept in the settings.
+    static constexpr int kRows = 3;
 
     void GetPlugInID(unsigned int* product, unsigned int* id) override;
     const char* GetPlugInName() override;

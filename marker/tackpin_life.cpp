@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kRows = 3;
-
 // The keys, read and written in this order.
 constexpr char kActivateKey[] = "Tackpin_activate";
 constexpr char kPosXKey[] = "PosX";
@@ -29,17 +27,6 @@ std::array<char, 3> ColorKey(std::size_t component, std::size_t slot) {
 }
 
 }  // namespace
-
-// Out of line: the panel's class is complete only here.
-Tackpin::Tackpin() = default;
-
-Tackpin::PanelInUse::PanelInUse(Tackpin& plugin) : plugin_(plugin) {
-    ++plugin_.panelHandlersRunning;
-}
-
-Tackpin::PanelInUse::~PanelInUse() {
-    if (--plugin_.panelHandlersRunning == 0) plugin_.closedPanels.clear();
-}
 
 int Tackpin::OnStart() {
     slots.resize(kRows);

@@ -1,15 +1,16 @@
+// The simulated host as a whole: the reset and the dump of every area, and
+// the station messages the plug-in sends, recorded and handed to the area
+// that answers each.
 #include "simhost/host_state.h"
 
 #include <cstring>
 
-#include "platform/export.h"
-#include "simhost/document_model.h"
-#include "simhost/fault_points.h"
-#include "simhost/fault_scopes.h"
-#include "simhost/host_contract.h"
-#include "simhost/settings_model.h"
-#include "simhost/violations.h"
-#include "simhost/widget_model.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/contract/violations.h"
+#include "simhost/documents/document_model.h"
+#include "simhost/faults/fault_points.h"
+#include "simhost/settings/settings_model.h"
+#include "simhost/widgets/widget_model.h"
 
 namespace sim {
 
@@ -78,8 +79,7 @@ std::string DumpHost() {
     return dump;
 }
 
-namespace {
-void HandleMessage(int number, MessageHeader* record) {
+void HandleStationMessage(int number, MessageHeader* record) {
     const std::string where = "MQ_SendMessage(" + std::to_string(number) + "): ";
     if (record == nullptr) {
         ReportViolation(where + "null message record");
@@ -109,17 +109,10 @@ void HandleMessage(int number, MessageHeader* record) {
     default: ReportViolation(where + "unknown message number");
     }
 }
-}  // namespace
+
+void HandleRefreshView(void* options) {
+    if (options != nullptr) ReportViolation("MQ_RefreshView: options are not null");
+    ++State().refreshRequests;
+}
 
 }  // namespace sim
-
-extern "C" TACKPIN_EXPORT int MQ_SendMessage(int message, MessageHeader* record) {
-    sim::FlagForOneCall refusal = sim::StationMessageRefusal(message);
-    sim::HandleMessage(message, record);
-    return 0;
-}
-
-extern "C" TACKPIN_EXPORT void MQ_RefreshView(void* options) {
-    if (options != nullptr) sim::ReportViolation("MQ_RefreshView: options are not null");
-    ++sim::State().refreshRequests;
-}

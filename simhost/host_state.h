@@ -28,6 +28,13 @@ int DeactivateNotices();
 // 0, 0 accepts any sender.
 void ExpectSender(unsigned int product, unsigned int id);
 
+// MQ_SendMessage: records the message, checks its header and hands it to
+// the area that answers it (drawing objects and scenes, the settings
+// element); the deactivation notice is counted here.
+void HandleStationMessage(int number, MessageHeader* record);
+// MQ_RefreshView: counts the request; its options must be null.
+void HandleRefreshView(void* options);
+
 // Puts every area back to a new host's state and clears the violations.
 void ResetHost();
 // Readable state of every area, for test failure messages.

@@ -1,10 +1,10 @@
 #include "simhost/plugin_module.h"
 
-#include "platform/load_error.h"
-#include "simhost/document_model.h"
-#include "simhost/host_contract.h"
-#include "simhost/violations.h"
-#include "simhost/widget_model.h"
+#include "platform/tools/load_error.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/contract/violations.h"
+#include "simhost/documents/document_model.h"
+#include "simhost/widgets/widget_model.h"
 
 namespace sim {
 

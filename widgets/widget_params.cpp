@@ -3,15 +3,10 @@
 #include "host/key_value_list.h"
 
 namespace {
-// The record orders the buttons left, middle, right: bits 0, 4, 1.
 template <typename Param>
 void FillButtons(Param& param, int state) {
-    param.left_button = (state & button_state::kLeft) != 0;
-    param.middle_button = (state & button_state::kMiddle) != 0;
-    param.right_button = (state & button_state::kRight) != 0;
-    param.shift = (state & button_state::kShift) != 0;
-    param.ctrl = (state & button_state::kCtrl) != 0;
-    param.flag5 = (state & button_state::kFlag5) != 0;
+    DecodeButtonState(state, param.left_button, param.middle_button, param.right_button,
+                      param.shift, param.ctrl, param.flag5);
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 // event list.
 #pragma once
 
+#include "host/button_state.h"
 #include "host/host_abi.h"
 
 // Pointer state of a mouse event. Every field is 0 (false) when its key is
@@ -36,16 +37,6 @@ struct WidgetKeyParam {
     bool ctrl = false;
     bool flag5 = false;
 };
-
-// Bits of the host's "button_state": the mouse key-state flags, plus bit 5.
-namespace button_state {
-constexpr int kLeft = 0x01;
-constexpr int kRight = 0x02;
-constexpr int kShift = 0x04;
-constexpr int kCtrl = 0x08;
-constexpr int kMiddle = 0x10;
-constexpr int kFlag5 = 0x20;
-}  // namespace button_state
 
 // Reads the positions, "wheel_delta", "button_state" and "pressure" (a
 // 32-bit float) of `list`; a null list gives the defaults. [ui-thread]

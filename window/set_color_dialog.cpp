@@ -1,11 +1,9 @@
-// The colour dialog and the panel's operation that runs it.
+// The colour dialog and the conversions between a slot's colour and the
+// colour panel's integers. The panel runs it in TackpinWindow::EditColor.
 #include "window/set_color_dialog.h"
 
 #include <cmath>
 #include <limits>
-#include <memory>
-
-#include "window/tackpin_window.h"
 
 SetColorDialog::SetColorDialog(MQWindowBase* parent, Tackpin* owner, int red, int green, int blue)
     : MQDialog(parent), plugin(owner) {
@@ -34,20 +32,4 @@ int ColorComponentToPanel(float component) {
 
 float PanelComponentToColor(int value) {
     return static_cast<float>(static_cast<double>(static_cast<float>(value)) / 255.0);
-}
-
-int TackpinWindow::EditColor(std::pair<int, int> position, std::array<float, 3>& color) {
-    auto dialog = std::make_unique<SetColorDialog>(this, plugin, ColorComponentToPanel(color[0]),
-                                                   ColorComponentToPanel(color[1]),
-                                                   ColorComponentToPanel(color[2]));
-    dialog->SetPosX(position.first);
-    dialog->SetPosY(position.second);
-    int outcome = 0;
-    if (dialog->RunModal() == 1) {
-        const WidgetRgb rgb = dialog->colorPanel->GetRgb();
-        color = {PanelComponentToColor(rgb.r), PanelComponentToColor(rgb.g),
-                 PanelComponentToColor(rgb.b)};
-        outcome = 1;
-    }
-    return outcome;
 }

@@ -1,14 +1,14 @@
-// The panel's widget tree, initial states and bindings.
+// The panel's widget tree, initial states and bindings, and the panel's own
+// operations: releasing the toggles and running the colour dialog. The
+// handlers are in tackpin_window_commands.cpp.
 #include "window/tackpin_window.h"
 
 #include <clocale>
+#include <memory>
 
 #include "marker/tackpin.h"
 #include "platform/platform.h"
-
-namespace {
-constexpr int kRows = 3;
-}  // namespace
+#include "window/set_color_dialog.h"
 
 TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
     : MQWindow(parent), plugin(&owner) {
@@ -21,7 +21,7 @@ TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
     column->SetInSpace(0.0);
     column->SetOutSpace(0.2);
 
-    for (int row = 0; row < kRows; ++row) {
+    for (int row = 0; row < Tackpin::kRows; ++row) {
         MQFrame* line = CreateHorizontalFrame(column);
         // Rows are captioned from 0, as the slots are numbered.
         char16_t caption[16];
@@ -70,6 +70,22 @@ TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
 TackpinWindow::~TackpinWindow() = default;
 
 void TackpinWindow::ResetToggleButtons() {
-    for (std::size_t i = 0; i < toggleButtons.size() && i < kRows; ++i)
+    for (std::size_t i = 0; i < toggleButtons.size() && i < Tackpin::kRows; ++i)
         toggleButtons[i]->SetDown(false);
+}
+
+int TackpinWindow::EditColor(std::pair<int, int> position, std::array<float, 3>& color) {
+    auto dialog = std::make_unique<SetColorDialog>(this, plugin, ColorComponentToPanel(color[0]),
+                                                   ColorComponentToPanel(color[1]),
+                                                   ColorComponentToPanel(color[2]));
+    dialog->SetPosX(position.first);
+    dialog->SetPosY(position.second);
+    int outcome = 0;
+    if (dialog->RunModal() == 1) {
+        const WidgetRgb rgb = dialog->colorPanel->GetRgb();
+        color = {PanelComponentToColor(rgb.r), PanelComponentToColor(rgb.g),
+                 PanelComponentToColor(rgb.b)};
+        outcome = 1;
+    }
+    return outcome;
 }

@@ -1,6 +1,8 @@
 // The plug-in's panel: three marker rows (toggle, "Set", "Clr"), the four
 // drawing options and the normal length, bound to the handlers that work
-// the markers of the plug-in object.
+// the markers of the plug-in object. The layout and the panel's own
+// operations are in tackpin_window.cpp, the handlers in
+// tackpin_window_commands.cpp.
 #pragma once
 
 #include <array>

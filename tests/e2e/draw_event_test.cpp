@@ -1,7 +1,7 @@
 // Draw events (110) delivered to the loaded module: an active plug-in reads
 // the view's options at every pass, an inactive one asks the host nothing.
-#include "simhost/document_model.h"
-#include "simhost/host_contract.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/documents/document_model.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

@@ -5,12 +5,12 @@
 // has taken into account.
 #include <gtest/gtest.h>
 
-#include "simhost/document_model.h"
-#include "simhost/settings_model.h"
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_model.h"
+#include "apps/tackpin_validate/harness/nested_events.h"
+#include "simhost/documents/document_model.h"
+#include "simhost/settings/settings_model.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/support/panel_session.h"
-#include "validation/nested_events.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // colour dialog, notices, redraws, drawing objects and saved colours.
 #include <limits>
 
-#include "simhost/host_contract.h"
+#include "simhost/contract/host_contract.h"
 #include "tests/support/panel_session.h"
 
 namespace {

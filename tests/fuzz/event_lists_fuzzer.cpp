@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "simhost/document_model.h"
+#include "apps/tackpin_validate/harness/choices.h"
+#include "apps/tackpin_validate/harness/stage.h"
+#include "simhost/documents/document_model.h"
 #include "tests/fuzz/fuzz_lists.h"
 #include "tests/fuzz/linked_plugin.h"
-#include "validation/choices.h"
-#include "validation/stage.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "apps/tackpin_validate/harness/choices.h"
 #include "host/host_abi.h"
-#include "validation/choices.h"
 
 namespace fuzz {
 

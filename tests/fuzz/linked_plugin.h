@@ -7,8 +7,8 @@
 
 #include <string>
 
+#include "apps/tackpin_validate/harness/stage.h"
 #include "simhost/plugin_module.h"
-#include "validation/stage.h"
 
 namespace fuzz {
 

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "examples/tackpin_host/obj_import.h"
-#include "examples/tackpin_host/session_error.h"
-#include "simhost/document_model.h"
+#include "apps/tackpin_host/obj_import/obj_import.h"
+#include "apps/tackpin_host/session/session_error.h"
+#include "apps/tackpin_validate/harness/stage.h"
+#include "simhost/documents/document_model.h"
 #include "tests/fuzz/linked_plugin.h"
-#include "validation/stage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string path =

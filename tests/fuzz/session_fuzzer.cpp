@@ -3,9 +3,9 @@
 // simulated host with its contract checks on.
 #include <cstdint>
 
+#include "apps/tackpin_validate/harness/choices.h"
+#include "apps/tackpin_validate/harness/random_session.h"
 #include "tests/fuzz/linked_plugin.h"
-#include "validation/choices.h"
-#include "validation/random_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     validation::ByteChoices choices(data, size);

@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "apps/tackpin_validate/harness/choices.h"
+#include "apps/tackpin_validate/harness/stage.h"
 #include "host/setting_value_text.h"
-#include "simhost/settings_model.h"
+#include "simhost/settings/settings_model.h"
 #include "tests/fuzz/linked_plugin.h"
-#include "validation/choices.h"
-#include "validation/stage.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_model.h"
+#include "apps/tackpin_validate/harness/choices.h"
+#include "apps/tackpin_validate/harness/stage.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/fuzz/fuzz_lists.h"
 #include "tests/fuzz/linked_plugin.h"
-#include "validation/choices.h"
-#include "validation/stage.h"
 
 namespace {
 

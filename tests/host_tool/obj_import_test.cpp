@@ -3,8 +3,8 @@
 // by the file's line; files refused with the line and what was expected.
 #include <gtest/gtest.h>
 
-#include "examples/tackpin_host/obj_import.h"
-#include "examples/tackpin_host/session_error.h"
+#include "apps/tackpin_host/obj_import/obj_import.h"
+#include "apps/tackpin_host/session/session_error.h"
 
 namespace host_tool {
 namespace {

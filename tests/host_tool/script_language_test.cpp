@@ -2,9 +2,9 @@
 // each kind of argument reads or names what was wrong.
 #include <gtest/gtest.h>
 
-#include "examples/tackpin_host/arguments.h"
-#include "examples/tackpin_host/script_words.h"
-#include "examples/tackpin_host/session_error.h"
+#include "apps/tackpin_host/session/arguments.h"
+#include "apps/tackpin_host/session/script_words.h"
+#include "apps/tackpin_host/session/session_error.h"
 
 namespace host_tool {
 namespace {

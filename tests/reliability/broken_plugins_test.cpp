@@ -2,10 +2,10 @@
 // user session, leaves the breach it was built to commit in the report.
 #include <gtest/gtest.h>
 
+#include "apps/tackpin_validate/harness/fault_sweep.h"
+#include "apps/tackpin_validate/harness/user_session.h"
 #include "platform/platform.h"
 #include "simhost/plugin_module.h"
-#include "validation/fault_sweep.h"
-#include "validation/user_session.h"
 
 namespace {
 

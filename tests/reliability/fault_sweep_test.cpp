@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
+#include "apps/tackpin_validate/harness/fault_sweep.h"
 #include "simhost/plugin_module.h"
-#include "validation/fault_sweep.h"
 
 namespace {
 

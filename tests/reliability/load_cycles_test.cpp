@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
+#include "apps/tackpin_validate/harness/load_cycles.h"
 #include "simhost/plugin_module.h"
-#include "validation/load_cycles.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "apps/tackpin_validate/harness/random_session.h"
+#include "apps/tackpin_validate/harness/run_report.h"
 #include "simhost/plugin_module.h"
-#include "validation/random_session.h"
-#include "validation/run_report.h"
 
 namespace {
 

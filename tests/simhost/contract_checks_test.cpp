@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "simhost/mesh_builders.h"
-#include "simhost/settings_model.h"
+#include "simhost/documents/mesh_builders.h"
+#include "simhost/settings/settings_model.h"
 #include "tests/simhost/document_test_support.h"
 
 namespace {

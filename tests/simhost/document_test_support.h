@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "host/host_abi.h"
-#include "simhost/document_model.h"
-#include "simhost/host_contract.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/contract/violations.h"
+#include "simhost/documents/document_model.h"
 #include "simhost/host_state.h"
-#include "simhost/violations.h"
 
 extern "C" {
 int MQ_SendMessage(int message, MessageHeader* record);

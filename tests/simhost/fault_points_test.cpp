@@ -4,10 +4,10 @@
 // an answer).
 #include <functional>
 
-#include "simhost/fault_points.h"
-#include "simhost/settings_model.h"
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_model.h"
+#include "simhost/faults/fault_points.h"
+#include "simhost/settings/settings_model.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/simhost/document_test_support.h"
 #include "tests/simhost/widget_host_calls.h"
 

@@ -1,6 +1,6 @@
 // The host's table of handles: live, stale and of which kind, and bounded
 // in a process that resets the host again and again.
-#include "simhost/handle_table.h"
+#include "simhost/contract/handle_table.h"
 
 #include <gtest/gtest.h>
 

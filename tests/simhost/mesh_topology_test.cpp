@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "simhost/mesh_builders.h"
+#include "simhost/documents/mesh_builders.h"
 #include "tests/simhost/document_test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Selection of the simulated host: per object, by index, cleared by kind, and
 // kept in step with deletion and compaction.
-#include "simhost/mesh_builders.h"
+#include "simhost/documents/mesh_builders.h"
 #include "tests/simhost/document_test_support.h"
 
 namespace {

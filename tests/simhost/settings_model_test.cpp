@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
-#include "simhost/settings_model.h"
-#include "simhost/violations.h"
+#include "simhost/settings/settings_model.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // its station door (messages, view refresh, forbidden functions) reports.
 #include <gtest/gtest.h>
 
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
-#include "simhost/violations.h"
 
 extern "C" {
 int MQ_SendMessage(int message, MessageHeader* record);

@@ -1,6 +1,6 @@
 // Widget events as the simulated host builds and delivers them, and the
 // user's actions behind them.
-#include "simhost/widget_events.h"
+#include "simhost/widgets/widget_events.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
-#include "simhost/violations.h"
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_model.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/simhost/widget_host_calls.h"
 
 namespace {

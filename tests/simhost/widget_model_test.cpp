@@ -1,6 +1,6 @@
 // The simulated host's widgets: what it does with each call, the breaches it
 // reports, the faults it injects and its scripted dialogs.
-#include "simhost/widget_model.h"
+#include "simhost/widgets/widget_model.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
-#include "simhost/violations.h"
-#include "simhost/widget_dialogs.h"
+#include "simhost/widgets/widget_dialogs.h"
 #include "tests/simhost/widget_host_calls.h"
 
 namespace {

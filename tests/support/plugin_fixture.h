@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"
-#include "simhost/violations.h"
 
 class PluginTest : public ::testing::Test {
 protected:

@@ -12,8 +12,8 @@
 #include "host/host_api.h"
 #include "host/host_events.h"
 #include "host/xml_element.h"
-#include "simhost/document_model.h"
-#include "simhost/host_contract.h"
+#include "simhost/contract/host_contract.h"
+#include "simhost/documents/document_model.h"
 #include "tests/unit/station_under_test.h"
 #include "widgets/widget_messages.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "simhost/document_model.h"
-#include "simhost/mesh_builders.h"
+#include "simhost/documents/document_model.h"
+#include "simhost/documents/mesh_builders.h"
 #include "tests/unit/linked_host_test.h"
 
 class HostTableTest : public LinkedHostTest {

@@ -7,8 +7,8 @@
 
 #include "host/host_api.h"
 #include "platform/platform.h"
+#include "simhost/contract/violations.h"
 #include "simhost/plugin_module.h"
-#include "simhost/violations.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "host/host_api.h"
+#include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"
-#include "simhost/violations.h"
 
 class LinkedHostTest : public ::testing::Test {
 protected:

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "host/mq_setting.h"
-#include "host/station_services.h"
+#include "host/station_messages.h"
 #include "platform/platform.h"
-#include "simhost/settings_model.h"
+#include "simhost/settings/settings_model.h"
 #include "tests/unit/station_under_test.h"
 
 namespace {

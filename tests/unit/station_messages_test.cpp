@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "simhost/document_model.h"
+#include "simhost/documents/document_model.h"
 #include "tests/unit/station_under_test.h"
 
 namespace {

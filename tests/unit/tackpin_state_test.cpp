@@ -7,12 +7,12 @@
 
 #include "cmq/cmq_object.h"
 
-#include "host/station_services.h"
+#include "host/station_messages.h"
 #include "marker/tackpin.h"
-#include "simhost/settings_model.h"
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_events.h"
-#include "simhost/widget_model.h"
+#include "simhost/settings/settings_model.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_events.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/unit/host_table_fixture.h"
 #include "window/set_color_dialog.h"
 #include "window/tackpin_window.h"

@@ -2,8 +2,8 @@
 // properties, message boxes and modal runs.
 #include <memory>
 
-#include "simhost/widget_dialogs.h"
-#include "simhost/widget_events.h"
+#include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_events.h"
 #include "tests/unit/widget_test_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "simhost/widget_events.h"
+#include "simhost/widgets/widget_events.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "simhost/widget_events.h"
+#include "simhost/widgets/widget_events.h"
 #include "tests/unit/widget_test_support.h"
 
 namespace {

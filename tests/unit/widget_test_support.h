@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "simhost/widget_model.h"
+#include "simhost/widgets/widget_model.h"
 #include "tests/unit/linked_host_test.h"
 #include "widgets/widgets.h"
 

@@ -1,0 +1,81 @@
+# The programs in apps/: tackpin-host, the command-line host that runs the
+# plug-in in the simulated host (the main job), and the validator with the
+# validation harness that the tests and the fuzzers share.
+
+# The validation harness (apps/tackpin_validate/harness/): the fault sweep,
+# the load cycles and the random sessions over the simulated host, shared by
+# the validator, the tests and the fuzzers; and the process tools only these
+# need.
+if(WIN32)
+  set(TACKPIN_PROCESS_SOURCES
+    platform/tools/process_memory_windows.cpp platform/tools/child_process_windows.cpp)
+else()
+  set(TACKPIN_PROCESS_SOURCES
+    platform/tools/process_memory_posix.cpp platform/tools/child_process_posix.cpp)
+endif()
+file(GLOB VALIDATION_HARNESS_SOURCES CONFIGURE_DEPENDS apps/tackpin_validate/harness/*.cpp)
+add_library(validation_harness STATIC ${VALIDATION_HARNESS_SOURCES} ${TACKPIN_PROCESS_SOURCES}
+            $<TARGET_OBJECTS:tackpin_platform>)
+target_include_directories(validation_harness PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(validation_harness PUBLIC simhost)
+
+# The validator (apps/tackpin_validate/): runs the harness's scenarios
+# against any module, each in a fresh process of its own; on its own as
+# tackpin-validate, and as "tackpin-host validate".
+add_library(tackpin_validator STATIC
+  apps/tackpin_validate/validator.cpp apps/tackpin_validate/scenarios.cpp)
+target_link_libraries(tackpin_validator PUBLIC validation_harness)
+add_executable(tackpin-validate apps/tackpin_validate/main.cpp)
+target_link_libraries(tackpin-validate PRIVATE tackpin_validator)
+add_dependencies(tackpin-validate Tackpin)
+
+# tackpin-host (apps/tackpin_host/), by the groups of its folder.
+#
+# Debian has cairo and libedit only for Linux: the Windows build leaves out
+# pictures and line editing and says so when a session asks for them, and
+# writes the settings file as XML text of its own (no pugixml for MinGW).
+# CLI11 is used from its headers there. OBJ files are read by the host's own
+# reader on both.
+set(TACKPIN_HOST_SOURCES
+  main.cpp
+  session/arguments.cpp session/script_words.cpp session/session.cpp session/session_runner.cpp
+  commands/commands_host.cpp commands/commands_mesh.cpp commands/commands_panel.cpp
+  commands/commands_pictures.cpp commands/commands_report.cpp
+  panel/marker_probe.cpp panel/panel_user.cpp panel/panel_widgets.cpp
+  pictures/view_camera.cpp
+  obj_import/obj_import.cpp
+  settings/file_replace.cpp)
+list(TRANSFORM TACKPIN_HOST_SOURCES PREPEND apps/tackpin_host/)
+add_executable(tackpin-host ${TACKPIN_HOST_SOURCES})
+target_link_libraries(tackpin-host PRIVATE simhost tackpin_validator)
+add_dependencies(tackpin-host Tackpin)
+
+if(WIN32)
+  # Header-only libraries of the build machine, staged apart so that no other
+  # system header reaches the cross compiler.
+  set(staged ${CMAKE_BINARY_DIR}/staged-headers)
+  file(COPY /usr/include/CLI DESTINATION ${staged})
+  target_include_directories(tackpin-host SYSTEM PRIVATE ${staged})
+  target_sources(tackpin-host PRIVATE
+    platform/tools/text_output_windows.cpp
+    apps/tackpin_host/pictures/pictures_none.cpp
+    apps/tackpin_host/line_input/line_input_plain.cpp
+    apps/tackpin_host/settings/settings_store_text.cpp
+    apps/tackpin_host/settings/settings_xml_text.cpp)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+  pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
+  find_package(CLI11 REQUIRED)
+  target_sources(tackpin-host PRIVATE
+    platform/tools/text_output_posix.cpp
+    apps/tackpin_host/pictures/cairo_text.cpp
+    apps/tackpin_host/pictures/render_view_cairo.cpp
+    apps/tackpin_host/pictures/render_panel_cairo.cpp
+    apps/tackpin_host/line_input/line_input_edit.cpp
+    apps/tackpin_host/settings/settings_store_xml.cpp)
+  target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT CLI11::CLI11)
+  if(TACKPIN_SANITIZE)
+    target_sources(tackpin-host PRIVATE apps/tackpin_host/leak_suppressions.cpp)
+  endif()
+endif()

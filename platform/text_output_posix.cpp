@@ -1,8 +1,0 @@
-// Linux: lines already end in LF alone.
-#include "platform/text_output.h"
-
-namespace platform {
-
-void WriteLfLineEnds() {}
-
-}  // namespace platform

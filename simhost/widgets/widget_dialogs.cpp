@@ -1,0 +1,91 @@
+#include "simhost/widgets/widget_dialogs.h"
+
+#include <utility>
+
+#include "simhost/faults/fault_points.h"
+
+namespace sim {
+
+DialogResponder& Dialogs() {
+    static DialogResponder responder;
+    return responder;
+}
+
+void DialogResponder::Reset() { *this = DialogResponder{}; }
+
+void DialogResponder::QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
+
+void DialogResponder::QueueModalAnswer(int answer) {
+    modalActions_.push_back([answer](int) { return std::optional<int>(answer); });
+}
+
+void DialogResponder::QueueModalAction(ModalAction action) {
+    modalActions_.push_back(std::move(action));
+}
+
+void DialogResponder::QueueWhileMessageBoxOpen(WhileOpenAction action) {
+    whileBoxOpen_.push_back(std::move(action));
+}
+
+void DialogResponder::QueueWhileModalRunOpen(WhileOpenAction action) {
+    whileRunOpen_.push_back(std::move(action));
+}
+
+void DialogResponder::DropPending() {
+    boxAnswers_.clear();
+    modalActions_.clear();
+    whileBoxOpen_.clear();
+    whileRunOpen_.clear();
+}
+
+void DialogResponder::RunWhileOpen(std::deque<WhileOpenAction>& queue) {
+    if (queue.empty()) return;
+    // Taken off the queue first: the action may open further boxes and runs.
+    WhileOpenAction action = std::move(queue.front());
+    queue.pop_front();
+    ++open_;
+    if (action) action();
+    --open_;
+}
+
+std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
+    const std::size_t index = boxes_.size();
+    boxes_.push_back(std::move(box));
+    std::optional<int> answer;
+    if (!boxAnswers_.empty()) {
+        answer = boxAnswers_.front();
+        boxAnswers_.pop_front();
+    }
+    // Closed without an answer as it opens: the user's answer, and what was
+    // to happen while it was open, go with it.
+    if (FaultPoints().Refuse(FaultPoint::MessageBox)) {
+        if (!whileBoxOpen_.empty()) whileBoxOpen_.pop_front();
+        return std::nullopt;
+    }
+    RunWhileOpen(whileBoxOpen_);
+    boxes_[index].answer = answer;
+    return answer;
+}
+
+std::optional<int> DialogResponder::RunModal(int dialogId) {
+    std::size_t index = runs_.size();
+    runs_.push_back(ModalRunRecord{dialogId, std::nullopt});
+    // Closed without an answer before the user acts: the actions are dropped.
+    if (FaultPoints().Refuse(FaultPoint::ModalRun)) {
+        if (!modalActions_.empty()) modalActions_.pop_front();
+        if (!whileRunOpen_.empty()) whileRunOpen_.pop_front();
+        return std::nullopt;
+    }
+    RunWhileOpen(whileRunOpen_);
+    if (modalActions_.empty()) return std::nullopt;
+    // Taken off the queue first: the action may run nested dialogs.
+    ModalAction action = std::move(modalActions_.front());
+    modalActions_.pop_front();
+    ++open_;
+    std::optional<int> answer = action ? action(dialogId) : std::nullopt;
+    --open_;
+    runs_[index].answer = answer;
+    return answer;
+}
+
+}  // namespace sim

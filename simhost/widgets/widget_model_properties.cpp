@@ -1,0 +1,85 @@
+// The widget messages that read and set one property of a widget, with the
+// checks both share.
+#include "simhost/widgets/widget_model.h"
+
+#include <optional>
+#include <string>
+
+#include "simhost/contract/violations.h"
+#include "simhost/widgets/widget_calls.h"
+
+namespace sim {
+
+WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* list,
+                                                         const std::string& where,
+                                                         const char* verb) {
+    PropertyCall call;
+    if (CountPairs(list) != 1) {
+        ReportViolation(where + ": a " + verb + " carries exactly one property, got " +
+                        std::to_string(CountPairs(list)));
+        return call;
+    }
+    const std::string name = list[0].key;
+    // The wrapper of a refused creation goes on with id 0, with the
+    // properties of its class.
+    const PropertySpec* refusedProperty = nullptr;
+    if (id == 0) {
+        RefusedOne([&](const std::string& refused) {
+            refusedProperty = FindPropertySpec(refused, name);
+            return refusedProperty != nullptr;
+        });
+    }
+    Widget* widget = nullptr;
+    const PropertySpec* propertySpec = refusedProperty;
+    if (refusedProperty == nullptr) {
+        widget = Addressed(id, where);
+        if (widget == nullptr) return call;
+        propertySpec = FindPropertySpec(widget->widgetClass, name);
+        if (propertySpec == nullptr) {
+            ReportViolation(where + ": " + DescribeWidget(id, widget->widgetClass) +
+                            " has no property \"" + name + "\"");
+            return call;
+        }
+    }
+    if (list[0].value == nullptr) {
+        ReportViolation(where + ": \"" + name + "\" has a null value pointer");
+        return call;
+    }
+    call.widget = widget;
+    call.propertySpec = propertySpec;
+    call.refused = widget == nullptr;
+    return call;
+}
+
+int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
+    PropertyCall call = CheckPropertyCall(id, list, where, "read");
+    if (call.propertySpec == nullptr) return 0;
+    const std::string name = list[0].key;
+    if (!IsReadableForm(call.propertySpec->form)) {
+        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.propertySpec->form) +
+                        ") cannot be read through an out variable");
+        return 0;
+    }
+    if (call.refused) return Ignore();
+    if (readsUnanswered_) return 1;
+    WriteValue(call.widget->properties.at(name), list[0].value);
+    return 1;
+}
+
+int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& where) {
+    PropertyCall call = CheckPropertyCall(id, list, where, "set");
+    if (call.propertySpec == nullptr) return 0;
+    const std::string name = list[0].key;
+    std::string problem;
+    std::optional<PropertyValue> value = ReadValue(*call.propertySpec, list[0].value, problem);
+    if (!value) {
+        ReportViolation(where + ": \"" + name + "\" is not in its form (" +
+                        FormName(call.propertySpec->form) + "): " + problem);
+        return 0;
+    }
+    if (call.refused) return Ignore();
+    call.widget->properties[name] = *value;
+    return 1;
+}
+
+}  // namespace sim
