@@ -100,6 +100,13 @@ public:
         points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
         if (count > 0) host::ObjGetFacePointArray(object, face, points.data());
     }
+    // The points of a face whose number of points the caller was just told
+    // (a face walk's Size()), without asking for it again. [ui-thread]
+    void ReadFacePoints(int face, int count, std::vector<int>& points) const {
+        points.resize(static_cast<std::size_t>(count > 0 ? count : 0));
+        if (object != nullptr && face >= 0 && count > 0)
+            host::ObjGetFacePointArray(object, face, points.data());
+    }
     // The position of vertex v, written into `position`, which keeps its
     // contents when there is no answer. [ui-thread]
     void ReadPosition(int v, Vec3& position) const {

@@ -63,6 +63,61 @@ constexpr std::size_t kBucketGap = 64 / sizeof(std::uint64_t);
 // over all of them writes to thousands of pages at once and misses the TLB.
 constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
 
+// Runs of keys with the same high word longer than this are put in order by
+// radix passes over the low word; shorter ones by insertion.
+constexpr std::size_t kShortRun = 32;
+
+// One digit of a key, as a bucket number.
+template <typename Key>
+struct DigitOf {
+    explicit DigitOf(const Digit& digit)
+        : shift(digit.shift), mask(static_cast<Key>((Key{1} << digit.width) - 1)) {}
+    std::size_t operator()(Key key) const {
+        return static_cast<std::size_t>((key >> shift) & mask);
+    }
+    int shift;
+    Key mask;
+};
+
+// Counts the keys of [first, last) per bucket of the digit, into two sets of
+// counts: one for keys at even places and one for keys at odd places. Keys
+// in nearly sorted order fall into the same bucket one after the other, and
+// with one set each count would wait for the last.
+template <typename Key>
+void CountPerBucket(const Key* first, const Key* last, DigitOf<Key> digit, std::uint32_t* even,
+                    std::uint32_t* odd) {
+    for (; last - first >= 2; first += 2) {
+        ++even[digit(first[0])];
+        ++odd[digit(first[1])];
+    }
+    if (first != last) ++even[digit(*first)];
+}
+
+// Moves the keys of [first, last), in order, to their bucket's next place in
+// `to`. Two keys at a time: when both go to the same bucket (nearly sorted
+// keys mostly do) the second one's place is taken from the first one's
+// rather than from the count the first one has only just advanced.
+template <typename Key, typename Place>
+void MoveToBuckets(const Key* first, const Key* last, DigitOf<Key> digit, Place* next, Key* to) {
+    for (; last - first >= 2; first += 2) {
+        const Key one = first[0];
+        const Key two = first[1];
+        const std::size_t bucketOne = digit(one);
+        const std::size_t bucketTwo = digit(two);
+        const Place same = bucketOne == bucketTwo ? 1 : 0;
+        const Place placeOne = next[bucketOne];
+        const Place placeTwo = same != 0 ? placeOne + 1 : next[bucketTwo];
+        next[bucketTwo] = placeTwo + 1;
+        next[bucketOne] = placeOne + 1 + same;
+        to[placeOne] = one;
+        to[placeTwo] = two;
+    }
+    if (first != last) {
+        const Key key = *first;
+        to[next[digit(key)]++] = key;
+    }
+}
+
 // Sorts the `n` keys at `keys` by `digits`, least significant first, with
 // `room` for as many keys; the result ends at `keys`. For parts that fit the
 // cache: no gaps between buckets.
@@ -77,55 +132,105 @@ void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& dig
     Key* to = room;
     for (const Digit& digit : digits) {
         const std::size_t buckets = std::size_t{1} << digit.width;
-        const Key mask = static_cast<Key>((Key{1} << digit.width) - 1);
-        counts.assign(buckets, 0);
-        for (std::size_t i = 0; i < n; ++i)
-            ++counts[static_cast<std::size_t>((from[i] >> digit.shift) & mask)];
+        counts.assign(2 * buckets, 0);
+        std::uint32_t* const next = counts.data();
+        CountPerBucket(from, from + n, DigitOf<Key>(digit), next, next + buckets);
         std::uint32_t start = 0;
         for (std::size_t b = 0; b < buckets; ++b) {
-            const std::uint32_t count = counts[b];
-            counts[b] = start;
+            const std::uint32_t count = next[b] + next[buckets + b];
+            next[b] = start;
             start += count;
         }
-        for (std::size_t i = 0; i < n; ++i) {
-            const Key key = from[i];
-            to[counts[static_cast<std::size_t>((key >> digit.shift) & mask)]++] = key;
-        }
+        MoveToBuckets(from, from + n, DigitOf<Key>(digit), next, to);
         std::swap(from, to);
     }
     if (from != keys) std::copy(from, from + n, keys);
 }
 
-// Sorts many keys: split by the last (most significant) of `digits` into
-// parts with a gap before each, then each part by the others, back into
-// `keys`.
+// Puts keys that are in order by their high word alone in order by their
+// low word too: a key can only be out of place within the run of keys that
+// share its high word. Such runs are as long as the lines that start at one
+// vertex, a handful: insertion puts them in order, and radix passes over
+// the `low` digits any run that turns out longer.
 template <typename Key>
-void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits) {
+void FinishRuns(Key* keys, std::size_t n, const std::vector<Digit>& low) {
+    const auto high = [](Key key) { return static_cast<std::uint64_t>(key) >> 32; };
+    std::vector<std::uint32_t> counts;
+    std::vector<Key> room;
+    std::size_t runStart = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        const Key key = keys[i];
+        if (high(key) != high(keys[i - 1])) {
+            runStart = i;
+            continue;
+        }
+        if (key >= keys[i - 1]) continue;
+        if (i - runStart >= kShortRun) {
+            std::size_t end = i + 1;
+            while (end < n && high(keys[end]) == high(key)) ++end;
+            room.resize(end - runStart);
+            SortPart(keys + runStart, room.data(), end - runStart, low, counts);
+            i = end - 1;
+            continue;
+        }
+        std::size_t j = i;
+        for (; j > runStart && keys[j - 1] > key; --j) keys[j] = keys[j - 1];
+        keys[j] = key;
+    }
+}
+
+// Takes the digits of the low word off `digits` when the keys are of two
+// words and both differ: the passes then sort by the high word alone, and
+// FinishRuns orders each run of keys with the same high word. For lines
+// between vertex ids that halves the passes.
+template <typename Key>
+std::vector<Digit> TakeLowWord(std::vector<Digit>& digits) {
+    std::vector<Digit> low;
+    if constexpr (sizeof(Key) == 8) {
+        if (digits.front().shift < 32 && digits.back().shift >= 32) {
+            const auto firstHigh = std::find_if(
+                digits.begin(), digits.end(), [](const Digit& digit) { return digit.shift >= 32; });
+            low.assign(digits.begin(), firstHigh);
+            digits.erase(digits.begin(), firstHigh);
+        }
+    }
+    return low;
+}
+
+// Sorts many keys: split by the last (most significant) of `digits` into
+// parts with a gap before each, then each part by the others and its runs,
+// back into `keys`.
+template <typename Key>
+void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits,
+                  const std::vector<Digit>& low) {
     const Digit top = digits.back();
     const std::vector<Digit> rest(digits.begin(), digits.end() - 1);
     const std::size_t buckets = std::size_t{1} << top.width;
-    const Key mask = static_cast<Key>((Key{1} << top.width) - 1);
-    std::vector<std::uint32_t> counts(buckets, 0);
-    for (Key key : keys) ++counts[static_cast<std::size_t>((key >> top.shift) & mask)];
+    std::vector<std::uint32_t> counts(2 * buckets, 0);
+    CountPerBucket(keys.data(), keys.data() + keys.size(), DigitOf<Key>(top), counts.data(),
+                   counts.data() + buckets);
     std::vector<std::size_t> begins(buckets);
     std::vector<std::size_t> next(buckets);
     std::size_t start = 0;
     std::size_t largest = 0;
     for (std::size_t b = 0; b < buckets; ++b) {
+        const std::size_t count = std::size_t{counts[b]} + counts[buckets + b];
         start += kBucketGap;
         begins[b] = next[b] = start;
-        start += counts[b];
-        largest = std::max<std::size_t>(largest, counts[b]);
+        start += count;
+        largest = std::max(largest, count);
     }
     // Every key of them is written before it is read.
     const auto parts = std::make_unique_for_overwrite<Key[]>(start);
-    for (Key key : keys) parts[next[static_cast<std::size_t>((key >> top.shift) & mask)]++] = key;
+    MoveToBuckets(keys.data(), keys.data() + keys.size(), DigitOf<Key>(top), next.data(),
+                  parts.get());
     const auto room = std::make_unique_for_overwrite<Key[]>(largest);
     Key* out = keys.data();
     for (std::size_t b = 0; b < buckets; ++b) {
         Key* const part = parts.get() + begins[b];
         const std::size_t size = next[b] - begins[b];
         SortPart(part, room.get(), size, rest, counts);
+        if (!low.empty()) FinishRuns(part, size, low);
         out = std::copy(part, part + size, out);
     }
 }
@@ -145,10 +250,11 @@ void RadixSort(std::vector<Key>& keys) {
         common &= key;
         any |= key;
     }
-    const std::vector<Digit> digits = PlanDigits(static_cast<Key>(common ^ any));
+    std::vector<Digit> digits = PlanDigits(static_cast<Key>(common ^ any));
     if (digits.empty()) return;  // every key is the same
+    const std::vector<Digit> low = TakeLowWord<Key>(digits);
     if (n >= kSplitFrom && digits.size() > 1) {
-        SplitAndSort(keys, digits);
+        SplitAndSort(keys, digits, low);
         return;
     }
 
@@ -182,26 +288,21 @@ void RadixSort(std::vector<Key>& keys) {
     std::vector<std::uint32_t> counts;
     for (const Digit& digit : digits) {
         const std::size_t buckets = std::size_t{1} << digit.width;
-        const Key mask = static_cast<Key>((Key{1} << digit.width) - 1);
-        counts.assign(buckets, 0);
-        for (std::size_t s = 0; s < begins.size(); ++s) {
-            for (std::size_t i = begins[s]; i < ends[s]; ++i)
-                ++counts[static_cast<std::size_t>((from[i] >> digit.shift) & mask)];
-        }
+        const DigitOf<Key> bucketOf(digit);
+        counts.assign(2 * buckets, 0);
+        for (std::size_t s = 0; s < begins.size(); ++s)
+            CountPerBucket(from + begins[s], from + ends[s], bucketOf, counts.data(),
+                           counts.data() + buckets);
         next.resize(buckets);
         std::size_t start = 0;
         for (std::size_t b = 0; b < buckets; ++b) {
             start += kBucketGap;
             next[b] = start;
-            start += counts[b];
+            start += counts[b] + counts[buckets + b];
         }
         const std::vector<std::size_t> nextBegins = next;
-        for (std::size_t s = 0; s < begins.size(); ++s) {
-            for (std::size_t i = begins[s]; i < ends[s]; ++i) {
-                const Key key = from[i];
-                to[next[static_cast<std::size_t>((key >> digit.shift) & mask)]++] = key;
-            }
-        }
+        for (std::size_t s = 0; s < begins.size(); ++s)
+            MoveToBuckets(from + begins[s], from + ends[s], bucketOf, next.data(), to);
         begins = nextBegins;
         ends = next;
         Key* const written = to;
@@ -215,6 +316,7 @@ void RadixSort(std::vector<Key>& keys) {
     for (std::size_t s = 0; s < begins.size(); ++s)
         out = std::copy(from + begins[s], from + ends[s], out);
     keys.resize(n);
+    if (!low.empty()) FinishRuns(keys.data(), n, low);
 }
 
 }  // namespace sorted_keys

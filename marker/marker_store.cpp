@@ -57,17 +57,19 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<Ed
     std::vector<EdgeKey> lines;
     lines.reserve(expected);
     const auto addLine = [&](int k) {
-        const int start = points[static_cast<std::size_t>(k)];
-        const int end = points[static_cast<std::size_t>(k + 1) % points.size()];
+        const auto at = static_cast<std::size_t>(k);
+        const int start = points[at];
+        const int end = points[at + 1 < points.size() ? at + 1 : 0];
         lines.push_back(MakeEdgeKey(host::ObjGetVertexUniqueID(object.object, start),
                                     host::ObjGetVertexUniqueID(object.object, end)));
     };
     for (auto face = object.Faces().begin(); face != cmq::ElementRangeEnd{}; ++face) {
         const int f = face.Index();
         const int n = face.Size();
-        // Whether the face is selected cannot change during the store: ask once.
+        // Whether the face is selected cannot change during the store: ask
+        // once. Its number of points is the one the walk was just told.
         if (host::DocIsSelectFace(object.document, objectIndex, f) != 0) {
-            object.ReadFacePoints(f, points);
+            object.ReadFacePoints(f, n, points);
             for (int k = 0; k < static_cast<int>(points.size()); ++k) addLine(k);
             continue;
         }
@@ -76,7 +78,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<Ed
             if (host::DocIsSelectLine(object.document, objectIndex, f, k) == 0) continue;
             // The points are read only for faces that have a marked line.
             if (!pointsRead) {
-                object.ReadFacePoints(f, points);
+                object.ReadFacePoints(f, n, points);
                 pointsRead = true;
             }
             if (k < static_cast<int>(points.size())) addLine(k);

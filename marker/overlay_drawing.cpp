@@ -305,26 +305,42 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     }
 
     if (!showNormals) return;
-    // Each placed vertex's normal, found through the vertex index the refresh
-    // met it at: both walk the object in much the same order, where a look-up
-    // by unique id would go to a place of its own for each vertex. A vertex
-    // that the object has renumbered since, or that has no normal, is looked
-    // up by its unique id.
-    const std::vector<NormalCache::Entry>& normals = slot.normalCache.Entries();
-    for (std::size_t i = 0; i < normals.size(); ++i) {
-        PlacedVertex* vertex = placed.Find(normals[i].vertex);
-        if (vertex != nullptr && vertex->uniqueId == normals[i].uniqueId)
-            vertex->normalPlace = static_cast<std::uint32_t>(i + 1);
-    }
-    for (const PlacedVertex& vertex : placed.Placed()) {
-        const cmq::Vec3* normal = vertex.normalPlace != 0 ? &normals[vertex.normalPlace - 1].normal
-                                                          : slot.normalCache.Find(vertex.uniqueId);
-        if (normal == nullptr) continue;
+    // A normal line from each placed vertex, in the order of the normal list:
+    // the list keeps the vertex index the refresh met each vertex at, and a
+    // look-up by that index finds the placed vertex, as long as it still has
+    // the same unique id. List and placement both go through the object in
+    // much the same order, where a look-up by unique id would go to a place
+    // of its own for each vertex. The order of the lines is free.
+    const auto drawNormal = [&](const PlacedVertex& vertex, const cmq::Vec3& n) {
         const cmq::Vec3& p = vertex.position;
-        const cmq::Vec3& n = *normal;
         const cmq::Vec3 tip{p[0] + normalLength * n[0], p[1] + normalLength * n[1],
                             p[2] + normalLength * n[2]};
         drawing.AddLine(vertex.drawIndex, host::ObjAddVertex(drawObject, tip.data()));
+    };
+    const std::vector<NormalCache::Entry>& normals = slot.normalCache.Entries();
+    const auto placedAt = [&](const NormalCache::Entry& normal) -> PlacedVertex* {
+        PlacedVertex* vertex = placed.Find(normal.vertex);
+        return vertex != nullptr && vertex->uniqueId == normal.uniqueId ? vertex : nullptr;
+    };
+    std::size_t drawn = 0;
+    for (const NormalCache::Entry& normal : normals) {
+        if (const PlacedVertex* vertex = placedAt(normal)) {
+            drawNormal(*vertex, normal.normal);
+            ++drawn;
+        }
+    }
+    // Usually every placed vertex has had its line now. Otherwise the rest:
+    // vertices the object has renumbered since the refresh, and vertices
+    // without a normal, are looked up by unique id. (The placed vertices are
+    // marked only then: a pass that finds them all writes nothing to them.)
+    if (drawn == placed.Placed().size()) return;
+    for (const NormalCache::Entry& normal : normals) {
+        if (PlacedVertex* vertex = placedAt(normal)) vertex->normalDrawn = true;
+    }
+    for (const PlacedVertex& vertex : placed.Placed()) {
+        if (vertex.normalDrawn) continue;
+        if (const cmq::Vec3* normal = slot.normalCache.Find(vertex.uniqueId))
+            drawNormal(vertex, *normal);
     }
 }
 

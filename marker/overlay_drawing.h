@@ -18,9 +18,8 @@
 struct PlacedVertex {
     int drawIndex = -1;
     int uniqueId = -1;
-    // Place + 1 of its entry in the slot's normal cache; 0 when not found
-    // (yet) through the vertex index.
-    std::uint32_t normalPlace = 0;
+    // Its normal line is drawn: found through the vertex index.
+    bool normalDrawn = false;
     cmq::Vec3 position{0.0f, 0.0f, 0.0f};
 };
 

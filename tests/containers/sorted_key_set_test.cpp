@@ -61,6 +61,8 @@ std::vector<Batch> Batches() {
         {"FullRange", Random(5000, ~0ull, 0, 1)},
         {"OnlyTheLowHalfDiffers", Random(3000, 0xFFFFFFFFull, 7ull << 32, 2)},
         {"OnlyTheHighHalfDiffers", Random(3000, 0xFFFFFFFFull << 32, 5, 3)},
+        // Few high halves, so that the keys sharing one are many and unordered.
+        {"LongRunsOfOneHighHalf", Random(3000, (3ull << 32) | 0xFFFFFFFFull, 0, 6)},
         {"AllTheSame", Keys(2000, 0x0000000500011170ull)},
         {"Descending", descending},
     };
