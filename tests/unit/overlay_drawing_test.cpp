@@ -388,6 +388,21 @@ TEST_F(Overlay, NormalOfAVertexRenumberedSinceTheRefreshIsStillDrawn) {
     EXPECT_EQ(Segments(Drawn().at(0)), before);
 }
 
+// Beside a renumbered vertex, one that kept its index: each still gets one
+// normal line, none twice.
+TEST_F(Overlay, RenumberedAndUnmovedVerticesEachKeepOneNormalLine) {
+    Store(0, {V0, V3});
+    plugin.showNormals = true;
+    Draw();
+    const std::vector<Segment> before = Segments(Drawn().at(0));
+    ASSERT_EQ(before.size(), 4u);  // two points, two normal lines
+    sim::Documents().DeleteVertex(obj, V2);
+    sim::Documents().Compact(obj);
+    ASSERT_FALSE(plugin.normalsDirty);
+    Draw();
+    EXPECT_EQ(Segments(Drawn().at(0)), before);
+}
+
 TEST_F(Overlay, RoomKeptBetweenPassesIsGivenBackOnClearNewDocumentAndExit) {
     Store(0, {V2}, {{F0, 0}});
     Draw();
