@@ -2,9 +2,9 @@
 # plug-in in the simulated host (the main job), and the validator with the
 # validation harness that the tests and the fuzzers share.
 
-# The validation harness (apps/tackpin_validate/harness/): the fault sweep,
-# the load cycles and the random sessions over the simulated host, shared by
-# the validator, the tests and the fuzzers; and the process tools only these
+# The validation harness (validation_harness/): the fault sweep, the load
+# cycles and the random sessions over the simulated host, shared by the
+# validator, the tests and the fuzzers; and the process tools only these
 # need.
 if(WIN32)
   set(TACKPIN_PROCESS_SOURCES
@@ -13,7 +13,7 @@ else()
   set(TACKPIN_PROCESS_SOURCES
     platform/tools/process_memory_posix.cpp platform/tools/child_process_posix.cpp)
 endif()
-file(GLOB VALIDATION_HARNESS_SOURCES CONFIGURE_DEPENDS apps/tackpin_validate/harness/*.cpp)
+file(GLOB VALIDATION_HARNESS_SOURCES CONFIGURE_DEPENDS validation_harness/*.cpp)
 add_library(validation_harness STATIC ${VALIDATION_HARNESS_SOURCES} ${TACKPIN_PROCESS_SOURCES}
             $<TARGET_OBJECTS:tackpin_platform>)
 target_include_directories(validation_harness PUBLIC ${PROJECT_SOURCE_DIR})
@@ -29,15 +29,15 @@ add_executable(tackpin-validate apps/tackpin_validate/main.cpp)
 target_link_libraries(tackpin-validate PRIVATE tackpin_validator)
 add_dependencies(tackpin-validate Tackpin)
 
-# tackpin-host (apps/tackpin_host/), by the groups of its folder.
+# The session engine (session_engine/): the session language and the
+# simulated host it drives, by the groups of its folder. tackpin-host runs
+# it from a script or the prompt, tackpin-serve from a web page.
 #
 # Debian has cairo and libedit only for Linux: the Windows build leaves out
 # pictures and line editing and says so when a session asks for them, and
 # writes the settings file as XML text of its own (no pugixml for MinGW).
-# CLI11 is used from its headers there. OBJ files are read by the host's own
-# reader on both.
-set(TACKPIN_HOST_SOURCES
-  main.cpp
+# OBJ files are read by the host's own reader on both.
+set(SESSION_ENGINE_SOURCES
   session/arguments.cpp session/script_words.cpp session/session.cpp session/session_runner.cpp
   commands/commands_host.cpp commands/commands_mesh.cpp commands/commands_panel.cpp
   commands/commands_pictures.cpp commands/commands_report.cpp
@@ -45,36 +45,46 @@ set(TACKPIN_HOST_SOURCES
   pictures/view_camera.cpp
   obj_import/obj_import.cpp
   settings/file_replace.cpp)
-list(TRANSFORM TACKPIN_HOST_SOURCES PREPEND apps/tackpin_host/)
-add_executable(tackpin-host ${TACKPIN_HOST_SOURCES})
-target_link_libraries(tackpin-host PRIVATE simhost tackpin_validator)
-add_dependencies(tackpin-host Tackpin)
+list(TRANSFORM SESSION_ENGINE_SOURCES PREPEND session_engine/)
+add_library(session_engine STATIC ${SESSION_ENGINE_SOURCES})
+target_include_directories(session_engine PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(session_engine PUBLIC simhost)
+if(WIN32)
+  target_sources(session_engine PRIVATE
+    platform/tools/text_output_windows.cpp
+    session_engine/pictures/pictures_none.cpp
+    session_engine/line_input/line_input_plain.cpp
+    session_engine/settings/settings_store_text.cpp
+    session_engine/settings/settings_xml_text.cpp)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+  pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
+  target_sources(session_engine PRIVATE
+    platform/tools/text_output_posix.cpp
+    session_engine/pictures/cairo_text.cpp
+    session_engine/pictures/render_view_cairo.cpp
+    session_engine/pictures/render_panel_cairo.cpp
+    session_engine/line_input/line_input_edit.cpp
+    session_engine/settings/settings_store_xml.cpp)
+  target_link_libraries(session_engine PUBLIC PkgConfig::CAIRO PkgConfig::LIBEDIT)
+endif()
 
+# tackpin-host (apps/tackpin_host/): the session engine at a prompt or
+# from a script, and the validator as its command "validate". CLI11 is used
+# from its headers on Windows.
+add_executable(tackpin-host apps/tackpin_host/main.cpp)
+target_link_libraries(tackpin-host PRIVATE session_engine tackpin_validator)
+add_dependencies(tackpin-host Tackpin)
 if(WIN32)
   # Header-only libraries of the build machine, staged apart so that no other
   # system header reaches the cross compiler.
   set(staged ${CMAKE_BINARY_DIR}/staged-headers)
   file(COPY /usr/include/CLI DESTINATION ${staged})
   target_include_directories(tackpin-host SYSTEM PRIVATE ${staged})
-  target_sources(tackpin-host PRIVATE
-    platform/tools/text_output_windows.cpp
-    apps/tackpin_host/pictures/pictures_none.cpp
-    apps/tackpin_host/line_input/line_input_plain.cpp
-    apps/tackpin_host/settings/settings_store_text.cpp
-    apps/tackpin_host/settings/settings_xml_text.cpp)
 else()
-  find_package(PkgConfig REQUIRED)
-  pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
-  pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
   find_package(CLI11 REQUIRED)
-  target_sources(tackpin-host PRIVATE
-    platform/tools/text_output_posix.cpp
-    apps/tackpin_host/pictures/cairo_text.cpp
-    apps/tackpin_host/pictures/render_view_cairo.cpp
-    apps/tackpin_host/pictures/render_panel_cairo.cpp
-    apps/tackpin_host/line_input/line_input_edit.cpp
-    apps/tackpin_host/settings/settings_store_xml.cpp)
-  target_link_libraries(tackpin-host PRIVATE PkgConfig::CAIRO PkgConfig::LIBEDIT CLI11::CLI11)
+  target_link_libraries(tackpin-host PRIVATE CLI11::CLI11)
   if(TACKPIN_SANITIZE)
     target_sources(tackpin-host PRIVATE apps/tackpin_host/leak_suppressions.cpp)
   endif()

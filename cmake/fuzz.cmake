@@ -7,7 +7,7 @@ set(TACKPIN_FUZZERS event_lists_fuzzer widget_lists_fuzzer settings_texts_fuzzer
 add_library(fuzz_support STATIC tests/fuzz/linked_plugin.cpp tests/fuzz/fuzz_lists.cpp)
 target_link_libraries(fuzz_support PUBLIC tackpin_core validation_harness)
 # OBJ files are read by tackpin-host's own reader.
-add_library(fuzz_obj_reader STATIC apps/tackpin_host/obj_import/obj_import.cpp)
+add_library(fuzz_obj_reader STATIC session_engine/obj_import/obj_import.cpp)
 target_include_directories(fuzz_obj_reader PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(fuzz_obj_reader PUBLIC simhost)
 add_custom_target(fuzzers)

@@ -11,9 +11,9 @@
 tackpin_test(host_tool_tests SOURCES
   tests/host_tool/script_language_test.cpp tests/host_tool/settings_text_test.cpp
   tests/host_tool/view_camera_test.cpp tests/host_tool/obj_import_test.cpp
-  apps/tackpin_host/session/arguments.cpp apps/tackpin_host/session/script_words.cpp
-  apps/tackpin_host/settings/settings_xml_text.cpp apps/tackpin_host/pictures/view_camera.cpp
-  apps/tackpin_host/obj_import/obj_import.cpp)
+  session_engine/session/arguments.cpp session_engine/session/script_words.cpp
+  session_engine/settings/settings_xml_text.cpp session_engine/pictures/view_camera.cpp
+  session_engine/obj_import/obj_import.cpp)
 
 # A module that breaches the host contract when it starts.
 add_library(careless_plugin MODULE tests/fixtures/careless_plugin.cpp $<TARGET_OBJECTS:tackpin_platform>)

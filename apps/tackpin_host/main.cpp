@@ -8,8 +8,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "apps/tackpin_host/line_input/line_input.h"
-#include "apps/tackpin_host/session/session_runner.h"
+#include "session_engine/line_input/line_input.h"
+#include "session_engine/session/session_runner.h"
 #include "apps/tackpin_validate/validator.h"
 #include "platform/platform.h"
 #include "platform/tools/text_output.h"

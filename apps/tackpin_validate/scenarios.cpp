@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "apps/tackpin_validate/harness/fault_sweep.h"
-#include "apps/tackpin_validate/harness/load_cycles.h"
-#include "apps/tackpin_validate/harness/nested_events.h"
-#include "apps/tackpin_validate/harness/random_session.h"
-#include "apps/tackpin_validate/harness/user_session.h"
+#include "validation_harness/fault_sweep.h"
+#include "validation_harness/load_cycles.h"
+#include "validation_harness/nested_events.h"
+#include "validation_harness/random_session.h"
+#include "validation_harness/user_session.h"
 #include "simhost/faults/fault_points.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"

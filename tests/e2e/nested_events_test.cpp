@@ -5,7 +5,7 @@
 // has taken into account.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_validate/harness/nested_events.h"
+#include "validation_harness/nested_events.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/settings/settings_model.h"
 #include "simhost/widgets/widget_dialogs.h"

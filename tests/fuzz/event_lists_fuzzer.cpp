@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "apps/tackpin_validate/harness/choices.h"
-#include "apps/tackpin_validate/harness/stage.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "tests/fuzz/fuzz_lists.h"
 #include "tests/fuzz/linked_plugin.h"

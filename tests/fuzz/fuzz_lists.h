@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "apps/tackpin_validate/harness/choices.h"
+#include "validation_harness/choices.h"
 #include "host/host_abi.h"
 
 namespace fuzz {

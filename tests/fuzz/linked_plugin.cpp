@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "apps/tackpin_validate/harness/run_report.h"
+#include "validation_harness/run_report.h"
 #include "host/host_abi.h"
 #include "marker/tackpin.h"
 #include "simhost/contract/violations.h"

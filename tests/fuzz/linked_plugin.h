@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "apps/tackpin_validate/harness/stage.h"
+#include "validation_harness/stage.h"
 #include "simhost/plugin_module.h"
 
 namespace fuzz {

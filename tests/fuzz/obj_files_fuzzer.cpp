@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "apps/tackpin_host/obj_import/obj_import.h"
-#include "apps/tackpin_host/session/session_error.h"
-#include "apps/tackpin_validate/harness/stage.h"
+#include "session_engine/obj_import/obj_import.h"
+#include "session_engine/session/session_error.h"
+#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "tests/fuzz/linked_plugin.h"
 

@@ -3,8 +3,8 @@
 // simulated host with its contract checks on.
 #include <cstdint>
 
-#include "apps/tackpin_validate/harness/choices.h"
-#include "apps/tackpin_validate/harness/random_session.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/random_session.h"
 #include "tests/fuzz/linked_plugin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

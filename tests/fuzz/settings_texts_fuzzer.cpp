@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "apps/tackpin_validate/harness/choices.h"
-#include "apps/tackpin_validate/harness/stage.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 #include "host/setting_value_text.h"
 #include "simhost/settings/settings_model.h"
 #include "tests/fuzz/linked_plugin.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "apps/tackpin_validate/harness/choices.h"
-#include "apps/tackpin_validate/harness/stage.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
 #include "tests/fuzz/fuzz_lists.h"

@@ -3,8 +3,8 @@
 // by the file's line; files refused with the line and what was expected.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_host/obj_import/obj_import.h"
-#include "apps/tackpin_host/session/session_error.h"
+#include "session_engine/obj_import/obj_import.h"
+#include "session_engine/session/session_error.h"
 
 namespace host_tool {
 namespace {

@@ -2,9 +2,9 @@
 // each kind of argument reads or names what was wrong.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_host/session/arguments.h"
-#include "apps/tackpin_host/session/script_words.h"
-#include "apps/tackpin_host/session/session_error.h"
+#include "session_engine/session/arguments.h"
+#include "session_engine/session/script_words.h"
+#include "session_engine/session/session_error.h"
 
 namespace host_tool {
 namespace {

@@ -2,7 +2,7 @@
 // has: written and read back unchanged, and refused when malformed.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_host/settings/settings_xml_text.h"
+#include "session_engine/settings/settings_xml_text.h"
 
 namespace host_tool {
 namespace {

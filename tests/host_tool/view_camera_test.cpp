@@ -2,7 +2,7 @@
 // picture, and angles turn the view the way the user expects.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_host/pictures/view_camera.h"
+#include "session_engine/pictures/view_camera.h"
 
 namespace host_tool {
 namespace {

@@ -2,8 +2,8 @@
 // user session, leaves the breach it was built to commit in the report.
 #include <gtest/gtest.h>
 
-#include "apps/tackpin_validate/harness/fault_sweep.h"
-#include "apps/tackpin_validate/harness/user_session.h"
+#include "validation_harness/fault_sweep.h"
+#include "validation_harness/user_session.h"
 #include "platform/platform.h"
 #include "simhost/plugin_module.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "apps/tackpin_validate/harness/fault_sweep.h"
+#include "validation_harness/fault_sweep.h"
 #include "simhost/plugin_module.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "apps/tackpin_validate/harness/load_cycles.h"
+#include "validation_harness/load_cycles.h"
 #include "simhost/plugin_module.h"
 
 namespace {

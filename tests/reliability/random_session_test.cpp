@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "apps/tackpin_validate/harness/random_session.h"
-#include "apps/tackpin_validate/harness/run_report.h"
+#include "validation_harness/random_session.h"
+#include "validation_harness/run_report.h"
 #include "simhost/plugin_module.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "apps/tackpin_validate/harness/stage.h"
+#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/settings/settings_model.h"
 #include "simhost/widgets/widget_dialogs.h"

@@ -1,0 +1,24 @@
+// The commands of the session language, one table per area, each in the
+// file named for it: the host's events and life (commands_host.cpp), meshes
+// and the selection (commands_mesh.cpp), the user at the panel
+// (commands_panel.cpp), what the user or the host sees (commands_report.cpp)
+// and pictures (commands_pictures.cpp).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "session_engine/session/session.h"
+
+namespace host_tool {
+
+std::vector<CommandSpec> HostCommands();
+std::vector<CommandSpec> MeshCommands();
+std::vector<CommandSpec> PanelCommands();
+std::vector<CommandSpec> ReportCommands();
+std::vector<CommandSpec> PictureCommands();
+
+// "12 vertices, 6 faces": the live elements of a mesh object.
+std::string MeshCounts(MQObject object);
+
+}  // namespace host_tool

@@ -1,0 +1,61 @@
+// Pictures from a session: the 3D view, the panel, and the camera the view
+// is seen from.
+#include "session_engine/commands/commands.h"
+#include "session_engine/pictures/pictures.h"
+#include "session_engine/session/session.h"
+#include "session_engine/session/session_error.h"
+
+namespace host_tool {
+
+namespace {
+
+void Picture(Session& session, Arguments& args, bool panel) {
+    std::string path = args.Word("PNG file");
+    args.End();
+    // Told in the transcript, in its place among the commands' lines.
+    if (!PicturesAvailable()) {
+        session.Show(path + " not written: this build draws no pictures (cairo is built for " +
+                     "Linux only)");
+        return;
+    }
+    std::string shown = panel ? RenderPanel(session, path) : RenderView(session, path);
+    session.Show("wrote " + path + ": " + shown);
+}
+
+void Camera(Session& session, Arguments& args) {
+    ViewCamera& camera = session.Camera();
+    if (args.Take("fit")) {
+        args.End();
+        camera.Reset();
+    } else {
+        double yaw = args.Number("yaw");
+        double pitch = args.Number("pitch");
+        if (args.Take("at")) {
+            sim::Vec3 target{args.Float("x"), args.Float("y"), args.Float("z")};
+            if (!args.Take("distance")) args.Fail("missing \"distance\"");
+            double distance = args.Number("distance");
+            if (distance <= 0) args.Fail("the distance must be above 0");
+            camera.Place(target, distance);
+        }
+        args.End();
+        camera.SetAngles(yaw, pitch);
+    }
+    session.Say("camera: " + camera.Describe());
+}
+
+}  // namespace
+
+std::vector<CommandSpec> PictureCommands() {
+    return {
+        {"render", "render FILE.png",
+         "picture the 3D view as the host shows it after the last draw pass",
+         [](Session& s, Arguments& a) { Picture(s, a, false); }},
+        {"render-panel", "render-panel FILE.png", "picture the panel as laid out",
+         [](Session& s, Arguments& a) { Picture(s, a, true); }},
+        {"camera", "camera fit | camera YAW PITCH [at X Y Z distance D]",
+         "the angle the view is seen from (degrees), fitted around the scene unless placed",
+         Camera},
+    };
+}
+
+}  // namespace host_tool
