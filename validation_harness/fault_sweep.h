@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "validation_harness/run_report.h"
 #include "simhost/faults/fault_points.h"
+#include "validation_harness/run_report.h"
 
 namespace validation {
 

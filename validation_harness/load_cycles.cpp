@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "validation_harness/stage.h"
 #include "platform/tools/process_memory.h"
 #include "simhost/host_state.h"
 #include "simhost/settings/settings_model.h"
+#include "validation_harness/stage.h"
 
 namespace validation {
 

@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "validation_harness/nested_events.h"
 #include "simhost/contract/violations.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/mesh_builders.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
+#include "validation_harness/nested_events.h"
 
 namespace validation {
 

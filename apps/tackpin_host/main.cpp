@@ -8,11 +8,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "session_engine/line_input/line_input.h"
-#include "session_engine/session/session_runner.h"
 #include "apps/tackpin_validate/validator.h"
 #include "platform/platform.h"
 #include "platform/tools/text_output.h"
+#include "session_engine/line_input/line_input.h"
+#include "session_engine/session/session_runner.h"
 #include "simhost/plugin_module.h"
 
 namespace {

@@ -7,17 +7,17 @@
 #include <utility>
 #include <vector>
 
-#include "validation_harness/fault_sweep.h"
-#include "validation_harness/load_cycles.h"
-#include "validation_harness/nested_events.h"
-#include "validation_harness/random_session.h"
-#include "validation_harness/user_session.h"
 #include "simhost/faults/fault_points.h"
 #include "simhost/host_state.h"
 #include "simhost/plugin_module.h"
 #include "simhost/settings/settings_model.h"
 #include "simhost/widgets/widget_events.h"
 #include "simhost/widgets/widget_model.h"
+#include "validation_harness/fault_sweep.h"
+#include "validation_harness/load_cycles.h"
+#include "validation_harness/nested_events.h"
+#include "validation_harness/random_session.h"
+#include "validation_harness/user_session.h"
 
 namespace validate {
 

@@ -5,12 +5,12 @@
 // has taken into account.
 #include <gtest/gtest.h>
 
-#include "validation_harness/nested_events.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/settings/settings_model.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
 #include "tests/support/panel_session.h"
+#include "validation_harness/nested_events.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "validation_harness/choices.h"
-#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "tests/fuzz/fuzz_lists.h"
 #include "tests/fuzz/linked_plugin.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 
 namespace {
 

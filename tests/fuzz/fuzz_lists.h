@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "validation_harness/choices.h"
 #include "host/host_abi.h"
+#include "validation_harness/choices.h"
 
 namespace fuzz {
 

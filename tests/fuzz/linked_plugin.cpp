@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "validation_harness/run_report.h"
 #include "host/host_abi.h"
 #include "marker/tackpin.h"
 #include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
+#include "validation_harness/run_report.h"
 
 // The plug-in's entry points, linked in.
 extern "C" {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "validation_harness/stage.h"
 #include "simhost/plugin_module.h"
+#include "validation_harness/stage.h"
 
 namespace fuzz {
 

@@ -10,9 +10,9 @@
 
 #include "session_engine/obj_import/obj_import.h"
 #include "session_engine/session/session_error.h"
-#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "tests/fuzz/linked_plugin.h"
+#include "validation_harness/stage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string path =

@@ -3,9 +3,9 @@
 // simulated host with its contract checks on.
 #include <cstdint>
 
+#include "tests/fuzz/linked_plugin.h"
 #include "validation_harness/choices.h"
 #include "validation_harness/random_session.h"
-#include "tests/fuzz/linked_plugin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     validation::ByteChoices choices(data, size);

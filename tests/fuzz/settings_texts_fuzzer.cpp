@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "validation_harness/choices.h"
-#include "validation_harness/stage.h"
 #include "host/setting_value_text.h"
 #include "simhost/settings/settings_model.h"
 #include "tests/fuzz/linked_plugin.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "validation_harness/choices.h"
-#include "validation_harness/stage.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
 #include "tests/fuzz/fuzz_lists.h"
 #include "tests/fuzz/linked_plugin.h"
+#include "validation_harness/choices.h"
+#include "validation_harness/stage.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // user session, leaves the breach it was built to commit in the report.
 #include <gtest/gtest.h>
 
-#include "validation_harness/fault_sweep.h"
-#include "validation_harness/user_session.h"
 #include "platform/platform.h"
 #include "simhost/plugin_module.h"
+#include "validation_harness/fault_sweep.h"
+#include "validation_harness/user_session.h"
 
 namespace {
 

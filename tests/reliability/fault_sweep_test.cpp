@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "validation_harness/fault_sweep.h"
 #include "simhost/plugin_module.h"
+#include "validation_harness/fault_sweep.h"
 
 namespace {
 

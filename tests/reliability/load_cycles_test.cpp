@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "validation_harness/load_cycles.h"
 #include "simhost/plugin_module.h"
+#include "validation_harness/load_cycles.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "simhost/plugin_module.h"
 #include "validation_harness/random_session.h"
 #include "validation_harness/run_report.h"
-#include "simhost/plugin_module.h"
 
 namespace {
 

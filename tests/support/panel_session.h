@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "validation_harness/stage.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/settings/settings_model.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_events.h"
 #include "simhost/widgets/widget_model.h"
 #include "tests/support/plugin_fixture.h"
+#include "validation_harness/stage.h"
 
 // The panel's controls by host id, looked up by caption and class.
 using validation::PanelControls;
