@@ -321,6 +321,31 @@ TEST_F(Overlay, WideUniqueIdsDrawBetweenExactlyThoseVertices) {
     EXPECT_EQ(Segments(drawn[0]), (std::vector<Segment>{Seg({1, 0, 0}, {0, 1, 0})}));
 }
 
+// The refresh keeps the normals of the marked vertices alone, however the
+// marked ids' range falls: ids that span a whole number of 64-bit words, with
+// an object vertex just past either end of the range.
+TEST_F(Overlay, NormalsAreRefreshedForExactlyTheMarkedIds) {
+    MQObject strip = sim::Documents().AddObject(doc, "strip");
+    sim::Documents().SetNextVertexUniqueId(strip, 999);
+    constexpr int kVertices = 132;  // ids 999 to 1130
+    for (int i = 0; i < kVertices; ++i)
+        sim::Documents().AddVertex(strip, {static_cast<float>(i), static_cast<float>(i % 2), 0});
+    for (int i = 0; i + 2 < kVertices; ++i) sim::Documents().AddFace(strip, {i, i + 1, i + 2});
+    plugin.slots[0].objectUniqueId = sim::Documents().ObjectUniqueId(strip);
+    plugin.slots[0].shown = true;
+    plugin.showNormals = true;
+    for (const std::vector<int>& marked :
+         {std::vector<int>{1000, 1063}, {1000, 1127}, {1000, 1031, 1063}, {1001, 1064}}) {
+        plugin.slots[0].vertexUniqueIds = marked;
+        plugin.normalsDirty = true;
+        Draw();
+        std::vector<int> refreshed;
+        for (const NormalCache::Entry& entry : plugin.slots[0].normalCache.Entries())
+            refreshed.push_back(entry.uniqueId);
+        EXPECT_EQ(refreshed, marked);
+    }
+}
+
 TEST_F(Overlay, NormalLinesOfUnusedAndFlatCornersAndStaleCaches) {
     // V4 loses its only face; V5..V7 make a face whose corners all coincide.
     AddVertices(obj, {{9, 0, 0}, {5, 5, 5}, {5, 5, 5}, {5, 5, 5}});
