@@ -58,8 +58,8 @@ TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
 
     valueSpin = CreateDoubleSpinBox(column);
     valueSpin->SetPosition(5.0);
-    valueSpin->SetMin(-100.0);
-    valueSpin->SetMax(100.0);
+    valueSpin->SetMin(kMinNormalLength);
+    valueSpin->SetMax(kMaxNormalLength);
     valueSpin->SetIncrement(5.0);
     valueSpin->SetMaxDecimalDigit(3);
     valueSpin->AddChangingHandler(this, &TackpinWindow::OnValueChanging);

@@ -49,7 +49,9 @@ public:
     // "Clr": clears the slot after "Clear?" unless Shift is held or the slot
     // is empty; not after an exit or a new document came meanwhile (0).
     int OnClearLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
-    // The options and the length, copied into the plug-in object.
+    // The options and the length, copied into the plug-in object; a length
+    // beyond the box's range is held to it, one that is no number is not
+    // taken.
     int OnViewExecute(MQWidgetBase* sender, MQDocument document);
     int OnNormalExecute(MQWidgetBase* sender, MQDocument document);
     int OnOverwriteExecute(MQWidgetBase* sender, MQDocument document);
@@ -58,6 +60,11 @@ public:
     // The user closed the panel: an active plug-in turns itself off and
     // tells the host. Always 0.
     int OnHide(MQWidgetBase* sender, MQDocument document);
+
+    // The spin box's range: the normal line's length keeps to it whatever
+    // the host answers for the box.
+    static constexpr double kMinNormalLength = -100.0;
+    static constexpr double kMaxNormalLength = 100.0;
 
     // Not owned.
     Tackpin* plugin;

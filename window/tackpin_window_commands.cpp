@@ -5,8 +5,8 @@
 // acts. A panel that an exit set aside is done with the host: every
 // handler of it does nothing and answers 0.
 #include <algorithm>
+#include <cmath>
 
-#include "host/float_narrowing.h"
 #include "marker/tackpin.h"
 #include "window/tackpin_window.h"
 
@@ -133,8 +133,13 @@ int TackpinWindow::OnAllwaysExecute(MQWidgetBase*, MQDocument) {
 
 int TackpinWindow::OnValueChanging(MQWidgetBase*, MQDocument) {
     if (!StillOpen()) return 0;
-    // Taken at every step, so the lines follow the box while it changes.
-    plugin->normalLength = host::NarrowToFloat(valueSpin->GetPosition());
+    // Taken at every step, so the lines follow the box while it changes. A
+    // host that ignores the box's range may answer anything: held to the
+    // range, every normal line ends at a finite point.
+    const double position = valueSpin->GetPosition();
+    if (!std::isnan(position))
+        plugin->normalLength =
+            static_cast<float>(std::clamp(position, kMinNormalLength, kMaxNormalLength));
     plugin->normalsDirty = true;
     return 1;
 }
