@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "host/event_dispatch.h"
@@ -445,6 +447,30 @@ TEST_F(Overlay, RoomKeptBetweenPassesIsGivenBackOnClearNewDocumentAndExit) {
     EXPECT_GT(plugin.placedVertices.HeldBytes(), 0u);
     host::DispatchEvent(plugin, nullptr, 2, nullptr);
     EXPECT_EQ(plugin.placedVertices.HeldBytes(), 0u);
+}
+
+// The rebuild numbers that tell the vertex map's entries apart wrap after
+// 2^32 rebuilds: from then on every entry made before counts as empty, those
+// of the last rebuilds before the wrap and those numbered like the first ones
+// after it alike.
+TEST(VertexMapNumbers, EveryEarlierEntryCountsAsEmptyAfterTheWrap) {
+    VertexMap map;
+    map.Start(4);  // rebuild 1
+    map.Place(3);
+    map.Place(7);
+    map.SkipRebuilds(std::numeric_limits<std::uint32_t>::max() - 2);
+    map.Start(4);  // the last number before the wrap
+    EXPECT_FALSE(map.Contains(3));
+    map.Place(5).first.drawIndex = 0;
+    EXPECT_TRUE(map.Contains(5));
+    map.Start(4);  // the numbers start again from 1
+    for (int vertex : {3, 5, 7}) EXPECT_FALSE(map.Contains(vertex)) << vertex;
+    EXPECT_TRUE(map.Place(3).second);
+    EXPECT_TRUE(map.Place(5).second);
+    EXPECT_FALSE(map.Place(3).second);
+    EXPECT_EQ(map.Placed().size(), 2u);
+    map.Start(4);
+    EXPECT_FALSE(map.Contains(3));
 }
 
 }  // namespace
