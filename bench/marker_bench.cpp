@@ -8,6 +8,7 @@
 
 #include "bench/bench_meshes.h"
 #include "cmq/cmq_object.h"
+#include "cmq/cmq_object_lists.h"
 #include "host/host_api.h"
 #include "marker/tackpin.h"
 
@@ -110,12 +111,12 @@ void SelectMarkerFloor(benchmark::State& state) {
         Planned item{EdgeKeyHigh(key), EdgeKeyLow(key), {}, {}};
         const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidA);
         const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidB);
-        for (int fa : view.GetVertexRelatedFaces(a)) {
-            for (int fb : view.GetVertexRelatedFaces(b)) {
+        for (int fa : cmq::GetVertexRelatedFaces(view, a)) {
+            for (int fb : cmq::GetVertexRelatedFaces(view, b)) {
                 if (fa == fb) item.sharedFaces.push_back(fa);
             }
         }
-        for (cmq::LineKey line : view.FindLinesBetween(a, b)) item.lines.push_back(line);
+        for (cmq::LineKey line : cmq::FindLinesBetween(view, a, b)) item.lines.push_back(line);
         plan.push_back(std::move(item));
     }
 

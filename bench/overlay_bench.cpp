@@ -14,6 +14,7 @@
 #include "bench/heap_counter.h"
 #include "bench/lean_host/lean_model.h"
 #include "cmq/cmq_object.h"
+#include "cmq/cmq_object_lists.h"
 #include "host/host_api.h"
 #include "marker/overlay_drawing.h"
 #include "marker/tackpin.h"
@@ -170,8 +171,8 @@ SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::Be
         const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidA);
         const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, step.uidB);
         if (!plugin.overwriteMode) {
-            std::vector<int> facesOfA = object.GetVertexRelatedFaces(a);
-            std::vector<int> facesOfB = object.GetVertexRelatedFaces(b);
+            std::vector<int> facesOfA = cmq::GetVertexRelatedFaces(object, a);
+            std::vector<int> facesOfB = cmq::GetVertexRelatedFaces(object, b);
             std::sort(facesOfA.begin(), facesOfA.end());
             std::sort(facesOfB.begin(), facesOfB.end());
             step.firstShared = static_cast<int>(plan.sharedFaces.size());

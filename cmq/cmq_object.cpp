@@ -71,44 +71,10 @@ int CMQObject::UniqueId() const {
     return object != nullptr ? host::ObjGetIntValue(object, host::kObjectUniqueId) : -1;
 }
 
-std::vector<int> CMQObject::GetVertexRelatedFaces(int v) const {
-    std::vector<int> faces;
-    ReadVertexRelatedFaces(v, faces);
-    return faces;
-}
-
-std::vector<int> CMQObject::GetFacePoints(int face) const {
-    std::vector<int> points;
-    ReadFacePoints(face, points);
-    return points;
-}
-
 Vec3 CMQObject::GetPosition(int v) const {
     Vec3 position{0.0f, 0.0f, 0.0f};
     ReadPosition(v, position);
     return position;
-}
-
-int CMQObject::AddFace(std::vector<int> points) const {
-    if (object == nullptr) return -1;
-    return host::ObjAddFace(object, static_cast<int>(points.size()), points.data());
-}
-
-Line CMQObject::GetLine(int face, int k) const {
-    const std::vector<int> points = GetFacePoints(face);
-    if (points.empty()) return kNoLine;
-    return {points[Wrap(k, points.size())], points[Wrap(std::int64_t{k} + 1, points.size())]};
-}
-
-Vec3 CMQObject::GetCornerNormal(int face, int k) const {
-    return CornerNormalOf(GetFacePoints(face), k);
-}
-
-Vec3 CMQObject::CornerNormalOf(const std::vector<int>& points, int k) const {
-    if (points.empty()) return {0.0f, 0.0f, 0.0f};
-    CornerPositions corner;
-    ReadCornerPositions(points, k, corner);
-    return CornerNormal(corner);
 }
 
 void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k,
@@ -135,32 +101,6 @@ Vec3 CMQObject::CornerNormal(const CornerPositions& corner) {
                   (arriving[2] - beyond[2]) * 0.5f};
     }
     return Cross(leaving, across);
-}
-
-std::unordered_set<LineKey> CMQObject::GetLinesAtVertex(int v, std::uint64_t pairKey) const {
-    const int other = PairKeyHigh(pairKey) == v ? PairKeyLow(pairKey) : PairKeyHigh(pairKey);
-    std::unordered_set<LineKey> lines;
-    for (int face : GetVertexRelatedFaces(v)) {
-        const std::vector<int> p = GetFacePoints(face);
-        const std::size_t n = p.size();
-        if (n == 2) {
-            if (VertexPairKey(p[0], p[1]) != pairKey) lines.insert(MakeLineKey(face, 0));
-            continue;
-        }
-        const auto at = std::find(p.begin(), p.end(), v);
-        if (at == p.end()) continue;
-        const auto i = static_cast<std::size_t>(at - p.begin());
-        const std::size_t previous = i == 0 ? n - 1 : i - 1;
-        if (p[(i + 1) % n] != other) lines.insert(MakeLineKey(face, static_cast<int>(i)));
-        if (p[previous] != other) lines.insert(MakeLineKey(face, static_cast<int>(previous)));
-    }
-    return lines;
-}
-
-std::unordered_set<LineKey> CMQObject::FindLinesBetween(int a, int b) const {
-    LineSearch search;
-    FindLinesBetween(a, b, search);
-    return std::unordered_set<LineKey>(search.lines.begin(), search.lines.end());
 }
 
 void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {

@@ -2,23 +2,17 @@
 // it is asked, and nothing is kept. Views are made as locals for one
 // operation and dropped afterwards.
 //
-// The questions come in two forms. The plug-in uses only the forms that
-// answer into lists the caller keeps (ReadFacePoints,
+// The questions answer into lists the caller keeps (ReadFacePoints,
 // ReadVertexRelatedFaces, ReadPosition, ReadCornerPositions with
 // CornerNormal, and FindLinesBetween into a LineSearch): a store, a recall
 // and a draw pass ask them once per element of large meshes, and a list kept
 // from one question to the next allocates nothing once it has grown. The
-// named forms that return a new list each time (GetFacePoints,
-// GetVertexRelatedFaces, GetPosition, GetLine, GetCornerNormal,
-// GetLinesAtVertex and the set-returning FindLinesBetween) ask the host the
-// same questions and give the same answers; they read as the operations are
-// defined, and serve the tests and the benchmarks' plans.
+// forms that return a new list each time, for the tests and the benchmarks,
+// are in cmq_object_lists.h, which the module does not include.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <unordered_set>
-#include <utility>
 #include <vector>
 
 #include "cmq/cmq_elements.h"
@@ -27,11 +21,6 @@
 #include "host/host_api.h"
 
 namespace cmq {
-
-// (start, end) vertex indices of one face line.
-using Line = std::pair<int, int>;
-// What GetLine answers for a face without points.
-constexpr Line kNoLine{-1, -1};
 
 using Vec3 = std::array<float, 3>;
 
@@ -79,8 +68,6 @@ public:
     VertexRange Vertices() const { return VertexRange(*this, object); }
     // Faces with at least one point, ascending.
     FaceRange Faces() const { return FaceRange(*this, object); }
-
-    // --- The forms the plug-in uses: answers into the caller's lists ------
 
     // The faces that use vertex v, in the host's order, and the points p[0]
     // .. p[n-1] of a face (none for a face without points), each answered
@@ -136,31 +123,8 @@ public:
         return host::ObjAddFace(object, 2, points);
     }
 
-    // --- The named forms, for the tests and the benchmarks' plans -----------
-
-    // Faces that use vertex v, in the host's order.
-    std::vector<int> GetVertexRelatedFaces(int v) const;
-    // Points p[0] .. p[n-1] of a face; empty for a face without points.
-    std::vector<int> GetFacePoints(int face) const;
-    // Position of vertex v.
+    // Position of vertex v; (0, 0, 0) when there is no answer. [ui-thread]
     Vec3 GetPosition(int v) const;
-    // Adds a face through the given points; the host's new face index.
-    int AddFace(std::vector<int> points) const;
-    // Line k of the face, k wrapping in both directions (k = -1 is the last
-    // line, k = n the first). kNoLine for a face without points.
-    Line GetLine(int face, int k) const;
-    // The normal of the face at corner k, as CornerNormal makes it. Zero for
-    // a face without points.
-    Vec3 GetCornerNormal(int face, int k) const;
-    // The same for a face whose points the caller has already read, without
-    // asking for them again.
-    Vec3 CornerNormalOf(const std::vector<int>& points, int k) const;
-    // The lines at vertex v except those leading to the other vertex that
-    // `pairKey` (VertexPairKey of v and a neighbour) names; a neighbour of -1
-    // excludes nothing.
-    std::unordered_set<LineKey> GetLinesAtVertex(int v, std::uint64_t pairKey) const;
-    // Every face line whose end points are a and b, as a set.
-    std::unordered_set<LineKey> FindLinesBetween(int a, int b) const;
 
     MQObject object = nullptr;
     MQDocument document = nullptr;

@@ -4,22 +4,17 @@ namespace host {
 
 namespace {
 bool IsFileKind(int type) { return type == plugin_type::kImport || type == plugin_type::kExport; }
-bool IsMenuKind(int type) { return type >= plugin_type::kCreate && type <= plugin_type::kSelect; }
 }  // namespace
 
 unsigned int CheckVersion(unsigned int hostVersion) { return hostVersion >= 0x4200u ? 0x420u : 0u; }
 
 const char* EnumStringOf(MQBasePlugin& plugin, int index) {
-    int type = plugin.GetPlugInType();
-    if (IsMenuKind(type)) {
-        auto* menu = dynamic_cast<MQMenuPlugin*>(&plugin);
-        return menu != nullptr ? menu->EnumString(index) : nullptr;
-    }
-    if (type == plugin_type::kStation || type == plugin_type::kCommand) {
-        auto* station = dynamic_cast<MQStationPlugin*>(&plugin);
-        return station != nullptr && index == 0 ? station->EnumString() : nullptr;
-    }
-    return nullptr;
+    // The module holds stations only; the menu kinds' command names by index
+    // belong to a class it does not have.
+    const int type = plugin.GetPlugInType();
+    if (type != plugin_type::kStation && type != plugin_type::kCommand) return nullptr;
+    auto* station = dynamic_cast<MQStationPlugin*>(&plugin);
+    return station != nullptr && index == 0 ? station->EnumString() : nullptr;
 }
 
 const char* EnumFileTypeOf(MQBasePlugin& plugin, int index) {
@@ -38,12 +33,6 @@ int ImportFileOf(MQBasePlugin& plugin, int index, const char* filename, MQDocume
     if (!IsFileKind(plugin.GetPlugInType())) return 0;
     auto* file = dynamic_cast<MQImportPlugin*>(&plugin);
     return file != nullptr ? file->ImportFile(index, filename, doc) : 0;
-}
-
-int ExecuteOf(MQBasePlugin& plugin, int index, MQDocument doc) {
-    if (!IsMenuKind(plugin.GetPlugInType())) return 0;
-    auto* menu = dynamic_cast<MQMenuPlugin*>(&plugin);
-    return menu != nullptr ? menu->Execute(index, doc) : 0;
 }
 
 }  // namespace host

@@ -10,15 +10,12 @@ namespace host {
 // 0x420 for a host of version 0x4200 or later, else 0.
 unsigned int CheckVersion(unsigned int hostVersion);
 
-// Command or station name for `index` by the plug-in's kind, or null.
+// The station's name for index 0, or null (any other index or kind).
 const char* EnumStringOf(MQBasePlugin& plugin, int index);
 // File type text and extension for `index`; null unless a file plug-in.
 const char* EnumFileTypeOf(MQBasePlugin& plugin, int index);
 const char* EnumFileExtOf(MQBasePlugin& plugin, int index);
 // Hands a file to a file plug-in; 0 for any other kind.
 int ImportFileOf(MQBasePlugin& plugin, int index, const char* filename, MQDocument doc);
-// Runs a menu command of a create, object or selection plug-in; 0 for any
-// other kind (a station's operations must never be reached this way).
-int ExecuteOf(MQBasePlugin& plugin, int index, MQDocument doc);
 
 }  // namespace host

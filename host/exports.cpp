@@ -54,17 +54,13 @@ TACKPIN_EXPORT int MQExportFile(int index, const char* filename, MQDocument doc)
     return Guarded(0, [&] { return host::ImportFileOf(ThePlugin(), index, filename, doc); });
 }
 
-TACKPIN_EXPORT int MQCreate(int index, MQDocument doc) {
-    return Guarded(0, [&] { return host::ExecuteOf(ThePlugin(), index, doc); });
-}
+// The menu commands of create, object and selection plug-ins: the module
+// holds none, and a station's operations must never be reached this way.
+TACKPIN_EXPORT int MQCreate(int, MQDocument) { return 0; }
 
-TACKPIN_EXPORT int MQModifyObject(int index, MQDocument doc) {
-    return Guarded(0, [&] { return host::ExecuteOf(ThePlugin(), index, doc); });
-}
+TACKPIN_EXPORT int MQModifyObject(int, MQDocument) { return 0; }
 
-TACKPIN_EXPORT int MQModifySelect(int index, MQDocument doc) {
-    return Guarded(0, [&] { return host::ExecuteOf(ThePlugin(), index, doc); });
-}
+TACKPIN_EXPORT int MQModifySelect(int, MQDocument) { return 0; }
 
 TACKPIN_EXPORT int MQOnEvent(MQDocument doc, int eventType, void* option) {
     return Guarded(0, [&] { return host::DispatchEvent(ThePlugin(), doc, eventType, option); });

@@ -1,6 +1,6 @@
-// A double that the host handed over, made a float: the one conversion the
-// settings and the panel's spin box share. A faulty host may answer any
-// double, and narrowing one beyond the float range is undefined.
+// A double that the host handed over, made a float, as the settings read
+// one. A faulty host may answer any double, and narrowing one beyond the
+// float range is undefined.
 #pragma once
 
 #include <cmath>

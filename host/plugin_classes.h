@@ -56,11 +56,3 @@ public:
     int background = 0;
     void* args = nullptr;
 };
-
-// Menu plug-ins (types 3 to 5: create, object and selection commands): the
-// host asks for command names by index and runs a command by index.
-class MQMenuPlugin : public MQBasePlugin {
-public:
-    virtual const char* EnumString(int index) = 0;
-    virtual int Execute(int index, MQDocument doc) = 0;
-};

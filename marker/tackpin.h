@@ -45,7 +45,8 @@ public:
     // Saves the settings and deletes the panel. Without a panel (before
     // start, or a second exit) nothing is read, saved or deleted. While a
     // handler of the panel waits in a question or the colour dialog, the
-    // panel is only closed here and deleted when that handler has returned.
+    // panel is only hidden here and set aside: from then on its handlers do
+    // nothing, and it is deleted when the outermost handler has returned.
     // [ui-thread, after MQInit]
     void OnExit() override;
     // Shows or hides the panel; the new state, 0 or 1. Without a panel: 0,
@@ -119,8 +120,8 @@ public:
     std::vector<MarkerSlot> slots;
     // The panel: made by OnStart, deleted by OnExit; null outside.
     std::unique_ptr<TackpinWindow> window;
-    // Panels that an exit closed while a handler of theirs was running; they
-    // go when no handler is running any more.
+    // Panels that an exit set aside, hidden, while a handler of theirs was
+    // running; they go when no handler is running any more.
     std::vector<std::unique_ptr<TackpinWindow>> closedPanels;
     // Panel handlers running now, nested ones included.
     int panelHandlersRunning = 0;

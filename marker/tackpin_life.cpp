@@ -80,11 +80,15 @@ void Tackpin::OnExit() {
     placedVertices.Release();
     // A handler of the panel is still on the stack, waiting in a question or
     // the colour dialog: deleting the panel now would pull it from under
-    // that handler and destroy the dialog's parent while it runs.
-    if (panelHandlersRunning > 0)
+    // that handler and destroy the dialog's parent while it runs. It is
+    // hidden instead, after it stopped being the plug-in's panel, so that
+    // a hide event it brings finds its handlers already inert.
+    if (panelHandlersRunning > 0) {
         closedPanels.push_back(std::move(window));
-    else
+        closedPanels.back()->SetVisible(false);
+    } else {
         window.reset();
+    }
 }
 
 int Tackpin::OnActivate(MQDocument, int flag) {

@@ -7,6 +7,7 @@
 
 #include "simhost/contract/host_contract.h"
 #include "simhost/contract/violations.h"
+#include "simhost/deliveries.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/faults/fault_points.h"
 #include "simhost/settings/settings_model.h"
@@ -65,6 +66,7 @@ void ResetHost() {
     Settings().Reset();
     Widgets().Reset();
     FaultPoints().Reset();
+    ResetDeliveries();
     unsigned int product = State().expectedProduct;
     unsigned int id = State().expectedId;
     State() = StationState{};

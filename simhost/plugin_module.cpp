@@ -3,6 +3,7 @@
 #include "platform/tools/load_error.h"
 #include "simhost/contract/host_contract.h"
 #include "simhost/contract/violations.h"
+#include "simhost/deliveries.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/widgets/widget_model.h"
 
@@ -85,6 +86,8 @@ void PluginModule::Link(const PluginExports& exports, void (*unload)()) {
 
 void PluginModule::Unload() {
     if (!IsLoaded()) return;
+    // The plug-in object's destructor may give back what it still holds.
+    const DeliveryScope delivery;
     if (module_ != nullptr)
         platform::ReleaseModule(module_);
     else
@@ -97,6 +100,7 @@ void PluginModule::Unload() {
 
 int PluginModule::Event(MQDocument doc, int eventType, void* option) {
     if (!IsLoaded()) return 0;
+    const DeliveryScope delivery;
     return exports_.onEvent(doc, eventType, option);
 }
 

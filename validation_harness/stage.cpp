@@ -47,10 +47,12 @@ int Stage::PanelWindow() {
     return 0;
 }
 
-PanelControls Stage::Panel() {
+PanelControls Stage::Panel() { return Panel(PanelWindow()); }
+
+PanelControls Stage::Panel(int window) {
     const sim::WidgetModel& widgets = sim::Widgets();
     PanelControls panel;
-    panel.window = PanelWindow();
+    panel.window = window;
     if (panel.window == 0) return panel;
     auto one = [&](const char* widgetClass, const std::u16string& text) {
         std::vector<int> found = widgets.FindByText(widgetClass, text, panel.window);
@@ -69,8 +71,11 @@ PanelControls Stage::Panel() {
     panel.normal = one("checkbox", u"Normal");
     panel.overwrite = one("checkbox", u"Overwrite");
     panel.allways = one("checkbox", u"Allways");
+    std::vector<int> spins;
     for (int id : widgets.LiveWidgetsOfPlugin())
-        if (widgets.ClassOf(id) == "doublespinbox") panel.spin = id;
+        if (widgets.ClassOf(id) == "doublespinbox" && widgets.Contains(panel.window, id))
+            spins.push_back(id);
+    if (spins.size() == 1) panel.spin = spins[0];
     return panel;
 }
 

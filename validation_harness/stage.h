@@ -41,6 +41,9 @@ public:
     // The plug-in's window under the host's main window, and its controls.
     static int PanelWindow();
     static PanelControls Panel();
+    // The controls of the plug-in's window `window` (an old panel that an
+    // exit inside a modal run left until its handler ends, for one).
+    static PanelControls Panel(int window);
     // The colour panel of the colour dialog while it runs; 0 when none.
     static int ColorPanel();
 

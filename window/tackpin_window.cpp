@@ -58,8 +58,8 @@ TackpinWindow::TackpinWindow(Tackpin& owner, MQWindowBase* parent)
 
     valueSpin = CreateDoubleSpinBox(column);
     valueSpin->SetPosition(5.0);
-    valueSpin->SetMin(-100.0);
-    valueSpin->SetMax(100.0);
+    valueSpin->SetMin(kMinNormalLength);
+    valueSpin->SetMax(kMaxNormalLength);
     valueSpin->SetIncrement(5.0);
     valueSpin->SetMaxDecimalDigit(3);
     valueSpin->AddChangingHandler(this, &TackpinWindow::OnValueChanging);
@@ -81,7 +81,9 @@ int TackpinWindow::EditColor(std::pair<int, int> position, std::array<float, 3>&
     dialog->SetPosX(position.first);
     dialog->SetPosY(position.second);
     int outcome = 0;
-    if (dialog->RunModal() == 1) {
+    // An exit while the dialog ran ends this panel's calls to the host: the
+    // chosen colour is not even read.
+    if (dialog->RunModal() == 1 && plugin->window.get() == this) {
         const WidgetRgb rgb = dialog->colorPanel->GetRgb();
         color = {PanelComponentToColor(rgb.r), PanelComponentToColor(rgb.g),
                  PanelComponentToColor(rgb.b)};

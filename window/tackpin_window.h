@@ -27,12 +27,15 @@ public:
     void ResetToggleButtons();
     // Runs the colour dialog at the screen `position`, starting from `color`
     // (r, g, b, nominally 0 to 1), which takes the chosen colour on OK.
-    // 1 on OK, else 0 and `color` is untouched. [ui-thread, modal]
+    // 1 on OK, else 0 and `color` is untouched; 0 as well when the host's
+    // exit came while the dialog ran. [ui-thread, modal]
     int EditColor(std::pair<int, int> position, std::array<float, 3>& color);
 
     // Handlers of the panel's controls; each answers the host (nonzero:
     // handled). A sender that is not one of the row's buttons gets 0 and
-    // changes nothing. [ui-thread, widget event]
+    // changes nothing, and so does every event of a panel that is no longer
+    // the plug-in's own (an exit came while a handler waited): such a
+    // handler calls the host for nothing. [ui-thread, widget event]
     // Toggle: `shown` follows the click; right click recalls the marker
     // (added to the selection with Ctrl).
     int OnToggleLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
@@ -46,7 +49,9 @@ public:
     // "Clr": clears the slot after "Clear?" unless Shift is held or the slot
     // is empty; not after an exit or a new document came meanwhile (0).
     int OnClearLeftDown(MQWidgetBase* sender, MQDocument document, WidgetMouseParam& mouse);
-    // The options and the length, copied into the plug-in object.
+    // The options and the length, copied into the plug-in object; a length
+    // beyond the box's range is held to it, one that is no number is not
+    // taken.
     int OnViewExecute(MQWidgetBase* sender, MQDocument document);
     int OnNormalExecute(MQWidgetBase* sender, MQDocument document);
     int OnOverwriteExecute(MQWidgetBase* sender, MQDocument document);
@@ -55,6 +60,11 @@ public:
     // The user closed the panel: an active plug-in turns itself off and
     // tells the host. Always 0.
     int OnHide(MQWidgetBase* sender, MQDocument document);
+
+    // The spin box's range: the normal line's length keeps to it whatever
+    // the host answers for the box.
+    static constexpr double kMinNormalLength = -100.0;
+    static constexpr double kMaxNormalLength = 100.0;
 
     // Not owned.
     Tackpin* plugin;

@@ -2,10 +2,11 @@
 // None asks the host to redraw; the view follows at the next draw pass.
 // A question or the colour dialog runs the host's events while it is open:
 // a handler that waited in one looks again at what it works on before it
-// acts.
+// acts. A panel that an exit set aside is done with the host: every
+// handler of it does nothing and answers 0.
 #include <algorithm>
+#include <cmath>
 
-#include "host/float_narrowing.h"
 #include "marker/tackpin.h"
 #include "window/tackpin_window.h"
 
@@ -37,6 +38,7 @@ bool TackpinWindow::Confirmed(int index, bool shift, const char16_t* question) {
 }
 
 int TackpinWindow::OnToggleLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam&) {
+    if (!StillOpen()) return 0;
     const int index = RowOf(toggleButtons, sender);
     if (index < 0) return 0;
     // "leftdown" comes before the click turns the button: this is the state
@@ -49,6 +51,7 @@ int TackpinWindow::OnToggleLeftDown(MQWidgetBase* sender, MQDocument, WidgetMous
 
 int TackpinWindow::OnToggleRightDown(MQWidgetBase* sender, MQDocument document,
                                      WidgetMouseParam& mouse) {
+    if (!StillOpen()) return 0;
     const int index = RowOf(toggleButtons, sender);
     if (index < 0) return 0;
     plugin->SelectMarker(document, index, mouse.ctrl);
@@ -57,6 +60,7 @@ int TackpinWindow::OnToggleRightDown(MQWidgetBase* sender, MQDocument document,
 
 int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
                                  WidgetMouseParam& mouse) {
+    if (!StillOpen()) return 0;
     const int index = RowOf(setButtons, sender);
     if (index < 0) return 0;
     const Tackpin::PanelInUse inUse(*plugin);
@@ -72,6 +76,7 @@ int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
 }
 
 int TackpinWindow::OnClearLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
+    if (!StillOpen()) return 0;
     const int index = RowOf(clearButtons, sender);
     if (index < 0) return 0;
     const Tackpin::PanelInUse inUse(*plugin);
@@ -85,6 +90,7 @@ int TackpinWindow::OnClearLeftDown(MQWidgetBase* sender, MQDocument, WidgetMouse
 }
 
 int TackpinWindow::OnSetRightDown(MQWidgetBase* sender, MQDocument, WidgetMouseParam& mouse) {
+    if (!StillOpen()) return 0;
     const int index = RowOf(setButtons, sender);
     if (!HasSlot(*plugin, index)) return 0;
     const Tackpin::PanelInUse inUse(*plugin);
@@ -100,35 +106,46 @@ int TackpinWindow::OnSetRightDown(MQWidgetBase* sender, MQDocument, WidgetMouseP
 }
 
 int TackpinWindow::OnViewExecute(MQWidgetBase*, MQDocument) {
+    if (!StillOpen()) return 0;
     plugin->showMarkers = viewCheck->GetChecked();
     plugin->normalsDirty = true;
     return 1;
 }
 
 int TackpinWindow::OnNormalExecute(MQWidgetBase*, MQDocument) {
+    if (!StillOpen()) return 0;
     plugin->showNormals = normalCheck->GetChecked();
     plugin->normalsDirty = true;
     return 1;
 }
 
 int TackpinWindow::OnOverwriteExecute(MQWidgetBase*, MQDocument) {
+    if (!StillOpen()) return 0;
     plugin->overwriteMode = overwriteCheck->GetChecked();
     return 1;
 }
 
 int TackpinWindow::OnAllwaysExecute(MQWidgetBase*, MQDocument) {
+    if (!StillOpen()) return 0;
     plugin->drawAlways = allwaysCheck->GetChecked();
     return 1;
 }
 
 int TackpinWindow::OnValueChanging(MQWidgetBase*, MQDocument) {
-    // Taken at every step, so the lines follow the box while it changes.
-    plugin->normalLength = host::NarrowToFloat(valueSpin->GetPosition());
+    if (!StillOpen()) return 0;
+    // Taken at every step, so the lines follow the box while it changes. A
+    // host that ignores the box's range may answer anything: held to the
+    // range, every normal line ends at a finite point.
+    const double position = valueSpin->GetPosition();
+    if (!std::isnan(position))
+        plugin->normalLength =
+            static_cast<float>(std::clamp(position, kMinNormalLength, kMaxNormalLength));
     plugin->normalsDirty = true;
     return 1;
 }
 
 int TackpinWindow::OnHide(MQWidgetBase*, MQDocument) {
+    if (!StillOpen()) return 0;
     if (!plugin->active) return 0;
     plugin->active = false;
     // The host's view of the plug-in follows the closed panel.

@@ -5,6 +5,7 @@
 #include "platform/export.h"
 #include "simhost/contract/index_checks.h"
 #include "simhost/contract/violations.h"
+#include "simhost/deliveries.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/document_parts.h"
 #include "simhost/faults/fault_points.h"
@@ -23,6 +24,7 @@ Object* ObjectAt(const char* function, MQDocument doc, int index) {
 }  // namespace
 
 extern "C" TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) {
+    sim::CheckCallAfterExit("MQDoc_GetCurrentObjectIndex");
     if (Documents().CheckDocument("MQDoc_GetCurrentObjectIndex", doc) == nullptr) return -1;
     if (sim::FaultPoints().Refuse(sim::FaultPoint::CurrentObject)) return -1;
     return Documents().CurrentObjectIndex(doc);
@@ -32,6 +34,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_GetCurrentObjectIndex(MQDocument doc) {
 // current object", so passing it back is no breach.
 extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
     const char* function = "MQDoc_GetObject";
+    sim::CheckCallAfterExit(function);
     Document* document = Documents().CheckDocument(function, doc);
     if (document == nullptr || index < 0) return nullptr;
     if (index >= static_cast<int>(document->objects.size())) {
@@ -46,6 +49,7 @@ extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObject(MQDocument doc, int index) {
 }
 
 extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument doc, int uniqueId) {
+    sim::CheckCallAfterExit("MQDoc_GetObjectFromUniqueID");
     if (Documents().CheckDocument("MQDoc_GetObjectFromUniqueID", doc) == nullptr) return nullptr;
     if (sim::FaultPoints().Refuse(sim::FaultPoint::ObjectByUniqueId)) return nullptr;
     return Documents().ObjectFromUniqueId(doc, uniqueId);
@@ -53,6 +57,7 @@ extern "C" TACKPIN_EXPORT MQObject MQDoc_GetObjectFromUniqueID(MQDocument doc, i
 
 extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument doc, MQObject obj) {
     const char* function = "MQDoc_GetObjectIndex";
+    sim::CheckCallAfterExit(function);
     Document* document = Documents().CheckDocument(function, doc);
     // A drawing object is never among the document's objects: asking for its
     // index is a mix-up of handles, not a question with the answer -1.
@@ -64,6 +69,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_GetObjectIndex(MQDocument doc, MQObject obj)
 
 extern "C" TACKPIN_EXPORT int MQDoc_IsSelectVertex(MQDocument doc, int objIndex, int vertex) {
     const char* function = "MQDoc_IsSelectVertex";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
     return object->selection.VertexSelected(vertex) ? 1 : 0;
@@ -71,6 +77,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_IsSelectVertex(MQDocument doc, int objIndex,
 
 extern "C" TACKPIN_EXPORT int MQDoc_IsSelectLine(MQDocument doc, int objIndex, int face, int line) {
     const char* function = "MQDoc_IsSelectLine";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;
     return object->selection.LineSelected(face, line) ? 1 : 0;
@@ -78,6 +85,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_IsSelectLine(MQDocument doc, int objIndex, i
 
 extern "C" TACKPIN_EXPORT int MQDoc_IsSelectFace(MQDocument doc, int objIndex, int face) {
     const char* function = "MQDoc_IsSelectFace";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckFaceIndex(function, *object, face)) return 0;
     return object->selection.FaceSelected(face) ? 1 : 0;
@@ -86,6 +94,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_IsSelectFace(MQDocument doc, int objIndex, i
 // Clears the kinds named by the flag's bits (1 vertices, 2 lines, 4 faces) in
 // every object of the document.
 extern "C" TACKPIN_EXPORT int MQDoc_ClearSelect(MQDocument doc, unsigned int flag) {
+    sim::CheckCallAfterExit("MQDoc_ClearSelect");
     Document* document = Documents().CheckDocument("MQDoc_ClearSelect", doc);
     if (document == nullptr) return 0;
     for (auto& object : document->objects)
@@ -96,6 +105,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_ClearSelect(MQDocument doc, unsigned int fla
 // A deleted vertex's slot cannot be selected: the call answers 0.
 extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex, int vertex) {
     const char* function = "MQDoc_AddSelectVertex";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
     if (!object->mesh.VertexAlive(vertex)) return 0;
@@ -106,6 +116,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex
 extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, int face,
                                                   int line) {
     const char* function = "MQDoc_AddSelectLine";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;
     object->selection.SelectLine(face, line);

@@ -12,6 +12,7 @@
 #include "simhost/contract/host_contract.h"
 #include "simhost/contract/index_checks.h"
 #include "simhost/contract/violations.h"
+#include "simhost/deliveries.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/document_parts.h"
 #include "simhost/faults/fault_points.h"
@@ -36,22 +37,26 @@ void ReportValueId(const char* function, int type, const char* use) {
 }  // namespace
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVisible(MQObject obj) {
+    sim::CheckCallAfterExit("MQObj_GetVisible");
     Object* object = ObjectFor("MQObj_GetVisible", obj);
     return object != nullptr && object->visible ? 1 : 0;
 }
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexCount(MQObject obj) {
+    sim::CheckCallAfterExit("MQObj_GetVertexCount");
     Object* object = ObjectFor("MQObj_GetVertexCount", obj);
     return object == nullptr ? 0 : object->mesh.VertexCount();
 }
 
 extern "C" TACKPIN_EXPORT int MQObj_GetFaceCount(MQObject obj) {
+    sim::CheckCallAfterExit("MQObj_GetFaceCount");
     Object* object = ObjectFor("MQObj_GetFaceCount", obj);
     return object == nullptr ? 0 : object->mesh.FaceCount();
 }
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexRefCount(MQObject obj, int vertex) {
     const char* function = "MQObj_GetVertexRefCount";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
     return object->mesh.RefCount(vertex);
@@ -59,6 +64,7 @@ extern "C" TACKPIN_EXPORT int MQObj_GetVertexRefCount(MQObject obj, int vertex) 
 
 extern "C" TACKPIN_EXPORT int MQObj_GetFacePointCount(MQObject obj, int face) {
     const char* function = "MQObj_GetFacePointCount";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckFaceIndex(function, *object, face)) return 0;
     return object->mesh.FacePointCount(face);
@@ -67,12 +73,14 @@ extern "C" TACKPIN_EXPORT int MQObj_GetFacePointCount(MQObject obj, int face) {
 // -1 for a deleted vertex's slot.
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexUniqueID(MQObject obj, int vertex) {
     const char* function = "MQObj_GetVertexUniqueID";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return -1;
     return object->mesh.VertexUniqueId(vertex);
 }
 
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject obj, int uniqueId) {
+    sim::CheckCallAfterExit("MQObj_GetVertexIndexFromUniqueID");
     Object* object = ObjectFor("MQObj_GetVertexIndexFromUniqueID", obj);
     if (object == nullptr || sim::FaultPoints().Refuse(sim::FaultPoint::VertexByUniqueId))
         return -1;
@@ -81,6 +89,7 @@ extern "C" TACKPIN_EXPORT int MQObj_GetVertexIndexFromUniqueID(MQObject obj, int
 
 extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject obj, int vertex, float* xyz) {
     const char* function = "MQObj_GetVertex";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex) ||
         !sim::CheckPointer(function, xyz, "out point"))
@@ -94,6 +103,7 @@ extern "C" TACKPIN_EXPORT void MQObj_GetVertex(MQObject obj, int vertex, float* 
 
 extern "C" TACKPIN_EXPORT int MQObj_AddVertex(MQObject obj, const float* xyz) {
     const char* function = "MQObj_AddVertex";
+    sim::CheckCallAfterExit(function);
     Object* object = DrawObjectFor(function, obj);
     if (object == nullptr || !sim::CheckPointer(function, xyz, "point")) return -1;
     return object->mesh.AddVertex(sim::Vec3{xyz[0], xyz[1], xyz[2]});
@@ -101,6 +111,7 @@ extern "C" TACKPIN_EXPORT int MQObj_AddVertex(MQObject obj, const float* xyz) {
 
 extern "C" TACKPIN_EXPORT int MQObj_AddFace(MQObject obj, int count, const int* points) {
     const char* function = "MQObj_AddFace";
+    sim::CheckCallAfterExit(function);
     Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return -1;
     if (count <= 0) {
@@ -116,6 +127,7 @@ extern "C" TACKPIN_EXPORT int MQObj_AddFace(MQObject obj, int count, const int* 
 // Writes as many indices as the face has points; nothing for a deleted face.
 extern "C" TACKPIN_EXPORT void MQObj_GetFacePointArray(MQObject obj, int face, int* points) {
     const char* function = "MQObj_GetFacePointArray";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckFaceIndex(function, *object, face)) return;
     const std::vector<int>& list = object->mesh.FacePoints(face);
@@ -127,6 +139,7 @@ extern "C" TACKPIN_EXPORT void MQObj_GetFacePointArray(MQObject obj, int face, i
 // Answers the number of faces using the vertex; with a buffer, also writes them.
 extern "C" TACKPIN_EXPORT int MQObj_GetVertexRelatedFaces(MQObject obj, int vertex, int* faces) {
     const char* function = "MQObj_GetVertexRelatedFaces";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
     const std::vector<int>& list = object->mesh.RelatedFaces(vertex);
@@ -137,6 +150,7 @@ extern "C" TACKPIN_EXPORT int MQObj_GetVertexRelatedFaces(MQObject obj, int vert
 
 extern "C" TACKPIN_EXPORT int MQObj_GetIntValue(MQObject obj, int type) {
     const char* function = "MQObj_GetIntValue";
+    sim::CheckCallAfterExit(function);
     Object* object = ObjectFor(function, obj);
     if (object == nullptr) return 0;
     if (type == sim::object_value::kUniqueId) return object->uniqueId;
@@ -146,6 +160,7 @@ extern "C" TACKPIN_EXPORT int MQObj_GetIntValue(MQObject obj, int type) {
 
 extern "C" TACKPIN_EXPORT void MQObj_SetFloatArray(MQObject obj, int type, const float* values) {
     const char* function = "MQObj_SetFloatArray";
+    sim::CheckCallAfterExit(function);
     Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return;
     if (type != sim::object_value::kColor) {
@@ -160,6 +175,7 @@ extern "C" TACKPIN_EXPORT void MQObj_SetFloatArray(MQObject obj, int type, const
 
 extern "C" TACKPIN_EXPORT void MQObj_SetIntValue(MQObject obj, int type, int value) {
     const char* function = "MQObj_SetIntValue";
+    sim::CheckCallAfterExit(function);
     Object* object = DrawObjectFor(function, obj);
     if (object == nullptr) return;
     if (type != sim::object_value::kColor) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "simhost/deliveries.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
 
@@ -111,6 +112,7 @@ EventOutcome SendWidgetEvent(int widgetId, const std::string& type, KeyValuePair
         Delivering(const Delivering&) = delete;
         Delivering& operator=(const Delivering&) = delete;
     } delivering(model);
+    const DeliveryScope delivery(widgetId);
     // A copy: handlers may register, destroy and run dialogs meanwhile.
     std::vector<WidgetHandler> handlers = model.HandlersOf(widgetId);
     std::stable_partition(handlers.begin(), handlers.end(),

@@ -154,6 +154,11 @@ bool WidgetModel::IsAlive(int id) const {
     return widget != nullptr && widget->alive;
 }
 
+bool WidgetModel::OfEndedRun(int id) const {
+    const Widget* widget = Find(id);
+    return widget != nullptr && widget->ofEndedRun;
+}
+
 std::string WidgetModel::ClassOf(int id) const {
     const Widget* widget = Find(id);
     return widget != nullptr ? widget->widgetClass : std::string();
@@ -255,8 +260,13 @@ std::vector<WidgetMessage> WidgetModel::LogOf(int message) const {
 }
 
 void WidgetModel::CheckAfterExit() {
+    const std::vector<int> live = LiveWidgetsOfPlugin();
+    for (int id : live) widgets_[id].ofEndedRun = true;
     if (eventDepth_ > 0) {
-        if (!exitCheckPending_) aliveAtExit_ = LiveWidgetsOfPlugin();
+        // A run started and ended again inside the same event adds its panel.
+        for (int id : live)
+            if (std::find(aliveAtExit_.begin(), aliveAtExit_.end(), id) == aliveAtExit_.end())
+                aliveAtExit_.push_back(id);
         exitCheckPending_ = true;
         return;
     }

@@ -51,6 +51,8 @@ public:
     // An exit delivered while a widget event is being handled (nested in a
     // message box or a modal run) is checked once the outermost event has
     // returned, as the handler that waited may still be using its panel.
+    // Every widget of the plug-in alive at the exit belongs to an ended run
+    // from then on.
     void CheckAfterExit();
     // Widget events being delivered now, nested ones included; SendWidgetEvent
     // counts them.
@@ -65,11 +67,17 @@ public:
     int MainWindowId() const { return mainWindow_; }
     bool Exists(int id) const;
     bool IsAlive(int id) const;
+    // The widget was the plug-in's when it exited: its events may reach the
+    // plug-in only while the handler that waited in a modal run ends.
+    bool OfEndedRun(int id) const;
     std::string ClassOf(int id) const;
     int ParentOf(int id) const;  // 0: not added anywhere
     std::vector<int> ChildrenOf(int id) const;
     std::vector<int> ChildWindowsOf(int id) const;
     std::vector<WidgetHandler> HandlersOf(int id) const;
+    // `id` is `root` or lies inside it: among its children and child
+    // windows, at any depth.
+    bool Contains(int root, int id) const;
     // Widgets the plug-in created that are still alive, oldest first.
     std::vector<int> LiveWidgetsOfPlugin() const;
     // Live widgets of `widgetClass` whose "text" is `text`, oldest first;
@@ -122,9 +130,10 @@ private:
         bool alive = true;
         bool ofPlugin = true;  // created by the plug-in (not the main window)
         bool inModalRun = false;
-        int openBoxes = 0;    // message boxes open over this window
-        int parent = 0;       // add child
-        int ownerWindow = 0;  // add child window
+        bool ofEndedRun = false;  // alive when the plug-in exited
+        int openBoxes = 0;        // message boxes open over this window
+        int parent = 0;           // add child
+        int ownerWindow = 0;      // add child window
         std::vector<int> children;
         std::vector<int> childWindows;
         std::map<std::string, PropertyValue> properties;
@@ -153,7 +162,6 @@ private:
     // Reports each of `ids` (all widgets of the plug-in when null) that is
     // still alive after the exit.
     void ReportLiveAfterExit(const std::vector<int>* ids = nullptr);
-    bool Contains(int root, int id) const;
     void DumpWidget(const Widget& widget, int depth, std::string& out) const;
 
     int Create(KeyValuePair* list, const std::string& where);
@@ -197,8 +205,9 @@ private:
     MQDocument eventDocument_ = nullptr;
     int eventDepth_ = 0;
     bool exitCheckPending_ = false;
-    // The plug-in's widgets when a nested exit came: those must be gone once
-    // the outermost event has returned (a later start makes new ones).
+    // The plug-in's widgets when a nested exit came (every exit of the nest
+    // adds its own): those must be gone once the outermost event has
+    // returned (a later start makes new ones).
     std::vector<int> aliveAtExit_;
 };
 

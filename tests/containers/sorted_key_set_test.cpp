@@ -1,7 +1,8 @@
 // The marked lines' sorted key set: set semantics for batches of every shape
 // (short and long, with repeats, keys that differ in one half only, the full
-// 64-bit range, 32-bit keys), merging a batch into keys already held, single
-// insertions, and comparison with the standard set.
+// 64-bit range, 32-bit keys, spans of varying bits that end anywhere),
+// merging a batch into keys already held, single insertions, and comparison
+// with the standard set.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,6 +64,10 @@ std::vector<Batch> Batches() {
         {"OnlyTheHighHalfDiffers", Random(3000, 0xFFFFFFFFull << 32, 5, 3)},
         // Few high halves, so that the keys sharing one are many and unordered.
         {"LongRunsOfOneHighHalf", Random(3000, (3ull << 32) | 0xFFFFFFFFull, 0, 6)},
+        // Keys that differ in the top bit of a half alone, or in it and in
+        // bits far below: the highest digit of the span is one bit wide.
+        {"OnlyTheTopBitDiffers", Random(3000, 1ull << 63, 0x00000005000A0001ull, 7)},
+        {"TheTopBitOfEachHalfAndTheLowest", Random(3000, 0x8000000180000001ull, 0, 8)},
         {"AllTheSame", Keys(2000, 0x0000000500011170ull)},
         {"Descending", descending},
     };
@@ -106,6 +111,42 @@ TEST_P(SortedKeySetBatch, MergesIntoKeysAlreadyHeld) {
 
 INSTANTIATE_TEST_SUITE_P(Batches, SortedKeySetBatch, testing::ValuesIn(Batches()),
                          [](const testing::TestParamInfo<Batch>& info) { return info.param.name; });
+
+// Whatever bits the keys share, the sort takes every digit from the lowest
+// to the highest bit in which they differ: a span of each width, starting
+// at several places, in the low half, in the high half and across both.
+TEST(SortedKeySet, EveryDigitOfTheVaryingSpanSorts) {
+    unsigned seed = 100;
+    for (int word : {0, 32}) {
+        for (int low : {0, 3, 11, 20}) {
+            for (int high = low; high < 32; ++high) {
+                const std::uint64_t span = ((2ull << high) - (1ull << low)) << word;
+                // The bits outside the span are the same in every key.
+                Keys keys = Random(600, span, 0x2A0000002Aull & ~span, ++seed);
+                SortedKeySet<std::uint64_t> set;
+                set.InsertAll(keys);
+                EXPECT_EQ(Keys(set.begin(), set.end()), Expected(keys))
+                    << "bits " << word + low << " to " << word + high;
+                if (word != 0) continue;
+                // The same span in 32-bit keys, and in the high half with the
+                // low half's bits varying too.
+                std::vector<std::uint32_t> narrow;
+                for (std::uint64_t key : keys) narrow.push_back(static_cast<std::uint32_t>(key));
+                const std::set<std::uint32_t> standard(narrow.begin(), narrow.end());
+                SortedKeySet<std::uint32_t> narrowSet;
+                narrowSet.InsertAll(narrow);
+                EXPECT_EQ(std::vector<std::uint32_t>(narrowSet.begin(), narrowSet.end()),
+                          std::vector<std::uint32_t>(standard.begin(), standard.end()))
+                    << "bits " << low << " to " << high << " of 32-bit keys";
+                Keys both = Random(600, (span << 32) | 0xF0ull, 0, ++seed);
+                set.clear();
+                set.InsertAll(both);
+                EXPECT_EQ(Keys(set.begin(), set.end()), Expected(both))
+                    << "bits 4 to 7 and " << 32 + low << " to " << 32 + high;
+            }
+        }
+    }
+}
 
 TEST(SortedKeySet, ThirtyTwoBitKeysSortAsWell) {
     std::mt19937 random(4);

@@ -57,6 +57,36 @@ protected:
         return widgets.BoolProperty(Stage::Panel().toggles[static_cast<std::size_t>(row)], "down")
             .value_or(false);
     }
+    // The plug-in's panel under the host's main window that is not `old`.
+    int OtherPanelWindow(int old) const {
+        for (int id : widgets.ChildWindowsOf(widgets.MainWindowId()))
+            if (id != old && widgets.IsAlive(id) && widgets.ClassOf(id) == "window") return id;
+        return 0;
+    }
+    // The user works every control of `panel`, with and without the keys,
+    // and closes it; the answers of the events the host delivered.
+    static std::vector<int> WorkEveryControl(const validation::PanelControls& panel) {
+        using sim::button_bits::kCtrl;
+        using sim::button_bits::kShift;
+        std::vector<sim::EventOutcome> outcomes;
+        for (int box : {panel.view, panel.normal, panel.overwrite, panel.allways})
+            outcomes.push_back(sim::UserClick(box));
+        outcomes.push_back(sim::UserChangeSpin(panel.spin, 50.0));
+        for (std::size_t row = 0; row < panel.sets.size(); ++row) {
+            outcomes.push_back(Stage::Press(panel.toggles[row]));
+            outcomes.push_back(Stage::PressRight(panel.toggles[row]));
+            for (int keys : {0, kShift, kCtrl, kShift | kCtrl}) {
+                outcomes.push_back(Stage::Press(panel.sets[row], keys));
+                outcomes.push_back(Stage::Press(panel.clears[row], keys));
+            }
+            outcomes.push_back(Stage::PressRight(panel.sets[row]));
+        }
+        outcomes.push_back(sim::UserCloseWindow(panel.window));
+        std::vector<int> answers;
+        for (const sim::EventOutcome& outcome : outcomes)
+            if (outcome.delivered) answers.push_back(outcome.answer);
+        return answers;
+    }
 
     Stage stage{plugin};
 };
@@ -155,6 +185,142 @@ TEST_F(NestedEvents, OtherHostEventsInsideAModalRunLeaveAConsistentState) {
         // Row 1 empty for the next case, the panel's toggles up.
         Stage::Press(Stage::Panel().clears[1], sim::button_bits::kShift);
     }
+}
+
+// The panel that an exit inside a modal run set aside is hidden at once and
+// deaf to the user: every control of it, its close included, answers 0,
+// changes nothing and calls the host for nothing (the host reports any call
+// of a handler of an ended run but the destruction of its widgets), and no
+// deactivation notice follows the exit.
+TEST_F(NestedEvents, ThePanelAnExitSetAsideIsHiddenAndDeaf) {
+    for (ModalPlace place : validation::kModalPlaces) {
+        SCOPED_TRACE(validation::ModalPlaceName(place));
+        const validation::PanelControls old = Stage::Panel();
+        const int notices = sim::DeactivateNotices();
+        std::optional<bool> visibleAfterExit;
+        std::vector<int> answers;
+        const auto exitThenWork = [&] {
+            plugin.Exit();
+            visibleAfterExit = widgets.BoolProperty(old.window, "visible");
+            answers = WorkEveryControl(old);
+        };
+        if (place == ModalPlace::ColourDialog)
+            sim::Dialogs().QueueWhileModalRunOpen(exitThenWork);
+        else
+            sim::Dialogs().QueueWhileMessageBoxOpen(exitThenWork);
+        const std::size_t runs = ModalRunsSoFar();
+        EXPECT_EQ(validation::RunModalPlace(stage, place, true, {0, 255, 0}), 0);
+        ASSERT_EQ(ModalRunsSoFar(), runs + 1);
+        EXPECT_EQ(visibleAfterExit, false);
+        EXPECT_EQ(answers.size(), 39u);
+        EXPECT_EQ(answers, std::vector<int>(answers.size(), 0));
+        EXPECT_EQ(ModalRunsSoFar(), runs + 1);  // the old panel asked nothing
+        EXPECT_EQ(sim::DeactivateNotices(), notices);
+        EXPECT_TRUE(widgets.LiveWidgetsOfPlugin().empty()) << widgets.Dump();
+        ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+        // The markers and the options are as the plain exit left them.
+        plugin.Start();
+        EXPECT_EQ(RecallRow(1), (Ids{0, 1}));
+        EXPECT_EQ(RecallRow(0), Ids{});
+        stage.Draw();
+        EXPECT_EQ(documents.LiveDrawObjectCount(), 1);
+        ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+    }
+}
+
+// The host exits and starts the plug-in again inside one question or the
+// colour dialog, and the user works both panels: the new one does its work,
+// the old one none, and the confirmed question of the old one stores and
+// clears nothing in the new run. The new run stays active and its panel
+// shown; the old panel goes when its handler has returned.
+TEST_F(NestedEvents, AnExitAndAStartInsideOneModalRunLeaveTheNewRunToTheNewPanel) {
+    for (ModalPlace place : validation::kModalPlaces) {
+        SCOPED_TRACE(validation::ModalPlaceName(place));
+        const validation::PanelControls old = Stage::Panel();
+        const int notices = sim::DeactivateNotices();
+        std::vector<int> oldAnswers, newAnswers;
+        int fresh = 0;
+        const auto exitStartThenWork = [&] {
+            plugin.Exit();
+            plugin.Start();
+            fresh = OtherPanelWindow(old.window);
+            const validation::PanelControls panel = Stage::Panel(fresh);
+            stage.Select({3});
+            newAnswers.push_back(Stage::Press(panel.sets[2], sim::button_bits::kShift).answer);
+            newAnswers.push_back(sim::UserClick(panel.normal).answer);
+            oldAnswers = WorkEveryControl(old);
+        };
+        if (place == ModalPlace::ColourDialog)
+            sim::Dialogs().QueueWhileModalRunOpen(exitStartThenWork);
+        else
+            sim::Dialogs().QueueWhileMessageBoxOpen(exitStartThenWork);
+        EXPECT_EQ(validation::RunModalPlace(stage, place, true, {0, 255, 0}), 0);
+        EXPECT_EQ(newAnswers, (std::vector<int>{1, 1}));
+        EXPECT_EQ(oldAnswers, std::vector<int>(39, 0));
+        ASSERT_NE(fresh, 0);
+        EXPECT_EQ(Stage::PanelWindow(), fresh);
+        for (int id : widgets.LiveWidgetsOfPlugin()) EXPECT_TRUE(widgets.Contains(fresh, id)) << id;
+        EXPECT_EQ(widgets.BoolProperty(fresh, "visible"), true);
+        EXPECT_EQ(plugin.IsActivated(stage.doc), 1);
+        EXPECT_EQ(sim::DeactivateNotices(), notices);
+        EXPECT_TRUE(widgets.BoolProperty(Stage::Panel().view, "checked").value_or(false));
+        stage.Draw();
+        EXPECT_EQ(documents.LiveDrawObjectCount(), 2);
+        EXPECT_EQ(RecallRow(1), (Ids{0, 1}));
+        EXPECT_EQ(RecallRow(2), (Ids{3}));
+        ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+        // Both rows empty, Normal off again, for the next place.
+        Stage::Press(Stage::Panel().clears[1], sim::button_bits::kShift);
+        Stage::Press(Stage::Panel().clears[2], sim::button_bits::kShift);
+        sim::UserClick(Stage::Panel().normal);
+    }
+}
+
+// The user confirms a question after the host exited and started the
+// plug-in again while it was open: the answer belonged to the old run, and
+// the new run's markers stay as they are.
+TEST_F(NestedEvents, AnAnswerAfterAnExitAndAStartChangesNothingInTheNewRun) {
+    for (ModalPlace place : {ModalPlace::Overwrite, ModalPlace::Add, ModalPlace::Clear}) {
+        SCOPED_TRACE(validation::ModalPlaceName(place));
+        sim::Dialogs().QueueWhileMessageBoxOpen([&] {
+            plugin.Exit();
+            plugin.Start();
+        });
+        EXPECT_EQ(validation::RunModalPlace(stage, place, true), 0);
+        EXPECT_EQ(RecallRow(1), (Ids{0, 1}));
+        ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+    }
+}
+
+// A question opened inside a question, on the same panel, and the exit
+// inside the inner one: the inner handler's end must leave the panel to the
+// outer one, which still waits in its question over it. Both answer 0 and
+// the panel goes when the outer one has returned.
+TEST_F(NestedEvents, AnExitInsideAQuestionInsideAQuestionKeepsThePanelForTheOuterOne) {
+    using sim::button_bits::kShift;
+    const validation::PanelControls panel = Stage::Panel();
+    stage.Select({0, 1});
+    Stage::Press(panel.sets[1], kShift);
+    stage.Select({1, 2});
+    Stage::Press(panel.sets[2], kShift);
+    stage.Select({3});
+    Stage::AnswerNextBox(1);
+    Stage::AnswerNextBox(1);
+    int inner = -1;
+    sim::Dialogs().QueueWhileMessageBoxOpen([&] {
+        sim::Dialogs().QueueWhileMessageBoxOpen([&] { plugin.Exit(); });
+        inner = Stage::Press(panel.clears[2]).answer;
+        // The inner handler has returned; the outer one's panel is still there.
+        EXPECT_TRUE(widgets.IsAlive(panel.window));
+    });
+    EXPECT_EQ(Stage::Press(panel.sets[1]).answer, 0);
+    EXPECT_EQ(inner, 0);
+    EXPECT_EQ(sim::Dialogs().MessageBoxes().size(), 2u);
+    EXPECT_TRUE(widgets.LiveWidgetsOfPlugin().empty()) << widgets.Dump();
+    ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+    plugin.Start();
+    EXPECT_EQ(RecallRow(1), (Ids{0, 1}));
+    EXPECT_EQ(RecallRow(2), (Ids{1, 2}));
 }
 
 }  // namespace

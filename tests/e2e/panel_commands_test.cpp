@@ -1,6 +1,8 @@
 // The panel's controls worked as a user would, and the document events, as
 // the host sees their outcome: questions asked, selections recalled, the
 // colour dialog, notices, redraws, drawing objects and saved colours.
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "simhost/contract/host_contract.h"
@@ -210,6 +212,37 @@ TEST_F(PanelCommands, RightClickOnSetEditsTheSlotColourAtThePointer) {
         EXPECT_EQ(Stored("r0"), "1.000000e+000");  // other rows keep theirs
         plugin.Start();
     }
+}
+
+// A host that ignores the spin box's range may answer any double: the normal
+// lines keep to the box's range, -100 to 100, and a value that is no number
+// leaves the length as it was. Every vertex the plug-in sends is finite.
+TEST_F(PanelCommands, NormalLinesKeepToTheSpinBoxRangeWhateverTheHostAnswers) {
+    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    MQScene scene = documents.NewScene(doc, {1, 1, 1, 0, 0});
+    plugin.Activate(doc, 1);
+    StoreInto(0, {0});
+    sim::UserClick(panel.normal);
+    // Vertex 0's normal is (0, 0, -1): its line ends at (0, 0, -length).
+    const std::pair<double, float> cases[] = {{1e300, 100.0f},   {-7.5, -7.5f},   {kNan, -7.5f},
+                                              {-1e300, -100.0f}, {250.0, 100.0f}, {-kInf, -100.0f},
+                                              {-kNan, -100.0f},  {100.0, 100.0f}};
+    for (auto [position, length] : cases) {
+        SCOPED_TRACE(position);
+        EXPECT_EQ(sim::UserChangeSpin(panel.spin, position).answer, 1);
+        plugin.Draw(doc, scene, 640, 480);
+        const std::vector<sim::DrawObjectInfo> drawn = documents.DrawObjects(doc);
+        ASSERT_EQ(drawn.size(), 1u);
+        float lowest = 0.0f;
+        for (const sim::Vec3& v : drawn[0].vertices) {
+            EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z))
+                << v.x << ", " << v.y << ", " << v.z;
+            lowest = std::min(lowest, -std::fabs(v.z));
+        }
+        EXPECT_EQ(lowest, -std::fabs(length));
+    }
+    ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
 }
 
 TEST_F(PanelCommands, ClosingThePanelDeactivatesOnlyAnActivePlugin) {

@@ -11,9 +11,14 @@
 #include <vector>
 
 #include "simhost/contract/violations.h"
+#include "simhost/deliveries.h"
 #include "simhost/host_state.h"
+#include "simhost/widgets/widget_calls.h"
 #include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_events.h"
 #include "tests/simhost/widget_host_calls.h"
+
+extern "C" void MQ_RefreshView(void* options);
 
 namespace {
 
@@ -408,6 +413,51 @@ TEST_F(WidgetModel, ExitInsideAnEventIsCheckedWhenTheEventHasReturned) {
     ExpectBreach("after exit: widget " + std::to_string(left), [&] { host.EndEvent(); });
     Destroy(left);
     Destroy(later);
+}
+
+// What the handler of the next left click does, with its target.
+std::function<void(int)> g_onLeftDown;
+int LeftDownProc(MQDocument, KeyValuePair* list, void*) {
+    g_onLeftDown(*static_cast<const int*>(sim::FindPair(list, "target_id")->value));
+    return 0;
+}
+
+// After an exit the plug-in is done with that run's panel: a handler of one
+// of its widgets may destroy such widgets and call nothing else, while a
+// host event nested in that handler, and the widgets of a new run, call as
+// usual.
+TEST_F(WidgetModel, CallsFromAHandlerOfAWidgetOfAnEndedRunAreBreaches) {
+    int oldButton = Create("button");
+    int oldBox = Create("checkbox");
+    int tag = 0;  // the handler's pointer
+    AddEvent(oldButton, "leftdown", LeftDownProc, &tag);
+    host.BeginEvent();  // the handler that waits in a question
+    host.CheckAfterExit();
+    int newButton = Create("button");  // the next start's
+    AddEvent(newButton, "leftdown", LeftDownProc, &tag);
+    const std::string handling =
+        "after exit: MQWidget_Value called while handling an event of widget " +
+        std::to_string(oldButton) + " (button)";
+    g_onLeftDown = [&](int) { Get(oldBox, "checked", false); };
+    ExpectBreach(handling, [&] { sim::UserLeftDown(oldButton); });
+    g_onLeftDown = [&](int) { MQ_RefreshView(nullptr); };
+    ExpectBreach("after exit: MQ_RefreshView", [&] { sim::UserLeftDown(oldButton); });
+    g_onLeftDown = [&](int target) {
+        Get(target, "down", false);
+        const sim::DeliveryScope hostEvent;
+        Get(oldBox, "checked", false);
+    };
+    sim::UserLeftDown(newButton);
+    EXPECT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+    ExpectBreach(handling, [&] { sim::UserLeftDown(oldButton); });
+    g_onLeftDown = [&](int target) {
+        Destroy(oldBox);
+        Destroy(target);
+    };
+    sim::UserLeftDown(oldButton);
+    EXPECT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+    host.EndEvent();
+    Destroy(newButton);
 }
 
 TEST_F(WidgetModel, DumpShowsTheTreeWithClassesAndProperties) {

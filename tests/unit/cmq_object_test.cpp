@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cmq/cmq_object.h"
+#include "cmq/cmq_object_lists.h"
 #include "tests/unit/host_table_fixture.h"
 #include "tests/unit/station_under_test.h"
 
@@ -80,39 +81,39 @@ TEST_F(MeshViewTest, RangesOfAnEmptyObjectOrNoObjectAreEmpty) {
 
 TEST_F(MeshViewTest, GetLineWrapsInBothDirections) {
     const int f = AddSquare();
-    EXPECT_EQ(view.GetLine(f, 0), (Line{0, 1}));
-    EXPECT_EQ(view.GetLine(f, 3), (Line{3, 0}));
-    EXPECT_EQ(view.GetLine(f, -1), (Line{3, 0}));
-    EXPECT_EQ(view.GetLine(f, 4), (Line{0, 1}));
-    EXPECT_EQ(view.GetLine(f, -6), (Line{2, 3}));
+    EXPECT_EQ(cmq::GetLine(view, f, 0), (Line{0, 1}));
+    EXPECT_EQ(cmq::GetLine(view, f, 3), (Line{3, 0}));
+    EXPECT_EQ(cmq::GetLine(view, f, -1), (Line{3, 0}));
+    EXPECT_EQ(cmq::GetLine(view, f, 4), (Line{0, 1}));
+    EXPECT_EQ(cmq::GetLine(view, f, -6), (Line{2, 3}));
 }
 
 TEST_F(MeshViewTest, CornerNormalOfATriangle) {
     auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
     const int f = sim::Documents().AddFace(obj, v);
-    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -1}));
+    EXPECT_EQ(cmq::GetCornerNormal(view, f, 0), (cmq::Vec3{0, 0, -1}));
 }
 
 TEST_F(MeshViewTest, CornerNormalOfASquare) {
     const int f = AddSquare();
-    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -1}));
-    EXPECT_EQ(view.GetCornerNormal(f, 2), (cmq::Vec3{0, 0, -1}));
+    EXPECT_EQ(cmq::GetCornerNormal(view, f, 0), (cmq::Vec3{0, 0, -1}));
+    EXPECT_EQ(cmq::GetCornerNormal(view, f, 2), (cmq::Vec3{0, 0, -1}));
 }
 
 TEST_F(MeshViewTest, CornerNormalOfAQuadIsNotNormalised) {
     auto v = AddVertices(obj, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});
     const int f = sim::Documents().AddFace(obj, v);
     // E1 = (2,0,0), E0 = (0,-2,0), E2 = (0,2,0): T = (0,-2,0), E1 x T = (0,0,-4).
-    EXPECT_EQ(view.GetCornerNormal(f, 0), (cmq::Vec3{0, 0, -4}));
+    EXPECT_EQ(cmq::GetCornerNormal(view, f, 0), (cmq::Vec3{0, 0, -4}));
 }
 
 TEST_F(MeshViewTest, FaceWithoutPointsHasNoLineAndAZeroNormal) {
     const int f = AddSquare();
     sim::Documents().DeleteFace(obj, f);
-    EXPECT_EQ(view.GetLine(f, 0), cmq::kNoLine);
-    EXPECT_EQ(view.GetLine(f, -1), cmq::kNoLine);
-    EXPECT_EQ(view.GetCornerNormal(f, 1), (cmq::Vec3{0, 0, 0}));
-    EXPECT_TRUE(view.GetFacePoints(f).empty());
+    EXPECT_EQ(cmq::GetLine(view, f, 0), cmq::kNoLine);
+    EXPECT_EQ(cmq::GetLine(view, f, -1), cmq::kNoLine);
+    EXPECT_EQ(cmq::GetCornerNormal(view, f, 1), (cmq::Vec3{0, 0, 0}));
+    EXPECT_TRUE(cmq::GetFacePoints(view, f).empty());
 }
 
 TEST_F(MeshViewTest, LinesBetweenTheEndsOfASharedLineComeFromBothFaces) {
@@ -120,15 +121,15 @@ TEST_F(MeshViewTest, LinesBetweenTheEndsOfASharedLineComeFromBothFaces) {
     const int first = sim::Documents().AddFace(obj, {v[0], v[1], v[2]});
     const int second = sim::Documents().AddFace(obj, {v[0], v[2], v[3]});
     // Line 2 of the first face runs 2 -> 0, line 0 of the second 0 -> 2.
-    EXPECT_EQ(view.FindLinesBetween(v[0], v[2]),
+    EXPECT_EQ(cmq::FindLinesBetween(view, v[0], v[2]),
               (LineSet{MakeLineKey(first, 2), MakeLineKey(second, 0)}));
-    EXPECT_EQ(view.FindLinesBetween(v[2], v[0]), view.FindLinesBetween(v[0], v[2]));
+    EXPECT_EQ(cmq::FindLinesBetween(view, v[2], v[0]), cmq::FindLinesBetween(view, v[0], v[2]));
 }
 
 TEST_F(MeshViewTest, DiagonalCornersOfAQuadHaveNoLineBetweenThem) {
     AddSquare();
-    EXPECT_TRUE(view.FindLinesBetween(0, 2).empty());
-    EXPECT_TRUE(view.FindLinesBetween(1, 3).empty());
+    EXPECT_TRUE(cmq::FindLinesBetween(view, 0, 2).empty());
+    EXPECT_TRUE(cmq::FindLinesBetween(view, 1, 3).empty());
 }
 
 TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
@@ -138,8 +139,9 @@ TEST_F(MeshViewTest, TwoPointFaceGivesBothItsLines) {
     CMQObject lines(drawing, doc);
     auto v = AddVertices(drawing, {{0, 0, 0}, {1, 0, 0}});
     const int f = lines.AddLine(v[0], v[1]);
-    EXPECT_EQ(lines.GetFacePoints(f), (std::vector<int>{v[0], v[1]}));
-    EXPECT_EQ(lines.FindLinesBetween(v[1], v[0]), (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
+    EXPECT_EQ(cmq::GetFacePoints(lines, f), (std::vector<int>{v[0], v[1]}));
+    EXPECT_EQ(cmq::FindLinesBetween(lines, v[1], v[0]),
+              (LineSet{MakeLineKey(f, 0), MakeLineKey(f, 1)}));
     station.DeleteDrawObject(doc, drawing);
 }
 
@@ -159,18 +161,20 @@ TEST_F(MeshViewTest, OneLineSearchServesEveryPairInTurn) {
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
     const int f = AddSquare();
     // Corner v = 1 with next neighbour u = 2 and previous w = 0.
-    EXPECT_EQ(view.GetLinesAtVertex(1, cmq::VertexPairKey(1, 2)), (LineSet{MakeLineKey(f, 0)}));
-    EXPECT_EQ(view.GetLinesAtVertex(1, cmq::VertexPairKey(0, 1)), (LineSet{MakeLineKey(f, 1)}));
+    EXPECT_EQ(cmq::GetLinesAtVertex(view, 1, cmq::VertexPairKey(1, 2)),
+              (LineSet{MakeLineKey(f, 0)}));
+    EXPECT_EQ(cmq::GetLinesAtVertex(view, 1, cmq::VertexPairKey(0, 1)),
+              (LineSet{MakeLineKey(f, 1)}));
 }
 
 TEST_F(MeshViewTest, LinesAtAVertexWithNoNeighbourNamedAreAllOfThem) {
     auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}});
     const int quad = sim::Documents().AddFace(obj, {v[0], v[1], v[2], v[3]});
     const int line = sim::Documents().AddFace(obj, {v[1], v[4]});
-    EXPECT_EQ(view.GetLinesAtVertex(v[1], cmq::VertexPairKey(-1, v[1])),
+    EXPECT_EQ(cmq::GetLinesAtVertex(view, v[1], cmq::VertexPairKey(-1, v[1])),
               (LineSet{MakeLineKey(quad, 0), MakeLineKey(quad, 1), MakeLineKey(line, 0)}));
     // The 2-point face whose pair is the key itself is left out.
-    EXPECT_EQ(view.GetLinesAtVertex(v[1], cmq::VertexPairKey(v[4], v[1])),
+    EXPECT_EQ(cmq::GetLinesAtVertex(view, v[1], cmq::VertexPairKey(v[4], v[1])),
               (LineSet{MakeLineKey(quad, 0), MakeLineKey(quad, 1)}));
 }
 

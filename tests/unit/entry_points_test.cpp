@@ -7,19 +7,13 @@
 
 namespace {
 
-// A menu plug-in whose kind can be set, recording the index it was asked for.
-class MenuPlugin : public MQMenuPlugin {
+// A plug-in of no class beyond the root, whose kind can be set.
+class KindPlugin : public MQBasePlugin {
 public:
-    explicit MenuPlugin(int type) : type_(type) {}
-    int lastIndex = -100;
+    explicit KindPlugin(int type) : type_(type) {}
     void GetPlugInID(unsigned int*, unsigned int*) override {}
-    const char* GetPlugInName() override { return "menu"; }
+    const char* GetPlugInName() override { return "kind"; }
     int GetPlugInType() override { return type_; }
-    const char* EnumString(int index) override {
-        lastIndex = index;
-        return "entry";
-    }
-    int Execute(int index, MQDocument) override { return index + 1; }
 
 private:
     int type_;
@@ -31,25 +25,17 @@ TEST(EntryPoints, VersionThresholdIs0x4200AndTheAnswer0x420) {
     EXPECT_EQ(host::CheckVersion(0xFFFFFFFFu), 0x420u);
 }
 
-TEST(EntryPoints, MenuKindsPassEveryIndexToTheirEnumeration) {
-    MenuPlugin plugin(plugin_type::kObject);
-    EXPECT_STREQ(host::EnumStringOf(plugin, 3), "entry");
-    EXPECT_EQ(plugin.lastIndex, 3);
-    EXPECT_STREQ(host::EnumStringOf(plugin, -2), "entry");
-    EXPECT_EQ(plugin.lastIndex, -2);
-    EXPECT_EQ(host::ExecuteOf(plugin, 4, nullptr), 5);
-}
-
-TEST(EntryPoints, KindsOutsideTheRangesGetNull) {
-    for (int type : {0, 1, 2, 8, -1}) {
-        MenuPlugin plugin(type);
-        EXPECT_EQ(host::EnumStringOf(plugin, 0), nullptr) << type;
-        EXPECT_EQ(plugin.lastIndex, -100);
+// The module holds no menu plug-in class: the menu kinds (3 to 5) name
+// nothing at any index, nor do kinds outside the ranges.
+TEST(EntryPoints, MenuKindsAndKindsOutsideTheRangesGetNull) {
+    for (int type : {0, 1, 2, 3, 4, 5, 8, -1}) {
+        KindPlugin plugin(type);
+        for (int index : {0, 3, -2}) EXPECT_EQ(host::EnumStringOf(plugin, index), nullptr) << type;
     }
 }
 
 TEST(EntryPoints, FileEntriesAnswerOnlyForFileKinds) {
-    MenuPlugin menu(plugin_type::kCreate);
+    KindPlugin menu(plugin_type::kCreate);
     EXPECT_EQ(host::EnumFileTypeOf(menu, 0), nullptr);
     EXPECT_EQ(host::EnumFileExtOf(menu, 0), nullptr);
     EXPECT_EQ(host::ImportFileOf(menu, 0, "x", nullptr), 0);
@@ -57,9 +43,12 @@ TEST(EntryPoints, FileEntriesAnswerOnlyForFileKinds) {
 
 TEST(EntryPoints, AKindThatLiesAboutItsClassIsRefused) {
     // Reports a file kind but has no file operations.
-    MenuPlugin liar(plugin_type::kImport);
+    KindPlugin liar(plugin_type::kImport);
     EXPECT_EQ(host::EnumFileTypeOf(liar, 0), nullptr);
     EXPECT_EQ(host::ImportFileOf(liar, 0, "x", nullptr), 0);
+    // Reports a station but is none.
+    KindPlugin station(plugin_type::kStation);
+    EXPECT_EQ(host::EnumStringOf(station, 0), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "host/event_dispatch.h"
@@ -321,6 +323,31 @@ TEST_F(Overlay, WideUniqueIdsDrawBetweenExactlyThoseVertices) {
     EXPECT_EQ(Segments(drawn[0]), (std::vector<Segment>{Seg({1, 0, 0}, {0, 1, 0})}));
 }
 
+// The refresh keeps the normals of the marked vertices alone, however the
+// marked ids' range falls: ids that span a whole number of 64-bit words, with
+// an object vertex just past either end of the range.
+TEST_F(Overlay, NormalsAreRefreshedForExactlyTheMarkedIds) {
+    MQObject strip = sim::Documents().AddObject(doc, "strip");
+    sim::Documents().SetNextVertexUniqueId(strip, 999);
+    constexpr int kVertices = 132;  // ids 999 to 1130
+    for (int i = 0; i < kVertices; ++i)
+        sim::Documents().AddVertex(strip, {static_cast<float>(i), static_cast<float>(i % 2), 0});
+    for (int i = 0; i + 2 < kVertices; ++i) sim::Documents().AddFace(strip, {i, i + 1, i + 2});
+    plugin.slots[0].objectUniqueId = sim::Documents().ObjectUniqueId(strip);
+    plugin.slots[0].shown = true;
+    plugin.showNormals = true;
+    for (const std::vector<int>& marked :
+         {std::vector<int>{1000, 1063}, {1000, 1127}, {1000, 1031, 1063}, {1001, 1064}}) {
+        plugin.slots[0].vertexUniqueIds = marked;
+        plugin.normalsDirty = true;
+        Draw();
+        std::vector<int> refreshed;
+        for (const NormalCache::Entry& entry : plugin.slots[0].normalCache.Entries())
+            refreshed.push_back(entry.uniqueId);
+        EXPECT_EQ(refreshed, marked);
+    }
+}
+
 TEST_F(Overlay, NormalLinesOfUnusedAndFlatCornersAndStaleCaches) {
     // V4 loses its only face; V5..V7 make a face whose corners all coincide.
     AddVertices(obj, {{9, 0, 0}, {5, 5, 5}, {5, 5, 5}, {5, 5, 5}});
@@ -420,6 +447,30 @@ TEST_F(Overlay, RoomKeptBetweenPassesIsGivenBackOnClearNewDocumentAndExit) {
     EXPECT_GT(plugin.placedVertices.HeldBytes(), 0u);
     host::DispatchEvent(plugin, nullptr, 2, nullptr);
     EXPECT_EQ(plugin.placedVertices.HeldBytes(), 0u);
+}
+
+// The rebuild numbers that tell the vertex map's entries apart wrap after
+// 2^32 rebuilds: from then on every entry made before counts as empty, those
+// of the last rebuilds before the wrap and those numbered like the first ones
+// after it alike.
+TEST(VertexMapNumbers, EveryEarlierEntryCountsAsEmptyAfterTheWrap) {
+    VertexMap map;
+    map.Start(4);  // rebuild 1
+    map.Place(3);
+    map.Place(7);
+    map.SkipRebuilds(std::numeric_limits<std::uint32_t>::max() - 2);
+    map.Start(4);  // the last number before the wrap
+    EXPECT_FALSE(map.Contains(3));
+    map.Place(5).first.drawIndex = 0;
+    EXPECT_TRUE(map.Contains(5));
+    map.Start(4);  // the numbers start again from 1
+    for (int vertex : {3, 5, 7}) EXPECT_FALSE(map.Contains(vertex)) << vertex;
+    EXPECT_TRUE(map.Place(3).second);
+    EXPECT_TRUE(map.Place(5).second);
+    EXPECT_FALSE(map.Place(3).second);
+    EXPECT_EQ(map.Placed().size(), 2u);
+    map.Start(4);
+    EXPECT_FALSE(map.Contains(3));
 }
 
 }  // namespace

@@ -87,4 +87,31 @@ TEST(NormalCache, FindsNormalsByUniqueIdInRefreshOrder) {
     EXPECT_EQ(cache.Find(9), nullptr);
 }
 
+// Each refresh empties the cache and enters the normals afresh, in its own
+// order: the index by unique id goes with the entries, or the next refresh's
+// look-ups land on the places of the last one.
+TEST(NormalCache, ClearEmptiesTheIndexByUniqueIdToo) {
+    const NormalCache::Normal up{0.0f, 0.0f, 1.0f};
+    const NormalCache::Normal right{1.0f, 0.0f, 0.0f};
+    NormalCache cache;
+    cache.Add(9, 0, right);
+    cache.Add(4, 1, right);
+    cache.Add(6, 2, right);
+    ASSERT_NE(cache.Find(6), nullptr);  // the index is built
+    cache.clear();
+    EXPECT_EQ(cache.Find(9), nullptr);
+    cache.Add(4, 0, up);
+    cache.Add(5, 1, up);
+    EXPECT_EQ(cache.Find(9), nullptr);
+    EXPECT_EQ(cache.Find(6), nullptr);
+    ASSERT_NE(cache.Find(4), nullptr);
+    EXPECT_EQ(*cache.Find(4), up);
+    // An id entered after the look-up finds its own place.
+    cache.Add(6, 2, up);
+    cache[8] = up;
+    EXPECT_EQ(cache.size(), 4u);
+    EXPECT_EQ(cache.Entries()[2].uniqueId, 6);
+    EXPECT_EQ(*cache.Find(6), up);
+}
+
 }  // namespace

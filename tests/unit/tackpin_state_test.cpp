@@ -137,17 +137,18 @@ TEST_F(PanelState, SpinBoxGivesTheNormalLengthOnlyOnceChanged) {
     EXPECT_TRUE(plugin.normalsDirty);
 }
 
-// A faulty host may answer any double; beyond the float range the length
-// takes the infinity of its sign, as a float setting does.
-TEST_F(PanelState, SpinBoxValueBeyondTheFloatRangeGivesAnInfinity) {
-    constexpr float kInf = std::numeric_limits<float>::infinity();
+// A faulty host may answer any double; the length is held to the box's
+// range, -100 to 100, and a value that is no number is not taken.
+TEST_F(PanelState, SpinBoxValueBeyondTheBoxRangeIsHeldToIt) {
     constexpr double kFloatMax = std::numeric_limits<float>::max();
     const std::pair<double, float> cases[] = {
         {-7.5, -7.5f},
-        {kFloatMax, std::numeric_limits<float>::max()},
-        {std::nextafter(kFloatMax, 1e300), kInf},
-        {1e300, kInf},
-        {-1e300, -kInf},
+        {kFloatMax, 100.0f},
+        {std::nextafter(kFloatMax, 1e300), 100.0f},
+        {std::numeric_limits<double>::quiet_NaN(), 100.0f},
+        {-1e300, -100.0f},
+        {-100.0, -100.0f},
+        {-99.5, -99.5f},
     };
     for (auto [position, length] : cases) {
         sim::UserChangeSpin(Id(window->valueSpin), position);
