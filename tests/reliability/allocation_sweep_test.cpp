@@ -88,10 +88,6 @@ TEST_F(AllocationSweep, ASessionWithoutAnOperationGoesOtherwise) {
     EXPECT_TRUE(Without(32).after[32].plugin == clean.after[32].plugin);
 }
 
-TEST_F(AllocationSweep, Timing) {
-    for (int i = 0; i < 20; ++i) validation::RunAllocationSession(plugin(), path(), {.failAt = 5});
-}
-
 TEST_F(AllocationSweep, EachFailedAllocationChangesNothingAndTheSessionGoesOn) {
     ASSERT_TRUE(clean.report.Clean()) << clean.report.Text();
     const std::uint64_t seed = Seed();
@@ -106,6 +102,7 @@ TEST_F(AllocationSweep, EachFailedAllocationChangesNothingAndTheSessionGoesOn) {
                     static_cast<unsigned long long>(seed));
     std::string failures;
     int failed = 0;
+    std::map<std::string, int> byStep;
     for (std::int64_t ordinal : ordinals) {
         const AllocationRun run =
             validation::RunAllocationSession(plugin(), path(), {.failAt = ordinal});
@@ -117,12 +114,18 @@ TEST_F(AllocationSweep, EachFailedAllocationChangesNothingAndTheSessionGoesOn) {
             problems = validation::CheckFailedRun(run, clean, Without(run.failedStep));
         }
         if (problems.empty()) continue;
-        // The first few in full; the rest counted.
+        ++byStep[run.failedStep >= 0
+                     ? validation::AllocationSession()[static_cast<std::size_t>(run.failedStep)]
+                           .name
+                     : "none"];
+        // The first few in full; the rest counted by step.
         if (++failed <= 3) {
             failures += "allocation #" + std::to_string(ordinal) + " failed:\n";
             for (const std::string& problem : problems) failures += "  " + problem + "\n";
         }
     }
+    for (const auto& [step, count] : byStep)
+        failures += "failing in \"" + step + "\": " + std::to_string(count) + " allocations\n";
     EXPECT_EQ(failed, 0) << failures;
 }
 
