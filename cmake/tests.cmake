@@ -105,7 +105,7 @@ add_test(NAME allocfail_module_tables
 # A store larger than the memory there is, in a process of its own whose
 # address space is limited (RLIMIT_AS; Linux only).
 if(NOT WIN32)
-  add_executable(memory_limit_store tests/memory_limit/memory_limit_store.cpp
+  add_executable(memory_limit_store tests/reliability/memory_limit_store.cpp
                  platform/tools/address_space_posix.cpp)
   target_include_directories(memory_limit_store PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(memory_limit_store PRIVATE validation_harness)
@@ -116,6 +116,8 @@ endif()
 # Reliability: the fault sweep, the load cycles, random sessions, and the
 # checks proven on the broken plug-ins.
 file(GLOB RELIABILITY_TEST_SOURCES CONFIGURE_DEPENDS tests/reliability/*.cpp)
+# A program of its own (above), not a case of the suite.
+list(FILTER RELIABILITY_TEST_SOURCES EXCLUDE REGEX "memory_limit_store\\.cpp$")
 tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS validation_harness)
 add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS} Tackpin_allocfail)
 
