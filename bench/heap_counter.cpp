@@ -10,11 +10,13 @@
 namespace {
 // The benchmarks run on one thread.
 std::size_t g_live = 0;
+std::size_t g_peak = 0;
 
 void* Allocate(std::size_t size) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) throw std::bad_alloc();
     g_live += malloc_usable_size(block);
+    if (g_live > g_peak) g_peak = g_live;
     return block;
 }
 
@@ -27,6 +29,8 @@ void Release(void* block) noexcept {
 
 namespace bench {
 std::size_t LiveHeapBytes() { return g_live; }
+std::size_t PeakHeapBytes() { return g_peak; }
+void ResetPeakHeapBytes() { g_peak = g_live; }
 }  // namespace bench
 
 void* operator new(std::size_t size) { return Allocate(size); }

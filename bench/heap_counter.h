@@ -9,5 +9,8 @@ namespace bench {
 // Bytes of every live allocation made through operator new, as the C
 // library sized them (what they really take, rounding included).
 std::size_t LiveHeapBytes();
+// The most live bytes there were at any time since ResetPeakHeapBytes.
+std::size_t PeakHeapBytes();
+void ResetPeakHeapBytes();
 
 }  // namespace bench

@@ -54,6 +54,40 @@ void SlotMemory(benchmark::State& state, Marked what) {
         static_cast<double>(slot.vertexUniqueIds.size() + slot.edgeKeys.size());
 }
 
+// What an operation holds on the heap while it runs beyond what the plug-in
+// held before it, in bytes per marked element: an operation that builds its
+// new state beside the old one holds both for a while.
+template <typename Operation>
+double TransientBytes(Operation operation, double elements) {
+    const std::size_t before = bench::LiveHeapBytes();
+    bench::ResetPeakHeapBytes();
+    operation();
+    return static_cast<double>(bench::PeakHeapBytes() - before) / elements;
+}
+
+// An overwrite of a stored marker with the same selection, a recall of it
+// and a refresh of its normals, on the million-face grid's tenth.
+void TransientMemory(benchmark::State& state) {
+    const bench::BenchMesh& mesh = bench::MeshOf(kFaces);
+    bench::SelectATenth(mesh);
+    Tackpin plugin;
+    plugin.slots.resize(3);
+    plugin.document = mesh.doc;
+    plugin.StoreMarker(mesh.doc, 0, false);
+    plugin.UpdateNormalCaches();
+    const MarkerSlot& slot = plugin.slots[0];
+    const auto elements = static_cast<double>(slot.vertexUniqueIds.size() + slot.edgeKeys.size());
+    state.counters["store_bytes_per_element"] =
+        TransientBytes([&] { plugin.StoreMarker(mesh.doc, 0, false); }, elements);
+    state.counters["recall_bytes_per_element"] =
+        TransientBytes([&] { plugin.SelectMarker(mesh.doc, 0, false); }, elements);
+    plugin.UpdateNormalCaches();  // the store emptied the normals
+    state.counters["refresh_bytes_per_normal"] = TransientBytes(
+        [&] { plugin.UpdateNormalCaches(); }, static_cast<double>(slot.normalCache.size()));
+    for (auto _ : state) benchmark::DoNotOptimize(slot.edgeKeys.size());
+    state.counters["elements"] = elements;
+}
+
 void SlotMemoryVertices(benchmark::State& state) { SlotMemory(state, Marked::Vertices); }
 void SlotMemoryEdges(benchmark::State& state) { SlotMemory(state, Marked::Edges); }
 
@@ -64,6 +98,9 @@ void bench::RegisterMemoryBenchmarks() {
         ->Iterations(1)
         ->Repetitions(1);
     benchmark::RegisterBenchmark("SlotMemoryEdges", &SlotMemoryEdges)
+        ->Iterations(1)
+        ->Repetitions(1);
+    benchmark::RegisterBenchmark("TransientMemory", &TransientMemory)
         ->Iterations(1)
         ->Repetitions(1);
 }

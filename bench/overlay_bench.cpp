@@ -18,6 +18,7 @@
 #include "host/host_api.h"
 #include "marker/overlay_drawing.h"
 #include "marker/tackpin.h"
+#include "marker/vertex_map.h"
 
 namespace {
 

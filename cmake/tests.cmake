@@ -72,11 +72,54 @@ foreach(fixture IN LISTS TACKPIN_BROKEN_PLUGINS)
   set_target_properties(${fixture} PROPERTIES PREFIX "")
 endforeach()
 
+# The plug-in's test build for the allocation-failure sweep: the same code
+# with an operator new and delete of its own, which count the module's
+# allocations and fail one on demand, and a description of the plug-in
+# object; both reached through exports that the release module lacks.
+if(WIN32)
+  set(TACKPIN_NEXT_ALLOCATOR platform/tools/next_allocator_windows.cpp)
+else()
+  set(TACKPIN_NEXT_ALLOCATOR platform/tools/next_allocator_posix.cpp)
+endif()
+add_library(Tackpin_allocfail MODULE
+  $<TARGET_OBJECTS:tackpin_core> $<TARGET_OBJECTS:tackpin_platform>
+  tests/fixtures/allocation_hook.cpp tests/fixtures/plugin_state_probe.cpp ${TACKPIN_NEXT_ALLOCATOR})
+target_include_directories(Tackpin_allocfail PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(Tackpin_allocfail PRIVATE tackpin_platform)
+set_target_properties(Tackpin_allocfail PROPERTIES PREFIX "")
+if(NOT WIN32)
+  # The replaced operator new and delete stay inside the module with
+  # everything else but the entry points and the controls.
+  target_link_options(Tackpin_allocfail PRIVATE
+    -Wl,--version-script=${PROJECT_SOURCE_DIR}/tests/fixtures/allocfail_exports.map -Wl,--no-undefined)
+  set_property(TARGET Tackpin_allocfail APPEND PROPERTY LINK_DEPENDS
+    ${PROJECT_SOURCE_DIR}/tests/fixtures/allocfail_exports.map)
+endif()
+set(TACKPIN_ALLOCFAIL_CONTROLS TackpinTestCountAllocations TackpinTestAllocations
+    TackpinTestAllocationFailed TackpinTestDescribePlugin)
+add_test(NAME allocfail_module_tables
+  COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:Tackpin_allocfail> -DTOOL=${TACKPIN_OBJDUMP}
+          -DWINDOWS=${WIN32} "-DEXTRA=${TACKPIN_ALLOCFAIL_CONTROLS}"
+          -P ${PROJECT_SOURCE_DIR}/tests/check_module_tables.cmake)
+
+# A store larger than the memory there is, in a process of its own whose
+# address space is limited (RLIMIT_AS; Linux only).
+if(NOT WIN32)
+  add_executable(memory_limit_store tests/reliability/memory_limit_store.cpp
+                 platform/tools/address_space_posix.cpp)
+  target_include_directories(memory_limit_store PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(memory_limit_store PRIVATE validation_harness)
+  add_dependencies(memory_limit_store Tackpin_allocfail)
+  add_test(NAME memory_limit_store COMMAND memory_limit_store)
+endif()
+
 # Reliability: the fault sweep, the load cycles, random sessions, and the
 # checks proven on the broken plug-ins.
 file(GLOB RELIABILITY_TEST_SOURCES CONFIGURE_DEPENDS tests/reliability/*.cpp)
+# A program of its own (above), not a case of the suite.
+list(FILTER RELIABILITY_TEST_SOURCES EXCLUDE REGEX "memory_limit_store\\.cpp$")
 tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS validation_harness)
-add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS})
+add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS} Tackpin_allocfail)
 
 # The validator against the plug-in, and against each broken one: it must
 # name the failing scenario and the check that fired.

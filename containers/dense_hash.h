@@ -121,11 +121,14 @@ private:
             capacity *= 2;
             ++bits;
         }
+        // The new index is made before anything changes: memory running out
+        // leaves the container as it was.
+        std::vector<std::uint32_t> index(capacity, 0);
+        index_.swap(index);
         // At least two blocks, so that the shift stays below 64; small
         // indices have smaller blocks.
         blockBits_ = bits - 1 < kBlockBits ? bits - 1 : kBlockBits;
         shift_ = 64 - (bits - blockBits_);
-        index_.assign(capacity, 0);
         for (std::size_t i = 0; i < elements_.size(); ++i)
             index_[Probe(KeyOf{}(elements_[i]))] = static_cast<std::uint32_t>(i + 1);
     }

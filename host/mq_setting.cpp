@@ -25,16 +25,29 @@ void MQSetting::Load(const char* key, float& value, float preset) {
     value = text ? host::value_text::ParseFloat(*text) : preset;
 }
 
-void MQSetting::Save(const char* key, bool value) {
-    WriteText(key, host::value_text::FormatBool(value));
+void MQSetting::Save(const char* key, bool value) { Save(Prepare(key, value)); }
+
+void MQSetting::Save(const char* key, int value) { Save(Prepare(key, value)); }
+
+void MQSetting::Save(const char* key, float value) { Save(Prepare(key, value)); }
+
+namespace {
+MQSetting::Prepared PrepareText(const char* key, const std::u16string& text) {
+    if (key == nullptr) return {};
+    return {host::AnsiKeyToUtf8(key), host::FromWide(platform::kUtf8CodePage, text.c_str())};
+}
+}  // namespace
+
+MQSetting::Prepared MQSetting::Prepare(const char* key, bool value) {
+    return PrepareText(key, host::value_text::FormatBool(value));
 }
 
-void MQSetting::Save(const char* key, int value) {
-    WriteText(key, host::value_text::FormatInt(value));
+MQSetting::Prepared MQSetting::Prepare(const char* key, int value) {
+    return PrepareText(key, host::value_text::FormatInt(value));
 }
 
-void MQSetting::Save(const char* key, float value) {
-    WriteText(key, host::value_text::FormatFloat(value));
+MQSetting::Prepared MQSetting::Prepare(const char* key, float value) {
+    return PrepareText(key, host::value_text::FormatFloat(value));
 }
 
 std::optional<std::u16string> MQSetting::ReadText(const char* key) {
@@ -49,13 +62,13 @@ std::optional<std::u16string> MQSetting::ReadText(const char* key) {
     return host::ToWide(platform::kUtf8CodePage, utf8);
 }
 
-void MQSetting::WriteText(const char* key, const std::u16string& text) {
-    if (own_ == nullptr || key == nullptr) return;
-    const std::string utf8Key = host::AnsiKeyToUtf8(key);
-    if (MQXmlElement old = host::FindChildElement(own_, utf8Key.c_str()); old != nullptr)
+void MQSetting::Save(const Prepared& value) noexcept {
+    // A value prepared without a key has none to be saved under.
+    if (own_ == nullptr || value.key.empty()) return;
+    if (MQXmlElement old = host::FindChildElement(own_, value.key.c_str()); old != nullptr)
         host::RemoveChildElement(own_, old);
-    MQXmlElement child = host::AddChildElement(own_, utf8Key.c_str());
+    MQXmlElement child = host::AddChildElement(own_, value.key.c_str());
     // A host that made no element gets no text to put nowhere.
     if (child == nullptr) return;
-    host::SetElementText(child, host::FromWide(platform::kUtf8CodePage, text.c_str()).c_str());
+    host::SetElementText(child, value.text.c_str());
 }

@@ -34,6 +34,19 @@ public:
     void Save(const char* key, int value);
     void Save(const char* key, float value);
 
+    // A value written out for saving, key and text in UTF-8. Preparing may
+    // fail (memory); saving what is prepared makes host calls only, so a
+    // plug-in that prepares all its values first saves all or none of them.
+    struct Prepared {
+        std::string key;
+        std::string text;
+    };
+    static Prepared Prepare(const char* key, bool value);
+    static Prepared Prepare(const char* key, int value);
+    static Prepared Prepare(const char* key, float value);
+    // Saves each value as Save does. Allocates nothing. [ui-thread, after MQInit]
+    void Save(const Prepared& value) noexcept;
+
     MQXmlElement PluginSettingsElement() const { return pluginSettings_; }
     MQXmlElement OwnElement() const { return own_; }
     const std::string& Name() const { return name_; }
@@ -42,7 +55,6 @@ private:
     // Text of the first child named `key` as UTF-16; none when the child is
     // missing or its text is empty.
     std::optional<std::u16string> ReadText(const char* key);
-    void WriteText(const char* key, const std::u16string& text);
 
     MQXmlElement pluginSettings_;
     MQXmlElement own_;

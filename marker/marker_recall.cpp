@@ -1,4 +1,6 @@
 // Recalling a marker as the document's selection.
+#include <vector>
+
 #include "cmq/cmq_object.h"
 #include "host/host_api.h"
 #include "marker/tackpin.h"
@@ -23,25 +25,32 @@ void Tackpin::SelectMarker(MQDocument doc, int index, bool add) {
     const int objectIndex = host::DocGetObjectIndex(doc, object.object);
     if (objectIndex < 0) return;
 
-    if (!add) host::DocClearSelect(doc, kClearAllSelection);
-
+    // Everything is looked up before the selection changes: memory running
+    // out part way then leaves the host's selection as it was, where a
+    // selection changed as the marker is read would be left half made.
     // Vertices in stored order; ids that no longer name a vertex are skipped.
+    std::vector<int> vertices;
+    vertices.reserve(slot.vertexUniqueIds.size());
     for (int uniqueId : slot.vertexUniqueIds) {
         const int v = host::ObjGetVertexIndexFromUniqueID(object.object, uniqueId);
-        if (v >= 0) host::DocAddSelectVertex(doc, objectIndex, v);
+        if (v >= 0) vertices.push_back(v);
     }
-
     // Lines by their end points, in every face that still joins them. The
     // search's lists serve every line in turn.
+    std::vector<cmq::LineKey> lines;
+    lines.reserve(2 * slot.edgeKeys.size());  // most edges lie between two faces
     cmq::LineSearch search;
     for (EdgeKey key : slot.edgeKeys) {
         const int a = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyHigh(key));
         const int b = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyLow(key));
         if (a < 0 || b < 0) continue;
         object.FindLinesBetween(a, b, search);
-        for (cmq::LineKey line : search.lines) {
-            host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line),
-                                   cmq::LineKeyLine(line));
-        }
+        lines.insert(lines.end(), search.lines.begin(), search.lines.end());
     }
+
+    // From here on nothing allocates.
+    if (!add) host::DocClearSelect(doc, kClearAllSelection);
+    for (int v : vertices) host::DocAddSelectVertex(doc, objectIndex, v);
+    for (cmq::LineKey line : lines)
+        host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line), cmq::LineKeyLine(line));
 }

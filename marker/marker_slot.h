@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "cmq/line_key.h"
@@ -45,3 +46,8 @@ struct MarkerSlot {
         return objectUniqueId == -1 || (vertexUniqueIds.empty() && edgeKeys.empty());
     }
 };
+
+// An operation builds a slot's new content aside and swaps it in: the swap,
+// and the growing of the slot list, must not be able to fail half way.
+static_assert(std::is_nothrow_move_constructible_v<MarkerSlot> &&
+              std::is_nothrow_move_assignable_v<MarkerSlot>);

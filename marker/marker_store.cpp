@@ -10,22 +10,9 @@ namespace {
 // Lines the sort of the gathered keys may need beyond them.
 constexpr std::size_t kSortRoom = 32768;
 
-// Slot `index` (not negative), the list grown to reach it.
-MarkerSlot& SlotAt(std::vector<MarkerSlot>& slots, int index) {
-    const auto position = static_cast<std::size_t>(index);
-    if (position >= slots.size()) slots.resize(position + 1);
-    return slots[position];
-}
-
-// Empties the slot's content. An overwrite keeps the containers' room for
-// the new content; a clear gives it back, since nothing may come after it.
-void EmptyContent(MarkerSlot& slot) {
-    slot.vertexUniqueIds.clear();
-    slot.edgeKeys.clear();
-    slot.normalCache.clear();
-}
-
-void ReleaseContent(MarkerSlot& slot) {
+// Gives the slot's content back: nothing may come after a clear. Moving
+// empty containers in allocates nothing and cannot fail.
+void ReleaseContent(MarkerSlot& slot) noexcept {
     slot.vertexUniqueIds = std::vector<int>();
     slot.edgeKeys = SortedKeySet<EdgeKey>();
     slot.normalCache = NormalCache();
@@ -44,14 +31,14 @@ void CaptureVertices(const cmq::CMQObject& object, int objectIndex, std::vector<
     }
 }
 
-// Adds the key of every selected line and of every line of a selected face;
-// a line that two faces share gives one key. The keys are gathered first and
-// go into the set together, sorted: one key at a time, each would land at a
-// random place of a set that outgrows the cache on large meshes. Room for
-// `expected` lines is made at once (with some to spare for the sort), so that
-// a store like the last one gathers them without moving them.
-void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<EdgeKey>& keys,
-                  std::size_t expected) {
+// The key of every selected line and of every line of a selected face, in
+// the order the faces are walked; a line that two faces share comes twice.
+// The keys go into the set together, sorted: one key at a time, each would
+// land at a random place of a set that outgrows the cache on large meshes.
+// Room for `expected` lines is made at once (with some to spare for the
+// sort), so that a store like the last one gathers them without moving them.
+std::vector<EdgeKey> CaptureLines(const cmq::CMQObject& object, int objectIndex,
+                                  std::size_t expected) {
     // One list for every face's points: the walk allocates nothing per face.
     std::vector<int> points;
     std::vector<EdgeKey> lines;
@@ -84,7 +71,7 @@ void CaptureLines(const cmq::CMQObject& object, int objectIndex, SortedKeySet<Ed
             if (k < static_cast<int>(points.size())) addLine(k);
         }
     }
-    keys.InsertAll(lines);
+    return lines;
 }
 
 }  // namespace
@@ -98,22 +85,45 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
     const int objectIndex = host::DocGetObjectIndex(doc, current.object);
     if (objectIndex < 0) return 0;
 
-    MarkerSlot& slot = SlotAt(slots, index);
-    // A marker is mostly stored again from a selection like the last one.
-    const std::size_t lastLines = slot.edgeKeys.size();
+    // The new content is gathered beside the old one, which stays whole
+    // until the store cannot fail any more: memory running out part way
+    // leaves the marker as it was. A marker is mostly stored again from a
+    // selection like the last one, so room for as much is made at once.
+    const auto position = static_cast<std::size_t>(index);
+    const MarkerSlot* old = position < slots.size() ? &slots[position] : nullptr;
     const int objectUniqueId = current.UniqueId();
-    if (slot.objectUniqueId == -1) {
-        slot.objectUniqueId = objectUniqueId;
-    } else if (!add || objectUniqueId != slot.objectUniqueId) {
-        // Overwrite, or add on another object: the marker moves to the current one.
-        EmptyContent(slot);
-        slot.objectUniqueId = objectUniqueId;
+    // An add on the marker's own object keeps the old content, and so does
+    // a slot that never named an object; anything else moves the marker.
+    const bool keep = old != nullptr &&
+                      (old->objectUniqueId == -1 || (add && old->objectUniqueId == objectUniqueId));
+    const std::size_t lastVertices = old != nullptr ? old->vertexUniqueIds.size() : 0;
+    const std::size_t lastLines = old != nullptr ? old->edgeKeys.size() : 0;
+
+    std::vector<int> vertices;
+    if (!keep) vertices.reserve(lastVertices);
+    CaptureVertices(current, objectIndex, vertices);
+    std::vector<EdgeKey> lines =
+        CaptureLines(current, objectIndex, lastLines + lastLines / 8 + kSortRoom);
+
+    if (keep) {
+        MarkerSlot& slot = slots[position];
+        // Both may fail and leave the slot as it was; once the room for the
+        // vertices is there, appending them cannot fail.
+        slot.vertexUniqueIds.reserve(slot.vertexUniqueIds.size() + vertices.size());
+        slot.edgeKeys.InsertAll(lines);
+        slot.vertexUniqueIds.insert(slot.vertexUniqueIds.end(), vertices.begin(), vertices.end());
+    } else {
+        SortedKeySet<EdgeKey> keys;
+        keys.InsertAll(lines);
+        if (position >= slots.size()) slots.resize(position + 1);
+        MarkerSlot& slot = slots[position];
+        slot.vertexUniqueIds.swap(vertices);
+        std::swap(slot.edgeKeys, keys);
     }
+    // From here on nothing allocates.
+    MarkerSlot& slot = slots[position];
+    slot.objectUniqueId = objectUniqueId;
     slot.normalCache.clear();
-
-    CaptureVertices(current, objectIndex, slot.vertexUniqueIds);
-    CaptureLines(current, objectIndex, slot.edgeKeys, lastLines + lastLines / 8 + kSortRoom);
-
     slot.shown = true;
     normalsDirty = true;
     return 1;
@@ -121,7 +131,10 @@ int Tackpin::StoreMarker(MQDocument doc, int index, bool add) {
 
 int Tackpin::ClearMarker(int index) {
     if (index < 0) return 0;
-    MarkerSlot& slot = SlotAt(slots, index);
+    const auto position = static_cast<std::size_t>(index);
+    // Growing the list is the only step that can fail, and it fails whole.
+    if (position >= slots.size()) slots.resize(position + 1);
+    MarkerSlot& slot = slots[position];
     slot.shown = false;
     ReleaseContent(slot);
     placedVertices.Release();

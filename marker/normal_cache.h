@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "containers/dense_hash.h"
@@ -41,14 +42,20 @@ public:
         // Without the index a repeated id (which a host gives no two
         // vertices) is entered again; the index, once built, takes the last.
         if (indexed_) {
-            const auto [at, added] =
-                byId_.try_emplace(uniqueId, static_cast<std::uint32_t>(entries_.size()));
-            if (!added) {
-                entries_[at->second] = {uniqueId, vertex, normal};
+            if (const auto found = byId_.find(uniqueId); found != byId_.end()) {
+                entries_[found->second] = {uniqueId, vertex, normal};
                 return;
             }
         }
         entries_.push_back({uniqueId, vertex, normal});
+        if (!indexed_) return;
+        // An entry the index could not take goes again: list and index agree.
+        try {
+            byId_.try_emplace(uniqueId, static_cast<std::uint32_t>(entries_.size() - 1));
+        } catch (...) {
+            entries_.pop_back();
+            throw;
+        }
     }
     // The normal kept under the unique id, made zero when there is none.
     // [any time]
@@ -68,9 +75,13 @@ private:
     std::size_t PlaceOf(int uniqueId) const {
         if (entries_.empty()) return 0;
         if (!indexed_) {
-            byId_.reserve(entries_.size());
+            // Built aside: memory running out leaves the cache without an
+            // index, as it was, and the next look-up builds it again.
+            DenseHashMap<int, std::uint32_t> index;
+            index.reserve(entries_.size());
             for (std::size_t i = 0; i < entries_.size(); ++i)
-                byId_[entries_[i].uniqueId] = static_cast<std::uint32_t>(i);
+                index[entries_[i].uniqueId] = static_cast<std::uint32_t>(i);
+            std::swap(byId_, index);
             indexed_ = true;
         }
         const auto found = byId_.find(uniqueId);

@@ -24,56 +24,6 @@ int DrawVisibility(const SceneOptions& options, bool drawAlways) {
 
 namespace {
 
-// The array reaches at least this far (512 KiB), and further by this much per
-// marked element: at most 128 bytes of array per element beyond the first
-// stretch, however far apart the marked vertices lie in the object.
-constexpr std::size_t kArrayReach = std::size_t{1} << 16;
-constexpr std::size_t kArrayReachPerElement = 16;
-// The array's first size, in vertices.
-constexpr std::size_t kFirstArray = 4096;
-
-}  // namespace
-
-void VertexMap::Start(std::size_t elements) {
-    placed_.clear();
-    far_.clear();
-    reach_ = std::max(at_.size(), kArrayReach + kArrayReachPerElement * elements);
-    // After four thousand million rebuilds the numbers start again, from an
-    // array that forgets them all.
-    if (++rebuild_ == 0) {
-        at_.assign(at_.size(), Entry{});
-        rebuild_ = 1;
-    }
-}
-
-std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
-    const auto index = static_cast<std::size_t>(vertex);
-    if (index < reach_) {
-        // By a quarter at least: a walk that places ever higher indices grows
-        // it some tens of times, to at most a quarter more than it needs.
-        const std::size_t grown = std::max({index + 1, at_.size() + at_.size() / 4, kFirstArray});
-        at_.resize(std::min(reach_, grown));
-        return Place(vertex);
-    }
-    const auto [entry, added] =
-        far_.try_emplace(vertex, static_cast<std::uint32_t>(placed_.size()));
-    if (!added) return {placed_[entry->second], false};
-    return {Append(), true};
-}
-
-const PlacedVertex* VertexMap::FindBeyondArray(int vertex) const {
-    const auto found = far_.find(vertex);
-    return found != far_.end() ? &placed_[found->second] : nullptr;
-}
-
-void VertexMap::Release() { *this = VertexMap(); }
-
-std::size_t VertexMap::HeldBytes() const {
-    return placed_.capacity() * sizeof(PlacedVertex) + at_.capacity() * sizeof(Entry);
-}
-
-namespace {
-
 // The slot's object with its place in the document, when it is in the
 // document and visible; otherwise a view naming no object.
 struct ShownObject {
@@ -220,7 +170,6 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v,
 void Tackpin::OnDraw(MQDocument doc, MQScene scene, int, int) {
     // While inactive the drawing objects of the last active pass stay as they are.
     if (IsActivated(doc) == 0) return;
-    document = doc;
 
     SceneOptions options;
     // Without a scene there is nothing to ask the host about; the view's
@@ -228,18 +177,41 @@ void Tackpin::OnDraw(MQDocument doc, MQScene scene, int, int) {
     if (scene != nullptr) GetSceneOption(scene, options);
     const int visibility = DrawVisibility(options, drawAlways);
 
-    if (showNormals && normalsDirty) UpdateNormalCaches();
-
-    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
-        if (!showMarkers) {
+    // A pass that fails (memory running out) leaves the plug-in as it found
+    // it: the normals it replaced, whether they were stale and the document
+    // of the last pass go back. Its drawing objects are the host's: those of
+    // the slots it reached are new, the rest are the last pass's, and the
+    // next pass makes them all afresh.
+    const MQDocument lastDocument = document;
+    const bool wereDirty = normalsDirty;
+    std::vector<std::optional<NormalCache>> replaced;
+    try {
+        document = doc;
+        if (showNormals && normalsDirty) replaced = UpdateNormalCaches();
+        for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
+            if (!showMarkers) {
+                ReleaseDrawObject(*slot);
+                continue;
+            }
+            const ShownObject object = FindShownObject(document, slot->objectUniqueId);
+            // The last pass's drawing object goes in every case, before a new one is made.
             ReleaseDrawObject(*slot);
-            continue;
+            if (!object.view.IsValid() || slot->IsEmpty() || !slot->shown) continue;
+            try {
+                RebuildOverlay(*slot, object.view, object.index, visibility);
+            } catch (...) {
+                // Half a marker is not shown.
+                ReleaseDrawObject(*slot);
+                throw;
+            }
         }
-        const ShownObject object = FindShownObject(document, slot->objectUniqueId);
-        // The last pass's drawing object goes in every case, before a new one is made.
-        ReleaseDrawObject(*slot);
-        if (!object.view.IsValid() || slot->IsEmpty() || !slot->shown) continue;
-        RebuildOverlay(*slot, object.view, object.index, visibility);
+    } catch (...) {
+        for (std::size_t i = 0; i < replaced.size() && i < slots.size(); ++i) {
+            if (replaced[i]) std::swap(slots[i].normalCache, *replaced[i]);
+        }
+        normalsDirty = wereDirty;
+        document = lastDocument;
+        throw;
     }
 }
 
@@ -344,26 +316,33 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     }
 }
 
-void Tackpin::UpdateNormalCaches() {
-    for (MarkerSlot& slot : slots) {
+std::vector<std::optional<NormalCache>> Tackpin::UpdateNormalCaches() {
+    // Every new cache is made beside the old one and all are swapped in
+    // together: a refresh that fails part way changes no slot.
+    std::vector<std::optional<NormalCache>> fresh(slots.size());
+    NormalScratch scratch;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const MarkerSlot& slot = slots[i];
         const ShownObject object = FindShownObject(document, slot.objectUniqueId);
         // A missing or hidden object keeps the normals it had.
         if (!object.view.IsValid()) continue;
-        slot.normalCache.clear();
+        NormalCache& cache = fresh[i].emplace();
         const MarkedIds marked(slot);
         if (marked.empty()) continue;
-        slot.normalCache.reserve(marked.size());
+        cache.reserve(marked.size());
         const cmq::CMQObject& view = object.view;
-        NormalScratch scratch;
         // The walk uses the indices alone: a vertex record would also read a
         // position that only the marked vertices need.
         for (auto vertex = view.Vertices().begin(); vertex != cmq::ElementRangeEnd{}; ++vertex) {
             const int v = vertex.Index();
             const int uniqueId = host::ObjGetVertexUniqueID(view.object, v);
             if (!marked.contains(uniqueId)) continue;
-            if (const auto mean = MeanCornerNormal(view, v, scratch))
-                slot.normalCache.Add(uniqueId, v, *mean);
+            if (const auto mean = MeanCornerNormal(view, v, scratch)) cache.Add(uniqueId, v, *mean);
         }
     }
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (fresh[i]) std::swap(slots[i].normalCache, *fresh[i]);
+    }
     normalsDirty = false;
+    return fresh;
 }

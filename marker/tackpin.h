@@ -9,11 +9,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "host/plugin_classes.h"
 #include "marker/marker_slot.h"
-#include "marker/overlay_drawing.h"
+#include "marker/vertex_map.h"
 
 class TackpinWindow;
 
@@ -40,14 +41,16 @@ public:
 
     // Makes the three slots, loads the settings, builds the panel under the
     // host's main window (once), places it and applies the stored
-    // activation. Always 1. [ui-thread, after MQInit]
+    // activation. Always 1; when memory runs out, nothing has changed.
+    // [ui-thread, after MQInit]
     int OnStart() override;
     // Saves the settings and deletes the panel. Without a panel (before
     // start, or a second exit) nothing is read, saved or deleted. While a
     // handler of the panel waits in a question or the colour dialog, the
     // panel is only hidden here and set aside: from then on its handlers do
     // nothing, and it is deleted when the outermost handler has returned.
-    // [ui-thread, after MQInit]
+    // When memory runs out the settings stay as they were saved last, and
+    // the panel is closed all the same. [ui-thread, after MQInit]
     void OnExit() override;
     // Shows or hides the panel; the new state, 0 or 1. Without a panel: 0,
     // nothing changes. [ui-thread, after MQInit]
@@ -84,9 +87,12 @@ public:
     void SelectMarker(MQDocument doc, int index, bool add);
 
     // Refills the mean normals of every slot whose object is in `document`
-    // and visible (others keep theirs) and clears normalsDirty. [ui-thread,
-    // in a draw pass]
-    void UpdateNormalCaches();
+    // and visible (others keep theirs) and clears normalsDirty. The new
+    // normals are made beside the old ones and swapped in together: when
+    // memory runs out part way, no slot has changed. Answers the replaced
+    // caches by slot (none for a slot that kept its own), for a pass that
+    // fails later to put back. [ui-thread, in a draw pass]
+    std::vector<std::optional<NormalCache>> UpdateNormalCaches();
     // Makes the slot's drawing object in `document` with `visibility`, in the
     // slot's colour, and fills it from `object` (at `objectIndex` in the
     // document); the slot has none when the host makes none, when there is
@@ -100,6 +106,12 @@ public:
     // stays named by the slot: the host still holds it. [ui-thread, after
     // MQInit]
     void ReleaseDrawObject(MarkerSlot& slot);
+
+    // Saves the activation, the panel's place and the colours, all or none.
+    void SaveSettings();
+    // Takes the panel away: deleted now, or kept closed while a handler of
+    // it runs. Cannot fail. [in an exit]
+    void ClosePanel() noexcept;
 
     // Held by a panel handler for as long as it runs. A handler that waits in
     // a question or the colour dialog may see the host's exit arrive

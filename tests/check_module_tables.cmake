@@ -1,9 +1,16 @@
 # Reads the plug-in module's export table (and on Windows its imports) and
 # fails unless it exports exactly the fourteen entry points, and on Windows
-# imports only system DLLs and carries its version resource.
+# imports only system DLLs and carries its version resource. A test build
+# names the further exports it must have in EXTRA; a module without EXTRA
+# must not even mention the test builds' controls.
 set(expected MQCheckVersion MQCreate MQEnumFileExt MQEnumFileType MQEnumString MQExportFile
     MQGetPlugInID MQGetPlugInName MQGetPlugInType MQImportFile MQInit MQModifyObject
-    MQModifySelect MQOnEvent)
+    MQModifySelect MQOnEvent ${EXTRA})
+
+file(STRINGS ${MODULE} controls REGEX "TackpinTest")
+if(NOT EXTRA AND controls)
+  message(FATAL_ERROR "${MODULE} carries the allocation hook of the test build: ${controls}")
+endif()
 
 if(WINDOWS)
   execute_process(COMMAND ${TOOL} -p ${MODULE} OUTPUT_VARIABLE table RESULT_VARIABLE rc)
@@ -20,16 +27,19 @@ if(WINDOWS)
     string(REGEX REPLACE ".*\\] " "" name "${row}")
     list(APPEND exports ${name})
   endforeach()
-  # The version resource that Windows shows in the file's properties.
-  string(REPLACE "objdump" "strings" strings_tool "${TOOL}")
-  execute_process(COMMAND ${strings_tool} -el ${MODULE} OUTPUT_VARIABLE wide_texts)
-  foreach(text VS_VERSION_INFO FileVersion ProductName FileDescription)
-    if(NOT wide_texts MATCHES "${text}\n")
-      message(FATAL_ERROR "Tackpin.dll has no version resource entry ${text}")
+  # The version resource that Windows shows in the file's properties (a
+  # test build has none).
+  if(NOT EXTRA)
+    string(REPLACE "objdump" "strings" strings_tool "${TOOL}")
+    execute_process(COMMAND ${strings_tool} -el ${MODULE} OUTPUT_VARIABLE wide_texts)
+    foreach(text VS_VERSION_INFO FileVersion ProductName FileDescription)
+      if(NOT wide_texts MATCHES "${text}\n")
+        message(FATAL_ERROR "Tackpin.dll has no version resource entry ${text}")
+      endif()
+    endforeach()
+    if(NOT wide_texts MATCHES "ProductName\nTackpin\n")
+      message(FATAL_ERROR "Tackpin.dll's product name is not Tackpin")
     endif()
-  endforeach()
-  if(NOT wide_texts MATCHES "ProductName\nTackpin\n")
-    message(FATAL_ERROR "Tackpin.dll's product name is not Tackpin")
   endif()
 
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${table}")

@@ -70,7 +70,9 @@ int TackpinWindow::OnSetLeftDown(MQWidgetBase* sender, MQDocument document,
     // is not the host's any more.
     if (!StillStands(loaded)) return 0;
     const int result = plugin->StoreMarker(document, index, mouse.ctrl);
-    // The store shows the marker; the row's button says so.
+    // The store shows the marker; the row's button says so, and only then:
+    // a store that ran out of memory throws past this and leaves the button
+    // as it left the marker.
     if (result != 0) toggleButtons[static_cast<std::size_t>(index)]->SetDown(true);
     return result;
 }

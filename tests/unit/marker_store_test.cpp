@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "marker/tackpin.h"
+#include "simhost/faults/fault_points.h"
 #include "tests/unit/host_table_fixture.h"
 
 namespace {
@@ -192,6 +193,35 @@ TEST_F(MarkerStoreTest, NoCurrentObjectStoresNothing) {
     EXPECT_EQ(plugin.slots.size(), 3u);
     EXPECT_EQ(plugin.slots[0].vertexUniqueIds, (std::vector<int>{Uid(obj, 1)}));
     EXPECT_FALSE(plugin.normalsDirty);
+}
+
+TEST_F(MarkerStoreTest, AnObjectTheHostCannotPlaceLeavesTheMarkerAsItWas) {
+    // The current object that the document does not place: the store fails
+    // before anything of the old marker goes, for an overwrite, an add, and
+    // a store that would move the marker to another object.
+    sim::Documents().SelectVertex(doc, obj, 1);
+    sim::Documents().SelectFace(doc, obj, 0);
+    ASSERT_EQ(plugin.StoreMarker(doc, 0, false), 1);
+    plugin.slots[0].normalCache.Add(Uid(obj, 1), 1, {0.0f, 0.0f, 1.0f});
+    plugin.normalsDirty = false;
+    const MarkerSlot before = plugin.slots[0];
+    const auto unchanged = [&] {
+        const MarkerSlot& slot = plugin.slots[0];
+        return slot.objectUniqueId == before.objectUniqueId &&
+               slot.vertexUniqueIds == before.vertexUniqueIds && slot.edgeKeys == before.edgeKeys &&
+               slot.normalCache.size() == 1 && slot.shown && !plugin.normalsDirty;
+    };
+    for (bool add : {false, true}) {
+        sim::FaultPoints().Reset();
+        sim::FaultPoints().RefuseCall(sim::FaultPoint::ObjectIndex, 0);
+        EXPECT_EQ(plugin.StoreMarker(doc, 0, add), 0);
+        EXPECT_TRUE(unchanged()) << (add ? "add" : "overwrite");
+    }
+    AddSecondObject();
+    sim::FaultPoints().Reset();
+    sim::FaultPoints().RefuseCall(sim::FaultPoint::ObjectIndex, 0);
+    EXPECT_EQ(plugin.StoreMarker(doc, 0, true), 0);
+    EXPECT_TRUE(unchanged()) << "moved to another object";
 }
 
 TEST_F(MarkerStoreTest, WideVertexUniqueIdsSurviveTheEdgeKey) {

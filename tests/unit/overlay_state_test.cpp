@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "marker/normal_cache.h"
-#include "marker/overlay_drawing.h"
+#include "marker/vertex_map.h"
 
 namespace {
 
