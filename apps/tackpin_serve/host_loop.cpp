@@ -376,9 +376,9 @@ ReplyMaker HostLoop::Act(const std::string& body, long after) {
         json action = json::parse(body, nullptr, true);
         ActionContext context{Modal(), status_.examples, examplesFolder_, objectsSeen_};
         Translation translation = Translate(session_, action, context);
-        ++status_.version;
         if (!running_.empty()) running_.back().interim = StateReply(after);
         CarryOut(translation);
+        ++status_.version;
         return StateReply(after);
     } catch (const json::parse_error& error) {
         RequestError refused(400, std::string("the body is not JSON: ") + error.what());

@@ -97,7 +97,8 @@ void AddRoutes(httplib::Server& server, JobQueue& queue, HostLoop& host, const P
         std::optional<PageFile> file = files.Find(request.path);
         std::ifstream in;
         if (file) in.open(file->path, std::ios::binary);
-        if (!in) return Send(response, ErrorReply(404, "no file " + request.path));
+        if (!file || !in.is_open())
+            return Send(response, ErrorReply(404, "no file " + request.path));
         std::ostringstream content;
         content << in.rdbuf();
         Reply reply;
