@@ -101,6 +101,7 @@ tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
   MESSAGE "unknown command \"bogus\"")
 tackpin_session(store_and_recall SCRIPTS store_and_recall.tps)
 tackpin_session(nested_events SCRIPTS nested_events.tps)
+tackpin_session(exit_inside_question SCRIPTS exit_inside_question.tps)
 tackpin_session(panel_options SCRIPTS panel_options.tps)
 tackpin_session(settings_between_runs SCRIPTS settings_first_run.tps settings_second_run.tps)
 picture_line(overlay overlay.png)

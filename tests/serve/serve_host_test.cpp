@@ -316,6 +316,29 @@ TEST_F(ServeHostTest, ClosingWhileAQuestionIsOpenExitsNestedAndKeepsTheSettings)
     EXPECT_NE(text.find("<r2>0.000000e+000</r2>"), std::string::npos) << text;
 }
 
+TEST_F(ServeHostTest, AnExitWhileTheQuestionIsOpenTakesThePanelAndThePageGoesOn) {
+    ServedHost host(kPinboard);
+    ASSERT_EQ(host.StartStatus(), 0);
+    host.Run([&] {
+        const int setRow0 = FindWidget(host.State(), "button", "Set");
+        host.Act(json{{"action", "click"}, {"widget", setRow0}});
+        json exited = json::parse(host.Act(json{{"action", "exit"}}).body);
+        EXPECT_FALSE(exited["plugin"]["started"]);
+        ASSERT_EQ(exited["modal"].size(), 1u);
+        // The handler that waits still has its panel; a click on it is refused.
+        EXPECT_EQ(host.Act(json{{"action", "click"}, {"widget", setRow0}}).status, 409);
+        // Once the handler is done, the panel is gone.
+        json answered = json::parse(host.Act(json{{"action", "answer"}, {"answer", "ok"}}).body);
+        EXPECT_TRUE(answered["modal"].empty());
+        EXPECT_TRUE(answered["windows"].empty());
+        EXPECT_EQ(answered["breaches"], 0);
+        EXPECT_NE(host.Script().find("answer ok\ninside question exit\ninside question draw\n"
+                                     "click set 0\n"),
+                  std::string::npos)
+            << host.Script();
+    });
+}
+
 TEST_F(ServeHostTest, TheRecordRunByTackpinHostReachesTheSameDrawing) {
     json live;
     std::string script;
