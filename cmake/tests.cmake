@@ -177,3 +177,13 @@ add_test(NAME readme_commands
           "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${PROJECT_SOURCE_DIR}/tests/check_readme.cmake)
 
 include(cmake/session_tests.cmake)
+
+# tackpin-serve (Linux only, as the program): its parts, the host loop with
+# the module loaded, and the program over HTTP.
+if(NOT WIN32)
+  file(GLOB SERVE_TEST_SOURCES CONFIGURE_DEPENDS tests/serve/*.cpp)
+  tackpin_test(serve_tests SOURCES ${SERVE_TEST_SOURCES} LIBS tackpin_serve_parts)
+  target_compile_definitions(serve_tests PRIVATE TACKPIN_SOURCE="${PROJECT_SOURCE_DIR}"
+    TACKPIN_HOST="$<TARGET_FILE:tackpin-host>" TACKPIN_SERVE="$<TARGET_FILE:tackpin-serve>")
+  add_dependencies(serve_tests tackpin-host tackpin-serve)
+endif()
