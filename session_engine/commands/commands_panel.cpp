@@ -100,6 +100,9 @@ void Click(Session& session, Arguments& args) {
     std::string what = std::string(right ? "right" : "left") + " click on " +
                        Quoted(Caption(button)) + " in row " + std::to_string(row) +
                        (shift ? " with Shift" : "") + (ctrl ? " with Ctrl" : "");
+    // Found before the click: the host may take the panel away during it
+    // (an exit while its question is open).
+    const int toggle = RowButton(0, row);
     ColourLog().clear();
     DialogReport report;
     sim::PointerInfo pointer = PointerAt(button, shift, ctrl);
@@ -110,8 +113,12 @@ void Click(Session& session, Arguments& args) {
     ColourLog().clear();
     // A left click may press or release the row's toggle; a right click never does.
     if (right) return;
-    const int toggle = RowButton(0, row);
-    session.Say("row " + std::to_string(row) + "'s toggle is " +
+    const std::string rowToggle = "row " + std::to_string(row) + "'s toggle";
+    if (!sim::Widgets().IsAlive(toggle)) {
+        session.Say(rowToggle + " went away with the panel during the click");
+        return;
+    }
+    session.Say(rowToggle + " is " +
                 (sim::Widgets().BoolProperty(toggle, "down").value_or(false) ? "down" : "up"));
 }
 

@@ -11,7 +11,11 @@ DialogResponder& Dialogs() {
     return responder;
 }
 
-void DialogResponder::Reset() { *this = DialogResponder{}; }
+void DialogResponder::Reset() {
+    const int resets = resets_ + 1;
+    *this = DialogResponder{};
+    resets_ = resets;
+}
 
 void DialogResponder::QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
 
@@ -43,9 +47,11 @@ void DialogResponder::RunWhileOpen(std::deque<WhileOpenAction>& queue) {
     // Taken off the queue first: the action may open further boxes and runs.
     WhileOpenAction action = std::move(queue.front());
     queue.pop_front();
+    const int resets = resets_;
     ++open_;
     if (action) action();
-    --open_;
+    // A host reset meanwhile counted this box or run out already.
+    if (resets_ == resets) --open_;
 }
 
 std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
@@ -62,8 +68,10 @@ std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
         if (!whileBoxOpen_.empty()) whileBoxOpen_.pop_front();
         return std::nullopt;
     }
+    const int resets = resets_;
     RunWhileOpen(whileBoxOpen_);
-    boxes_[index].answer = answer;
+    // The host may have been reset meanwhile, with this box's record.
+    if (resets_ == resets) boxes_[index].answer = answer;
     return answer;
 }
 
@@ -76,13 +84,16 @@ std::optional<int> DialogResponder::RunModal(int dialogId) {
         if (!whileRunOpen_.empty()) whileRunOpen_.pop_front();
         return std::nullopt;
     }
+    const int resets = resets_;
     RunWhileOpen(whileRunOpen_);
-    if (modalActions_.empty()) return std::nullopt;
+    // After a host reset the run's record and the user's actions are gone.
+    if (resets_ != resets || modalActions_.empty()) return std::nullopt;
     // Taken off the queue first: the action may run nested dialogs.
     ModalAction action = std::move(modalActions_.front());
     modalActions_.pop_front();
     ++open_;
     std::optional<int> answer = action ? action(dialogId) : std::nullopt;
+    if (resets_ != resets) return answer;
     --open_;
     runs_[index].answer = answer;
     return answer;
