@@ -11,6 +11,22 @@
 
 namespace validation {
 
+namespace {
+
+// The first live widget of `widgetClass` in the tree under `root`, child
+// windows included; 0 when none.
+int FirstOfClass(const std::string& widgetClass, int root) {
+    const sim::WidgetModel& widgets = sim::Widgets();
+    if (!widgets.IsAlive(root)) return 0;
+    if (widgets.ClassOf(root) == widgetClass) return root;
+    for (const std::vector<int>& next : {widgets.ChildrenOf(root), widgets.ChildWindowsOf(root)})
+        for (int id : next)
+            if (int found = FirstOfClass(widgetClass, id); found != 0) return found;
+    return 0;
+}
+
+}  // namespace
+
 void Stage::OpenDocument() {
     sim::DocumentModel& documents = sim::Documents();
     doc = documents.NewDocument();
@@ -42,16 +58,19 @@ void Stage::PresetSettings() {
 
 int Stage::PanelWindow() {
     const sim::WidgetModel& widgets = sim::Widgets();
+    int newest = 0;
     for (int id : widgets.ChildWindowsOf(widgets.MainWindowId()))
-        if (widgets.IsAlive(id) && widgets.ClassOf(id) == "window") return id;
-    return 0;
+        if (widgets.IsAlive(id) && widgets.ClassOf(id) == "window" && id > newest) newest = id;
+    return newest;
 }
 
-PanelControls Stage::Panel() {
+PanelControls Stage::Panel() { return PanelOf(PanelWindow()); }
+
+PanelControls Stage::PanelOf(int window) {
     const sim::WidgetModel& widgets = sim::Widgets();
     PanelControls panel;
-    panel.window = PanelWindow();
-    if (panel.window == 0) return panel;
+    panel.window = window;
+    if (panel.window == 0 || !widgets.IsAlive(window)) return panel;
     auto one = [&](const char* widgetClass, const std::u16string& text) {
         std::vector<int> found = widgets.FindByText(widgetClass, text, panel.window);
         return found.size() == 1 ? found[0] : 0;
@@ -69,8 +88,7 @@ PanelControls Stage::Panel() {
     panel.normal = one("checkbox", u"Normal");
     panel.overwrite = one("checkbox", u"Overwrite");
     panel.allways = one("checkbox", u"Allways");
-    for (int id : widgets.LiveWidgetsOfPlugin())
-        if (widgets.ClassOf(id) == "doublespinbox") panel.spin = id;
+    panel.spin = FirstOfClass("doublespinbox", panel.window);
     return panel;
 }
 
@@ -110,7 +128,9 @@ void Stage::AnswerNextBox(int answer) { sim::Dialogs().QueueMessageBoxAnswer(ans
 void Stage::AnswerNextColorDialog(std::u16string caption, sim::RgbValue rgb) {
     sim::Dialogs().QueueModalAction([caption, rgb](int dialog) -> std::optional<int> {
         sim::WidgetModel& widgets = sim::Widgets();
-        if (int panel = ColorPanel(); panel != 0) widgets.SetByUser(panel, "rgb", rgb);
+        // This dialog's own: another may run around it.
+        if (int panel = FirstOfClass("colorpanel", dialog); panel != 0)
+            widgets.SetByUser(panel, "rgb", rgb);
         if (caption.empty()) return std::nullopt;
         std::vector<int> buttons = widgets.FindByText("button", caption, dialog);
         if (buttons.empty()) return std::nullopt;

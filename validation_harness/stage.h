@@ -39,8 +39,12 @@ public:
     void PresetSettings();
 
     // The plug-in's window under the host's main window, and its controls.
+    // After an exit and a start inside a modal run two are there until the
+    // waiting handler returns: this is the newer, the started run's.
     static int PanelWindow();
     static PanelControls Panel();
+    // The controls of the panel `window` (all 0 when it is 0).
+    static PanelControls PanelOf(int window);
     // The colour panel of the colour dialog while it runs; 0 when none.
     static int ColorPanel();
 
