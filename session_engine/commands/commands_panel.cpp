@@ -251,7 +251,8 @@ std::vector<CommandSpec> PanelCommands() {
         {"answer", "answer ok|cancel ...", "answer the next question(s) the panel asks", Answer},
         {"inside", "inside question|dialog COMMAND [ARGUMENTS]",
          "carry out COMMAND (a host event, another click, ...) while the next question is open "
-         "or the next colour dialog runs, before the user answers; several go in order",
+         "or the next colour dialog runs, before the user answers; several go in order (not "
+         "load, unload or restart: the plug-in waits there)",
          Inside},
         {"colour", "colour [R G B] [ok|cancel|close]",
          "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, "
