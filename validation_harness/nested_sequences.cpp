@@ -95,13 +95,15 @@ void WorkEveryControl(const PanelControls& panel) {
 }
 
 void NestActsInNextQuestion(Stage& stage, NestedActs acts) {
-    sim::Dialogs().QueueWhileMessageBoxOpen(
-        [&stage, acts = std::move(acts)] { RunActs(stage, Stage::Panel(), acts); });
+    sim::Dialogs().QueueWhileMessageBoxOpen([&stage, acts = std::move(acts)] {
+        RunActs(stage, Stage::PanelOf(Stage::PanelOfLastQuestion()), acts);
+    });
 }
 
 void NestActsInNextDialog(Stage& stage, NestedActs acts) {
-    sim::Dialogs().QueueWhileModalRunOpen(
-        [&stage, acts = std::move(acts)] { RunActs(stage, Stage::Panel(), acts); });
+    sim::Dialogs().QueueWhileModalRunOpen([&stage, acts = std::move(acts)] {
+        RunActs(stage, Stage::PanelOf(Stage::PanelOfLastDialog()), acts);
+    });
 }
 
 const std::vector<std::pair<std::string, NestedActs>>& DeepNestings() {

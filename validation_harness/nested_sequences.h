@@ -47,8 +47,8 @@ std::string NestedActsText(const NestedActs& acts);
 void WorkEveryControl(const PanelControls& panel);
 
 // While the next question is open, or the next modal run runs, `acts`
-// happen in order; the panel the run belongs to is the plug-in's panel as
-// it opens. `stage` must outlive it. [after StartHost]
+// happen in order; the panel the run belongs to is the one that asked.
+// `stage` must outlive it. [after StartHost]
 void NestActsInNextQuestion(Stage& stage, NestedActs acts);
 void NestActsInNextDialog(Stage& stage, NestedActs acts);
 

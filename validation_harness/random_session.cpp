@@ -273,7 +273,10 @@ private:
     // modal runs deep; answers where.
     std::string Queue(bool question, int depth) {
         const std::string where = question ? "the next question" : "the next colour dialog";
-        auto action = [this, where, depth] { Inside(where, Stage::Panel(), depth); };
+        auto action = [this, where, depth, question] {
+            const int asking = question ? Stage::PanelOfLastQuestion() : Stage::PanelOfLastDialog();
+            Inside(where, Stage::PanelOf(asking), depth);
+        };
         if (question)
             sim::Dialogs().QueueWhileMessageBoxOpen(action);
         else
@@ -303,7 +306,8 @@ private:
     // opened: one host event, or two to four things among host events, the
     // host starting the plug-in again after an exit, clicks on `runsIn` and
     // on the plug-in's panel now (after an exit and a start, not the same),
-    // and a second question or colour dialog opened inside this one.
+    // the exit, a start, a click on each of the two and a draw in a row, and
+    // a second question or colour dialog opened inside this one.
     void Inside(const std::string& where, const PanelControls& runsIn, int depth) {
         const int count = pick_.Pick(2) == 0 ? 1 : 2 + pick_.Pick(3);
         for (int i = 0; i < count; ++i) {
@@ -316,17 +320,24 @@ private:
     }
     std::string InsideStep(const PanelControls& runsIn, int depth) {
         constexpr int kDeepest = 3;
-        switch (pick_.Pick(depth < kDeepest ? 8 : 6)) {
+        // After an exit the host mostly starts the plug-in again at once.
+        if (!started_ && pick_.Pick(2) == 0) return StartAgain();
+        switch (pick_.Pick(depth < kDeepest ? 9 : 7)) {
         case 0:
         case 1:
         case 2: return HostEvent();
-        case 3:
-            if (started_) return Draw();
-            stage_.plugin.Start();
-            started_ = true;
-            return "start";
+        case 3: return started_ ? Draw() : StartAgain();
         case 4: return "the panel it opened on: " + ClickPanel(runsIn);
         case 5: return "the panel now: " + ClickPanel(Stage::Panel());
+        case 6: {
+            if (!started_) return StartAgain();
+            // The host's exit and a new start, with the user's hands on
+            // both panels while the older one still waits here.
+            std::string text = HostEvent(NestedEvent::Exit) + ", " + StartAgain();
+            text += ", the panel it opened on: " + ClickPanel(runsIn);
+            text += ", the panel now: " + ClickPanel(Stage::Panel());
+            return text + ", " + Draw();
+        }
         default: {
             const bool question = pick_.Pick(2) == 0;
             const std::string where = Queue(question, depth + 1);
@@ -340,7 +351,9 @@ private:
             NestedEvent::LoadDocument, NestedEvent::Deactivate, NestedEvent::Activate,
             NestedEvent::Event210,     NestedEvent::Event220,   NestedEvent::Event221};
         constexpr int kCount = static_cast<int>(sizeof kEvents / sizeof kEvents[0]);
-        const NestedEvent event = kEvents[pick_.Pick(kCount)];
+        return HostEvent(kEvents[pick_.Pick(kCount)]);
+    }
+    std::string HostEvent(NestedEvent event) {
         // The host exits a plug-in only once; it may start it again.
         if (event == NestedEvent::Exit && !started_) return "exit: not started";
         if (event == NestedEvent::Exit) started_ = false;

@@ -1,5 +1,6 @@
 #include "validation_harness/stage.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -90,6 +91,25 @@ PanelControls Stage::PanelOf(int window) {
     panel.allways = one("checkbox", u"Allways");
     panel.spin = FirstOfClass("doublespinbox", panel.window);
     return panel;
+}
+
+int Stage::PanelOfLastQuestion() {
+    const std::vector<sim::MessageBoxRecord>& boxes = sim::Dialogs().MessageBoxes();
+    if (boxes.empty() || !sim::Widgets().IsAlive(boxes.back().parent)) return 0;
+    return boxes.back().parent;
+}
+
+int Stage::PanelOfLastDialog() {
+    const std::vector<sim::ModalRunRecord>& runs = sim::Dialogs().ModalRuns();
+    if (runs.empty()) return 0;
+    const sim::WidgetModel& widgets = sim::Widgets();
+    for (int id : widgets.ChildWindowsOf(widgets.MainWindowId())) {
+        const std::vector<int> owned = widgets.ChildWindowsOf(id);
+        if (widgets.IsAlive(id) &&
+            std::find(owned.begin(), owned.end(), runs.back().dialog) != owned.end())
+            return id;
+    }
+    return 0;
 }
 
 int Stage::ColorPanel() {

@@ -45,6 +45,11 @@ public:
     static PanelControls Panel();
     // The controls of the panel `window` (all 0 when it is 0).
     static PanelControls PanelOf(int window);
+    // The window the last question opened over, and the one the last colour
+    // dialog ran in: the panel that asked, which after an exit and a start
+    // inside may be the older one. 0 when it is gone.
+    static int PanelOfLastQuestion();
+    static int PanelOfLastDialog();
     // The colour panel of the colour dialog while it runs; 0 when none.
     static int ColorPanel();
 
