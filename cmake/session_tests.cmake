@@ -99,9 +99,22 @@ tackpin_session(malformed_settings SCRIPTS host_events.tps SETTINGS ${sessions}/
 tackpin_session(unknown_option SCRIPTS host_events.tps OPTIONS --colour STATUS 1 MESSAGE "--colour")
 tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
   MESSAGE "unknown command \"bogus\"")
+# A command that fails inside a question is told once, for the command that
+# opened the question; the commands after it go on untouched.
+tackpin_session(prompt_nested_failure SCRIPTS prompt INPUT ${sessions}/prompt_nested_failure.txt
+  MESSAGE "^([^\n]*plain lines[^\n]*\n)?tackpin-host: unknown command \"bogus\"[^\n]*\n$")
 tackpin_session(store_and_recall SCRIPTS store_and_recall.tps)
 tackpin_session(nested_events SCRIPTS nested_events.tps)
 tackpin_session(exit_inside_question SCRIPTS exit_inside_question.tps)
+# While the plug-in's handler waits in a question or its colour dialog, the
+# host neither unloads nor loads a module, nor restarts.
+set(waits "the plug-in's handler waits there and returns into its module when the user answers")
+tackpin_session(nested_unload SCRIPTS nested_unload.tps STATUS 1
+  MESSAGE "nested_unload.tps:11: \"unload\" is refused inside the colour dialog: ${waits}; unload after the command that opened it")
+tackpin_session(nested_restart SCRIPTS nested_restart.tps STATUS 1
+  MESSAGE "nested_restart.tps:9: \"restart\" is refused inside the question: ${waits}; restart after the command that opened it")
+tackpin_session(nested_load SCRIPTS nested_load.tps STATUS 1
+  MESSAGE "nested_load.tps:10: \"load\" is refused inside the question: ${waits}; load after the command that opened it")
 tackpin_session(panel_options SCRIPTS panel_options.tps)
 tackpin_session(settings_between_runs SCRIPTS settings_first_run.tps settings_second_run.tps)
 picture_line(overlay overlay.png)

@@ -171,8 +171,10 @@ private:
         default: Documents().ClearSelection(stage_.doc); return "clear selection";
         }
     }
-    std::string ClickPanel() {
-        const PanelControls panel = stage_.Panel();
+    std::string ClickPanel() { return ClickPanel(Stage::Panel()); }
+    // A click, a key or a change on one control of `panel`, which may be a
+    // panel the plug-in no longer shows.
+    std::string ClickPanel(const PanelControls& panel) {
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
         const int controls[] = {panel.toggles[row], panel.sets[row], panel.clears[row],
                                 panel.view,         panel.normal,    panel.overwrite,
@@ -256,35 +258,38 @@ private:
         }
     }
 
-    // A host event that comes while the next question or colour dialog is
-    // open; it is written into the trail when it comes.
+    // What comes while the next question or colour dialog is open, written
+    // into the trail as it comes: mostly one host event; else several
+    // things (see Inside).
     std::string NestInQuestion() { return Nest(true); }
     std::string NestInDialog() { return Nest(false); }
     std::string Nest(bool question) {
-        static const NestedEvent kEvents[] = {
-            NestedEvent::Draw,         NestedEvent::Draw,       NestedEvent::Exit,
-            NestedEvent::LoadDocument, NestedEvent::Deactivate, NestedEvent::Activate,
-            NestedEvent::Event210,     NestedEvent::Event220,   NestedEvent::Event221};
-        constexpr int kCount = static_cast<int>(sizeof kEvents / sizeof kEvents[0]);
-        const NestedEvent event = kEvents[pick_.Pick(kCount)];
-        const std::string inside = question ? "the next question" : "the next colour dialog";
-        auto action = [this, event, inside] {
-            trail_.push_back("inside " + inside + ": " + NestedEventName(event));
-            DeliverNested(stage_, event);
+        const std::string where = Queue(question, 1);
+        // Mostly the user opens one at once.
+        if (pick_.Pick(4) == 0) return "things to come inside " + where;
+        return "things to come inside " + where + ", " + Open(question);
+    }
+    // Queues what comes inside the next question or colour dialog, `depth`
+    // modal runs deep; answers where.
+    std::string Queue(bool question, int depth) {
+        const std::string where = question ? "the next question" : "the next colour dialog";
+        auto action = [this, where, depth, question] {
+            const int asking = question ? Stage::PanelOfLastQuestion() : Stage::PanelOfLastDialog();
+            Inside(where, Stage::PanelOf(asking), depth);
         };
         if (question)
             sim::Dialogs().QueueWhileMessageBoxOpen(action);
         else
             sim::Dialogs().QueueWhileModalRunOpen(action);
-        std::string text = NestedEventName(event) + " to come inside " + inside;
-        // Mostly the user opens one at once: a click on a row's "Set" or
-        // "Clr" (a question when the row holds a marker), or a right click
-        // on "Set".
-        if (pick_.Pick(4) == 0) return text;
-        const PanelControls panel = stage_.Panel();
+        return where;
+    }
+    // The user opens a question or the colour dialog on the plug-in's panel
+    // now, its answer queued: a click on a row's "Set" or "Clr" (a question
+    // when the row holds a marker), or a right click on "Set".
+    std::string Open(bool question) {
+        const PanelControls panel = Stage::Panel();
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
-        text += ", row ";
-        text += std::to_string(row);
+        const std::string text = "row " + std::to_string(row);
         if (!question) {
             AnswerDialog();
             Stage::PressRight(panel.sets[row]);
@@ -297,17 +302,77 @@ private:
         default: Stage::Press(panel.clears[row]); return text + " clear left down";
         }
     }
+    // Inside a question or colour dialog that the plug-in's panel `runsIn`
+    // opened: one host event, or two to four things among host events, the
+    // host starting the plug-in again after an exit, clicks on `runsIn` and
+    // on the plug-in's panel now (after an exit and a start, not the same),
+    // the exit, a start, a click on each of the two and a draw in a row, and
+    // a second question or colour dialog opened inside this one.
+    void Inside(const std::string& where, const PanelControls& runsIn, int depth) {
+        const int count = pick_.Pick(2) == 0 ? 1 : 2 + pick_.Pick(3);
+        for (int i = 0; i < count; ++i) {
+            // The line first: what this step opens writes its own after it.
+            const std::size_t line = trail_.size();
+            trail_.push_back("inside " + where + ": ");
+            const std::string step = i == 0 && count == 1 ? HostEvent() : InsideStep(runsIn, depth);
+            trail_[line] += step;
+        }
+    }
+    std::string InsideStep(const PanelControls& runsIn, int depth) {
+        constexpr int kDeepest = 3;
+        // After an exit the host mostly starts the plug-in again at once.
+        if (!started_ && pick_.Pick(2) == 0) return StartAgain();
+        switch (pick_.Pick(depth < kDeepest ? 9 : 7)) {
+        case 0:
+        case 1:
+        case 2: return HostEvent();
+        case 3: return started_ ? Draw() : StartAgain();
+        case 4: return "the panel it opened on: " + ClickPanel(runsIn);
+        case 5: return "the panel now: " + ClickPanel(Stage::Panel());
+        case 6: {
+            if (!started_) return StartAgain();
+            // The host's exit and a new start, with the user's hands on
+            // both panels while the older one still waits here.
+            std::string text = HostEvent(NestedEvent::Exit) + ", " + StartAgain();
+            text += ", the panel it opened on: " + ClickPanel(runsIn);
+            text += ", the panel now: " + ClickPanel(Stage::Panel());
+            return text + ", " + Draw();
+        }
+        default: {
+            const bool question = pick_.Pick(2) == 0;
+            const std::string where = Queue(question, depth + 1);
+            return "things to come inside " + where + ", " + Open(question);
+        }
+        }
+    }
+    std::string HostEvent() {
+        static const NestedEvent kEvents[] = {
+            NestedEvent::Draw,         NestedEvent::Draw,       NestedEvent::Exit,
+            NestedEvent::LoadDocument, NestedEvent::Deactivate, NestedEvent::Activate,
+            NestedEvent::Event210,     NestedEvent::Event220,   NestedEvent::Event221};
+        constexpr int kCount = static_cast<int>(sizeof kEvents / sizeof kEvents[0]);
+        return HostEvent(kEvents[pick_.Pick(kCount)]);
+    }
+    std::string HostEvent(NestedEvent event) {
+        // The host exits a plug-in only once; it may start it again.
+        if (event == NestedEvent::Exit && !started_) return "exit: not started";
+        if (event == NestedEvent::Exit) started_ = false;
+        DeliverNested(stage_, event);
+        return NestedEventName(event);
+    }
     // After an exit (nested in a question or dialog) the host starts the
     // plug-in again.
     std::string StartAgain() {
-        if (Stage::PanelWindow() != 0) return "start: the panel is there";
+        if (started_) return "start: the plug-in runs";
         stage_.plugin.Start();
+        started_ = true;
         return "start";
     }
 
     Stage& stage_;
     Choices& pick_;
     std::vector<std::string>& trail_;
+    bool started_ = true;  // the session starts the plug-in first
 };
 
 }  // namespace
@@ -318,8 +383,11 @@ RandomSessionResult RunRandomSession(Stage& stage, Choices& choices, int maxStep
     stage.plugin.Start();
     Steps steps(stage, choices, result.trail);
     while (result.steps < maxSteps && choices.More() && sim::Violations().empty()) {
-        std::string step = steps.Take();
-        result.trail.push_back(std::move(step));
+        // The line first: what comes inside a question the step opens
+        // follows it.
+        const std::size_t line = result.trail.size();
+        result.trail.emplace_back();
+        result.trail[line] = steps.Take();
         ++result.steps;
     }
     // What no question or dialog took is dropped: it refers to these steps.

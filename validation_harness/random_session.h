@@ -2,9 +2,12 @@
 // answers to its questions and host events, in any order, against the
 // simulated host with its contract checks on. Host events (a draw, the exit,
 // a new document, activation, document events) also come while a question
-// or the colour dialog is open, and the host starts the plug-in again after
-// such an exit. A session stops at the first
-// breach, and its steps are written down so that the report can show them.
+// or the colour dialog is open, one or several in a row, with the host
+// starting the plug-in again after such an exit, the user's clicks on the
+// panel that asked and on the plug-in's panel now, and a second question or
+// colour dialog opened inside, up to three deep. A session stops at the
+// first breach, and its steps are written down so that the report can show
+// them.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "validation_harness/stage.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -10,6 +11,22 @@
 #include "simhost/widgets/widget_model.h"
 
 namespace validation {
+
+namespace {
+
+// The first live widget of `widgetClass` in the tree under `root`, child
+// windows included; 0 when none.
+int FirstOfClass(const std::string& widgetClass, int root) {
+    const sim::WidgetModel& widgets = sim::Widgets();
+    if (!widgets.IsAlive(root)) return 0;
+    if (widgets.ClassOf(root) == widgetClass) return root;
+    for (const std::vector<int>& next : {widgets.ChildrenOf(root), widgets.ChildWindowsOf(root)})
+        for (int id : next)
+            if (int found = FirstOfClass(widgetClass, id); found != 0) return found;
+    return 0;
+}
+
+}  // namespace
 
 void Stage::OpenDocument() {
     sim::DocumentModel& documents = sim::Documents();
@@ -42,18 +59,21 @@ void Stage::PresetSettings() {
 
 int Stage::PanelWindow() {
     const sim::WidgetModel& widgets = sim::Widgets();
+    int newest = 0;
     for (int id : widgets.ChildWindowsOf(widgets.MainWindowId()))
-        if (widgets.IsAlive(id) && widgets.ClassOf(id) == "window") return id;
-    return 0;
+        if (widgets.IsAlive(id) && widgets.ClassOf(id) == "window" && id > newest) newest = id;
+    return newest;
 }
 
-PanelControls Stage::Panel() { return Panel(PanelWindow()); }
+PanelControls Stage::Panel() { return PanelOf(PanelWindow()); }
 
-PanelControls Stage::Panel(int window) {
+PanelControls Stage::Panel(int window) { return PanelOf(window); }
+
+PanelControls Stage::PanelOf(int window) {
     const sim::WidgetModel& widgets = sim::Widgets();
     PanelControls panel;
     panel.window = window;
-    if (panel.window == 0) return panel;
+    if (panel.window == 0 || !widgets.IsAlive(window)) return panel;
     auto one = [&](const char* widgetClass, const std::u16string& text) {
         std::vector<int> found = widgets.FindByText(widgetClass, text, panel.window);
         return found.size() == 1 ? found[0] : 0;
@@ -71,12 +91,27 @@ PanelControls Stage::Panel(int window) {
     panel.normal = one("checkbox", u"Normal");
     panel.overwrite = one("checkbox", u"Overwrite");
     panel.allways = one("checkbox", u"Allways");
-    std::vector<int> spins;
-    for (int id : widgets.LiveWidgetsOfPlugin())
-        if (widgets.ClassOf(id) == "doublespinbox" && widgets.Contains(panel.window, id))
-            spins.push_back(id);
-    if (spins.size() == 1) panel.spin = spins[0];
+    panel.spin = FirstOfClass("doublespinbox", panel.window);
     return panel;
+}
+
+int Stage::PanelOfLastQuestion() {
+    const std::vector<sim::MessageBoxRecord>& boxes = sim::Dialogs().MessageBoxes();
+    if (boxes.empty() || !sim::Widgets().IsAlive(boxes.back().parent)) return 0;
+    return boxes.back().parent;
+}
+
+int Stage::PanelOfLastDialog() {
+    const std::vector<sim::ModalRunRecord>& runs = sim::Dialogs().ModalRuns();
+    if (runs.empty()) return 0;
+    const sim::WidgetModel& widgets = sim::Widgets();
+    for (int id : widgets.ChildWindowsOf(widgets.MainWindowId())) {
+        const std::vector<int> owned = widgets.ChildWindowsOf(id);
+        if (widgets.IsAlive(id) &&
+            std::find(owned.begin(), owned.end(), runs.back().dialog) != owned.end())
+            return id;
+    }
+    return 0;
 }
 
 int Stage::ColorPanel() {
@@ -115,7 +150,9 @@ void Stage::AnswerNextBox(int answer) { sim::Dialogs().QueueMessageBoxAnswer(ans
 void Stage::AnswerNextColorDialog(std::u16string caption, sim::RgbValue rgb) {
     sim::Dialogs().QueueModalAction([caption, rgb](int dialog) -> std::optional<int> {
         sim::WidgetModel& widgets = sim::Widgets();
-        if (int panel = ColorPanel(); panel != 0) widgets.SetByUser(panel, "rgb", rgb);
+        // This dialog's own: another may run around it.
+        if (int panel = FirstOfClass("colorpanel", dialog); panel != 0)
+            widgets.SetByUser(panel, "rgb", rgb);
         if (caption.empty()) return std::nullopt;
         std::vector<int> buttons = widgets.FindByText("button", caption, dialog);
         if (buttons.empty()) return std::nullopt;

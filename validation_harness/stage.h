@@ -39,11 +39,20 @@ public:
     void PresetSettings();
 
     // The plug-in's window under the host's main window, and its controls.
+    // After an exit and a start inside a modal run two are there until the
+    // waiting handler returns: this is the newer, the started run's.
     static int PanelWindow();
     static PanelControls Panel();
-    // The controls of the plug-in's window `window` (an old panel that an
-    // exit inside a modal run left until its handler ends, for one).
+    // The controls of the panel `window` (all 0 when it is 0 or gone): an
+    // old panel that an exit inside a modal run left until its handler
+    // ends, for one. Panel(window) is the same.
+    static PanelControls PanelOf(int window);
     static PanelControls Panel(int window);
+    // The window the last question opened over, and the one the last colour
+    // dialog ran in: the panel that asked, which after an exit and a start
+    // inside may be the older one. 0 when it is gone.
+    static int PanelOfLastQuestion();
+    static int PanelOfLastDialog();
     // The colour panel of the colour dialog while it runs; 0 when none.
     static int ColorPanel();
 

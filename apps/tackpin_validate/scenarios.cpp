@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <functional>
 #include <map>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "validation_harness/fault_sweep.h"
 #include "validation_harness/load_cycles.h"
 #include "validation_harness/nested_events.h"
+#include "validation_harness/nested_sequences.h"
 #include "validation_harness/random_session.h"
 #include "validation_harness/user_session.h"
 
@@ -178,13 +178,16 @@ bool RandomSessions(const Options& options) {
     return true;
 }
 
-// One modal place of the panel, with `event` delivered inside it unless
-// `event` is empty, in a host of its own: the plug-in started with the
+// Queues what comes inside the modal run that a modal place opens.
+using Nesting = std::function<void(validation::Stage&, validation::ModalPlace)>;
+
+// One modal place of the panel, with what `nest` queues inside it unless
+// `nest` is empty, in a host of its own: the plug-in started with the
 // settings of an earlier run, active, and drawn once. Afterwards a draw
 // pass and a click; then the exit and the unload. The host's settings
 // document as the run left it goes to `settings`.
-RunReport ModalPlaceRun(const Options& options, std::optional<validation::NestedEvent> event,
-                        validation::ModalPlace place, bool ok, std::string& settings) {
+RunReport ModalPlaceRun(const Options& options, const Nesting& nest, validation::ModalPlace place,
+                        bool ok, std::string& settings) {
     sim::PluginModule plugin;
     RunReport report;
     if (!validation::StartHost(plugin, options.module, report)) return report;
@@ -194,11 +197,8 @@ RunReport ModalPlaceRun(const Options& options, std::optional<validation::Nested
     plugin.Start();
     plugin.Activate(stage.doc, 1);
     stage.Draw();
-    if (event) {
-        if (place == validation::ModalPlace::ColourDialog)
-            validation::NestInNextDialog(stage, *event);
-        else
-            validation::NestInNextQuestion(stage, *event);
+    if (nest) {
+        nest(stage, place);
         validation::RunModalPlace(stage, place, ok);
         stage.Draw();
         validation::Stage::Press(validation::Stage::Panel().toggles[0]);
@@ -222,14 +222,20 @@ bool NestedEvents(const Options& options, std::vector<validation::NestedEvent> e
                                             (answer ? ", answered OK" : ", cancelled");
                 std::string nested;
                 ++runs;
-                if (!Verdict(ModalPlaceRun(options, event, place, answer, nested), context)) {
+                const Nesting nest = [event](validation::Stage& stage,
+                                             validation::ModalPlace where) {
+                    if (where == validation::ModalPlace::ColourDialog)
+                        validation::NestInNextDialog(stage, event);
+                    else
+                        validation::NestInNextQuestion(stage, event);
+                };
+                if (!Verdict(ModalPlaceRun(options, nest, place, answer, nested), context)) {
                     ok = false;
                     continue;
                 }
                 if (event != validation::NestedEvent::Exit) continue;
                 std::string plain;
-                if (!Verdict(ModalPlaceRun(options, std::nullopt, place, answer, plain),
-                             "a plain exit"))
+                if (!Verdict(ModalPlaceRun(options, nullptr, place, answer, plain), "a plain exit"))
                     return false;
                 if (nested != plain) {
                     std::printf(
@@ -245,15 +251,45 @@ bool NestedEvents(const Options& options, std::vector<validation::NestedEvent> e
     return ok;
 }
 
+// Several things inside each of the panel's questions and its colour
+// dialog, answered OK and Cancel: exit then start then clicks on both the
+// old and the new panel then draws, a second question or the colour dialog
+// inside the first, load-document inside. Only the host's contract is
+// checked: what the plug-in made of them is its own.
+bool DeepNestings(const Options& options) {
+    bool ok = true;
+    int runs = 0;
+    for (const auto& [name, acts] : validation::DeepNestings()) {
+        for (validation::ModalPlace place : validation::kModalPlaces) {
+            for (bool answer : {true, false}) {
+                const std::string context = name + " (" + validation::NestedActsText(acts) +
+                                            ") inside " + validation::ModalPlaceName(place) +
+                                            (answer ? ", answered OK" : ", cancelled");
+                const Nesting nest = [&acts = acts](validation::Stage& stage,
+                                                    validation::ModalPlace where) {
+                    if (where == validation::ModalPlace::ColourDialog)
+                        validation::NestActsInNextDialog(stage, acts);
+                    else
+                        validation::NestActsInNextQuestion(stage, acts);
+                };
+                std::string settings;
+                ++runs;
+                ok = Verdict(ModalPlaceRun(options, nest, place, answer, settings), context) && ok;
+            }
+        }
+    }
+    std::printf("  %d runs\n", runs);
+    return ok;
+}
+
 using Scenario = std::function<bool(const Options&)>;
 
 const std::map<std::string, Scenario>& Named() {
     static const std::map<std::string, Scenario> named = [] {
-        std::map<std::string, Scenario> all = {{"start and exit", StartAndExit},
-                                               {"user session", UserSession},
-                                               {"foreign closures", ForeignClosures},
-                                               {"load cycles", LoadCycles},
-                                               {"random sessions", RandomSessions}};
+        std::map<std::string, Scenario> all = {
+            {"start and exit", StartAndExit},      {"user session", UserSession},
+            {"foreign closures", ForeignClosures}, {"load cycles", LoadCycles},
+            {"random sessions", RandomSessions},   {"deep nesting", DeepNestings}};
         using validation::NestedEvent;
         const std::pair<const char*, std::vector<NestedEvent>> nestings[] = {
             {"nested exit", {NestedEvent::Exit}},
@@ -279,7 +315,8 @@ const std::map<std::string, Scenario>& Named() {
 std::vector<std::string> ScenariosOf(int level) {
     std::vector<std::string> names = {
         "start and exit", "user session",         "foreign closures",  "nested exit",
-        "nested draw",    "nested load-document", "nested activation", "nested document events"};
+        "nested draw",    "nested load-document", "nested activation", "nested document events",
+        "deep nesting"};
     if (level >= 2) {
         for (int i = 0; i < sim::kFaultPointCount; ++i)
             names.push_back(std::string(kFaultPrefix) +

@@ -100,6 +100,9 @@ void Click(Session& session, Arguments& args) {
     std::string what = std::string(right ? "right" : "left") + " click on " +
                        Quoted(Caption(button)) + " in row " + std::to_string(row) +
                        (shift ? " with Shift" : "") + (ctrl ? " with Ctrl" : "");
+    // Found before the click: the host may take the panel away during it
+    // (an exit while its question is open).
+    const int toggle = RowButton(0, row);
     ColourLog().clear();
     DialogReport report;
     sim::PointerInfo pointer = PointerAt(button, shift, ctrl);
@@ -110,13 +113,12 @@ void Click(Session& session, Arguments& args) {
     ColourLog().clear();
     // A left click may press or release the row's toggle; a right click never does.
     if (right) return;
-    // The host's exit, delivered while the click's question was open, took the panel.
-    if (FindPanel() == 0) {
-        session.Say("the panel is gone");
+    const std::string rowToggle = "row " + std::to_string(row) + "'s toggle";
+    if (!sim::Widgets().IsAlive(toggle)) {
+        session.Say(rowToggle + " went away with the panel during the click");
         return;
     }
-    const int toggle = RowButton(0, row);
-    session.Say("row " + std::to_string(row) + "'s toggle is " +
+    session.Say(rowToggle + " is " +
                 (sim::Widgets().BoolProperty(toggle, "down").value_or(false) ? "down" : "up"));
 }
 
@@ -249,7 +251,8 @@ std::vector<CommandSpec> PanelCommands() {
         {"answer", "answer ok|cancel ...", "answer the next question(s) the panel asks", Answer},
         {"inside", "inside question|dialog COMMAND [ARGUMENTS]",
          "carry out COMMAND (a host event, another click, ...) while the next question is open "
-         "or the next colour dialog runs, before the user answers; several go in order",
+         "or the next colour dialog runs, before the user answers; several go in order (not "
+         "load, unload or restart: the plug-in waits there)",
          Inside},
         {"colour", "colour [R G B] [ok|cancel|close]",
          "what the user does in the next colour dialog: set R G B (0 to 255), then OK (or Cancel, "

@@ -1,12 +1,14 @@
 #include "session_engine/session/session.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "session_engine/commands/commands.h"
 #include "session_engine/session/session_error.h"
 #include "session_engine/settings/settings_store.h"
 #include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
+#include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
 
 namespace host_tool {
@@ -55,6 +57,7 @@ void Session::SaveSettings() {
 }
 
 void Session::LoadModule(const std::string& path) {
+    RefuseInModalRun("load");
     if (plugin_.IsLoaded()) throw SessionError("the plug-in module is already loaded");
     std::error_code error;
     if (!std::filesystem::exists(path, error))
@@ -86,6 +89,15 @@ void Session::RequireStarted() const {
     if (!started_) throw SessionError("the plug-in has not been started (see \"start\")");
 }
 
+void Session::RefuseInModalRun(const std::string& command) const {
+    if (inside_.empty() && sim::Dialogs().OpenNow() == 0) return;
+    const std::string where = inside_.empty() ? "while a question or dialog is open" : inside_;
+    throw SessionError("\"" + command + "\" is refused " + where +
+                       ": the plug-in's handler waits there and returns into its module when "
+                       "the user answers; " +
+                       command + " after the command that opened it");
+}
+
 void Session::Start() {
     RequireModule();
     if (started_) throw SessionError("the plug-in is already started");
@@ -103,6 +115,7 @@ void Session::Exit() {
 }
 
 void Session::Unload() {
+    RefuseInModalRun("unload");
     RequireModule();
     if (started_) throw SessionError("the host unloads the plug-in only after \"exit\"");
     plugin_.Unload();
@@ -181,16 +194,19 @@ void Session::Execute(const std::vector<std::string>& words) {
     try {
         found->run(*this, arguments);
     } catch (...) {
+        // A failure of a command carried out inside the question this
+        // command opened belongs to this command, and to none after it; it
+        // came first, so it is the one told, unless the plug-in breached the
+        // contract meanwhile.
+        std::exception_ptr nested = std::exchange(nestedFailure_, nullptr);
         CheckContract();
+        if (nested) std::rethrow_exception(nested);
         throw;
     }
     TellHostRequests(refreshes, notices);
     CheckContract();
-    if (nestedFailure_) {
-        std::exception_ptr failure = nestedFailure_;
-        nestedFailure_ = nullptr;
-        std::rethrow_exception(failure);
-    }
+    if (std::exception_ptr nested = std::exchange(nestedFailure_, nullptr))
+        std::rethrow_exception(nested);
 }
 
 void Session::ExecuteNested(const std::string& where, const std::vector<std::string>& words) {
@@ -199,6 +215,7 @@ void Session::ExecuteNested(const std::string& where, const std::vector<std::str
     Say(line);
     const bool echo = echo_;
     echo_ = false;
+    const std::string outside = std::exchange(inside_, where);
     try {
         Execute(words);
     } catch (...) {
@@ -206,6 +223,7 @@ void Session::ExecuteNested(const std::string& where, const std::vector<std::str
         // host cannot stop delivering while the question waits.
         if (!nestedFailure_) nestedFailure_ = std::current_exception();
     }
+    inside_ = outside;
     echo_ = echo;
 }
 
@@ -229,6 +247,7 @@ void Session::Close() {
 }
 
 void Session::Restart() {
+    RefuseInModalRun("restart");
     Close();
     violationsSeen_ = 0;
     started_ = false;

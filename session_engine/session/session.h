@@ -50,7 +50,8 @@ public:
     // Carries out one command line while a question is open or a dialog
     // runs (what `inside` queued), told in the transcript after `where`. A
     // failure must not pass through the plug-in, which is waiting below: it
-    // is kept and raised when the command that opened the question ends.
+    // is kept and raised when the command that opened the question ends,
+    // whether that command went well or not, and never after it.
     void ExecuteNested(const std::string& where, const std::vector<std::string>& words);
     // The host closes as it does at the end of a run: the exit event when the
     // plug-in was started, the settings file written, the module unloaded.
@@ -121,6 +122,10 @@ public:
     void RequireModule() const;
     // Throws SessionError unless the plug-in was started.
     void RequireStarted() const;
+    // Throws SessionError, naming `command` and what to do instead, while a
+    // question or the colour dialog of the plug-in is open: its handler
+    // waits there, and the module and the host must outlive its return.
+    void RefuseInModalRun(const std::string& command) const;
 
 private:
     void LoadSettings();
@@ -146,6 +151,9 @@ private:
     std::size_t violationsSeen_ = 0;
     std::map<MQObject, int> markerRows_;
     std::exception_ptr nestedFailure_;
+    // Where the nested command runs now ("inside the question"); empty at
+    // the top.
+    std::string inside_;
 };
 
 }  // namespace host_tool

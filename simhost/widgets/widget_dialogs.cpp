@@ -13,8 +13,10 @@ DialogResponder& Dialogs() {
 
 void DialogResponder::Reset() {
     LiveUser* live = live_;
+    const int resets = resets_ + 1;
     *this = DialogResponder{};
     live_ = live;
+    resets_ = resets;
 }
 
 void DialogResponder::QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
@@ -47,9 +49,11 @@ void DialogResponder::RunWhileOpen(std::deque<WhileOpenAction>& queue) {
     // Taken off the queue first: the action may open further boxes and runs.
     WhileOpenAction action = std::move(queue.front());
     queue.pop_front();
+    const int resets = resets_;
     ++open_;
     if (action) action();
-    --open_;
+    // A host reset meanwhile counted this box or run out already.
+    if (resets_ == resets) --open_;
 }
 
 std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
@@ -67,18 +71,23 @@ std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
         return std::nullopt;
     }
     if (live_ != nullptr && !answer && whileBoxOpen_.empty()) return AskLiveUser(index);
+    const int resets = resets_;
     RunWhileOpen(whileBoxOpen_);
-    boxes_[index].answer = answer;
+    // The host may have been reset meanwhile, with this box's record.
+    if (resets_ == resets) boxes_[index].answer = answer;
     return answer;
 }
 
 std::optional<int> DialogResponder::AskLiveUser(std::size_t index) {
     const MessageBoxRecord box = boxes_[index];
+    const int resets = resets_;
     ++open_;
     std::optional<int> answer = live_->AnswerMessageBox(box);
-    if (open_ > 0) --open_;
-    // A restart meanwhile starts the records anew.
-    if (index < boxes_.size()) boxes_[index].answer = answer;
+    // A host reset meanwhile counted this box out already, and started the
+    // records anew.
+    if (resets_ != resets) return answer;
+    --open_;
+    boxes_[index].answer = answer;
     return answer;
 }
 
@@ -91,21 +100,26 @@ std::optional<int> DialogResponder::RunModal(int dialogId) {
         if (!whileRunOpen_.empty()) whileRunOpen_.pop_front();
         return std::nullopt;
     }
+    const int resets = resets_;
     if (live_ != nullptr && modalActions_.empty() && whileRunOpen_.empty()) {
         ++open_;
         std::optional<int> answer = live_->RunModal(dialogId);
-        if (open_ > 0) --open_;
-        // A restart meanwhile starts the records anew.
-        if (index < runs_.size() && runs_[index].dialog == dialogId) runs_[index].answer = answer;
+        // A host reset meanwhile counted this run out already, and started
+        // the records anew.
+        if (resets_ != resets) return answer;
+        --open_;
+        runs_[index].answer = answer;
         return answer;
     }
     RunWhileOpen(whileRunOpen_);
-    if (modalActions_.empty()) return std::nullopt;
+    // After a host reset the run's record and the user's actions are gone.
+    if (resets_ != resets || modalActions_.empty()) return std::nullopt;
     // Taken off the queue first: the action may run nested dialogs.
     ModalAction action = std::move(modalActions_.front());
     modalActions_.pop_front();
     ++open_;
     std::optional<int> answer = action ? action(dialogId) : std::nullopt;
+    if (resets_ != resets) return answer;
     --open_;
     runs_[index].answer = answer;
     return answer;

@@ -101,6 +101,9 @@ private:
     std::deque<WhileOpenAction> whileBoxOpen_;
     std::deque<WhileOpenAction> whileRunOpen_;
     int open_ = 0;
+    // Host resets so far, kept across them: a box or run open when the host
+    // is reset no longer has its record.
+    int resets_ = 0;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<ModalRunRecord> runs_;
     LiveUser* live_ = nullptr;

@@ -11,6 +11,7 @@
 #include "simhost/widgets/widget_model.h"
 #include "tests/support/panel_session.h"
 #include "validation_harness/nested_events.h"
+#include "validation_harness/nested_sequences.h"
 
 namespace {
 
@@ -321,6 +322,50 @@ TEST_F(NestedEvents, AnExitInsideAQuestionInsideAQuestionKeepsThePanelForTheOute
     plugin.Start();
     EXPECT_EQ(RecallRow(1), (Ids{0, 1}));
     EXPECT_EQ(RecallRow(2), (Ids{1, 2}));
+}
+
+// Second questions and colour dialogs the deeper nestings open, nested ones
+// counted too.
+std::size_t OpenedIn(const validation::NestedActs& acts) {
+    std::size_t opened = 0;
+    for (const validation::NestedAct& act : acts) {
+        if (act.kind == validation::NestedAct::Kind::Question ||
+            act.kind == validation::NestedAct::Kind::ColourDialog)
+            opened += 1 + OpenedIn(act.inside);
+    }
+    return opened;
+}
+
+// The deeper nestings the validator runs reach as deep as they say: each
+// second question and colour dialog opens, and everything queued inside
+// each level is taken there, not left for a later question. The host's
+// contract holds throughout.
+TEST_F(NestedEvents, DeepNestingsOpenEveryLevelTheyNameAndKeepTheContract) {
+    for (const auto& [name, acts] : validation::DeepNestings()) {
+        for (ModalPlace place : validation::kModalPlaces) {
+            for (bool ok : {true, false}) {
+                SCOPED_TRACE(name + " inside " + validation::ModalPlaceName(place) +
+                             (ok ? ", OK" : ", Cancel"));
+                if (Stage::PanelWindow() == 0) plugin.Start();
+                plugin.Activate(stage.doc, 1);
+                stage.Draw();
+                if (place == ModalPlace::ColourDialog)
+                    validation::NestActsInNextDialog(stage, acts);
+                else
+                    validation::NestActsInNextQuestion(stage, acts);
+                const std::size_t runs = ModalRunsSoFar();
+                validation::RunModalPlace(stage, place, ok);
+                EXPECT_GE(ModalRunsSoFar(), runs + 1 + OpenedIn(acts));
+                EXPECT_EQ(sim::Dialogs().PendingWhileMessageBoxOpen() +
+                              sim::Dialogs().PendingWhileModalRunOpen() +
+                              sim::Dialogs().PendingMessageBoxAnswers() +
+                              sim::Dialogs().PendingModalActions(),
+                          0u);
+                ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
+                sim::Dialogs().DropPending();
+            }
+        }
+    }
 }
 
 }  // namespace

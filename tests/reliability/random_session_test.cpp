@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr int kSessions = 60;
+// About a second natively under the sanitizers, CI's share for this test.
+constexpr int kSessions = 45;
 constexpr int kSteps = 80;
 // A long campaign's sessions: long enough for exits, restarts and new
 // documents to follow each other.

@@ -36,3 +36,16 @@ click clr 1
 expect answer = 0
 expect toggle 1 = up
 expect drawing-objects = 0
+# The host's exit while "Overwrite?" is open: the click ends well though
+# the panel, and the row's toggle with it, went away during it.
+mesh grid board 4 3
+select vertices 0
+click set 2
+select vertices 2
+inside question exit
+answer ok
+click set 2
+expect answer = 0
+expect panel = none
+start
+expect marker 2 = up, colour 255 0 255, board: vertices [0] lines []

@@ -382,6 +382,39 @@ TEST_F(WidgetModel, WhileABoxOrARunIsOpenTheHostActsNested) {
               0u);
 }
 
+// A host reset while a box or a run is open (nested several deep) takes
+// their records with it: the answers go back to the plug-in without being
+// written into the emptied lists, and the count of what is open ends at 0.
+TEST_F(WidgetModel, AHostResetInsideOpenBoxesAndRunsLeavesTheNewHostsRecordsAlone) {
+    const int outer = Create("window");
+    sim::Dialogs().QueueMessageBoxAnswer(1);
+    sim::Dialogs().QueueMessageBoxAnswer(2);
+    sim::Dialogs().QueueWhileMessageBoxOpen([&] {
+        EXPECT_EQ(sim::Dialogs().OpenNow(), 1);
+        EXPECT_EQ(MessageBox(outer, u"Inner?", u"Marker"), 2);
+        sim::Dialogs().QueueWhileMessageBoxOpen([] { sim::ResetHost(); });
+        MessageBox(outer, u"Reset inside?", u"Marker");
+        EXPECT_EQ(sim::Dialogs().OpenNow(), 0);
+        EXPECT_TRUE(sim::Dialogs().MessageBoxes().empty());
+    });
+    EXPECT_EQ(MessageBox(outer, u"Outer?", u"Marker"), 1);
+    EXPECT_EQ(sim::Dialogs().OpenNow(), 0);
+    EXPECT_TRUE(sim::Dialogs().MessageBoxes().empty());
+
+    const int dialog = Create("dialog");
+    sim::Dialogs().QueueWhileModalRunOpen([] { sim::ResetHost(); });
+    sim::Dialogs().QueueModalAnswer(1);
+    EXPECT_EQ(RunModal(dialog), 0);  // the user's answer went with the host
+    const int again = Create("dialog");
+    sim::Dialogs().QueueModalAction([](int) -> std::optional<int> {
+        sim::ResetHost();
+        return 1;
+    });
+    EXPECT_EQ(RunModal(again), 1);
+    EXPECT_EQ(sim::Dialogs().OpenNow(), 0);
+    EXPECT_TRUE(sim::Dialogs().ModalRuns().empty());
+}
+
 // A window cannot go while a dialog inside it runs or a box over it is
 // open: the box or the run would return into widgets that are gone.
 TEST_F(WidgetModel, DestroyingAWindowWithARunOrABoxOpenInsideIsABreach) {
