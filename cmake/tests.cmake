@@ -134,3 +134,6 @@ add_test(NAME readme_commands
           "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${PROJECT_SOURCE_DIR}/tests/check_readme.cmake)
 
 include(cmake/session_tests.cmake)
+
+# The page of tackpin-serve in a real browser (Linux leg only).
+include(cmake/browser_tests.cmake)

@@ -17,28 +17,21 @@ export class Panel {
     this.seen = new Set();
     const windows = [];
     for (const root of state.windows || []) collectWindows(root, windows);
-    const modal = new Set((state.modal || []).filter((m) => m.kind === 'dialog').map((m) => m.widget));
+    // While a question or a modal run is open, only the innermost one's
+    // window takes clicks, as the plug-in's other windows are disabled.
+    const innermost = (state.modal || [])[(state.modal || []).length - 1];
+    const active = innermost?.kind === 'dialog' ? innermost.widget : innermost ? null : undefined;
     const shown = [];
     for (const win of windows) {
       if (win.props?.visible === false) continue;
-      const element = this.windowElement(win, modal.has(win.id));
-      // A modal run dims everything under its dialog.
-      if (modal.has(win.id)) shown.push(this.dimmer());
+      const element = this.windowElement(win, win.id === active);
+      element.classList.toggle('blocked', active !== undefined && win.id !== active);
       shown.push(element);
     }
     setChildren(this.layer, shown);
     for (const [id, element] of this.elements) {
       if (!this.seen.has(id)) { element.remove(); this.elements.delete(id); }
     }
-  }
-
-  dimmer() {
-    if (!this.dim) {
-      this.dim = document.createElement('div');
-      this.dim.className = 'dimmer';
-      Object.assign(this.dim.style, { position: 'absolute', inset: '0', background: 'rgba(0,0,0,.35)', pointerEvents: 'auto' });
-    }
-    return this.dim;
   }
 
   element(widget, tag, className) {
