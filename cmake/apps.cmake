@@ -89,3 +89,52 @@ else()
     target_sources(tackpin-host PRIVATE apps/tackpin_host/leak_suppressions.cpp)
   endif()
 endif()
+
+# tackpin-serve (apps/tackpin_serve/): the session engine behind a web page
+# on 127.0.0.1. Linux only: Debian's cpp-httplib is a compiled library of
+# the build machine, with no MinGW build to link into a Windows program.
+if(NOT WIN32)
+  pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+  find_package(nlohmann_json REQUIRED)
+  add_library(tackpin_serve_parts STATIC
+    apps/tackpin_serve/action_translation.cpp apps/tackpin_serve/console_log.cpp
+    apps/tackpin_serve/host_loop.cpp apps/tackpin_serve/http_routes.cpp
+    apps/tackpin_serve/job_queue.cpp apps/tackpin_serve/mesh_binary.cpp
+    apps/tackpin_serve/page_files.cpp apps/tackpin_serve/request_guard.cpp
+    apps/tackpin_serve/session_record.cpp apps/tackpin_serve/state_json.cpp)
+  target_link_libraries(tackpin_serve_parts PUBLIC session_engine PkgConfig::HTTPLIB
+                        nlohmann_json::nlohmann_json)
+  add_executable(tackpin-serve apps/tackpin_serve/main.cpp)
+  target_link_libraries(tackpin-serve PRIVATE tackpin_serve_parts CLI11::CLI11)
+  if(TACKPIN_SANITIZE)
+    target_sources(tackpin-serve PRIVATE apps/tackpin_host/leak_suppressions.cpp)
+  endif()
+  add_dependencies(tackpin-serve Tackpin tackpin_page)
+
+  # The page beside the program (bin/page/), with the three.js files it
+  # imports in vendor/; the page's own folder may not exist yet.
+  file(GLOB_RECURSE TACKPIN_PAGE_SOURCES CONFIGURE_DEPENDS
+       ${PROJECT_SOURCE_DIR}/apps/tackpin_serve/page/*)
+  set(page_out ${CMAKE_BINARY_DIR}/bin/page)
+  set(page_outputs)
+  foreach(source IN LISTS TACKPIN_PAGE_SOURCES)
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR}/apps/tackpin_serve/page ${source})
+    add_custom_command(OUTPUT ${page_out}/${relative}
+      COMMAND ${CMAKE_COMMAND} -E copy ${source} ${page_out}/${relative}
+      DEPENDS ${source} VERBATIM)
+    list(APPEND page_outputs ${page_out}/${relative})
+  endforeach()
+  set(three ${PROJECT_SOURCE_DIR}/node_modules/three)
+  foreach(vendored build/three.module.js build/three.core.js examples/jsm/controls/OrbitControls.js)
+    get_filename_component(name ${vendored} NAME)
+    if(EXISTS ${three}/${vendored})
+      add_custom_command(OUTPUT ${page_out}/vendor/${name}
+        COMMAND ${CMAKE_COMMAND} -E copy ${three}/${vendored} ${page_out}/vendor/${name}
+        DEPENDS ${three}/${vendored} VERBATIM)
+      list(APPEND page_outputs ${page_out}/vendor/${name})
+    else()
+      message(WARNING "${three}/${vendored} is missing: run tools/install-deps.sh (npm ci)")
+    endif()
+  endforeach()
+  add_custom_target(tackpin_page ALL DEPENDS ${page_outputs})
+endif()

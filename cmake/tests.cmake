@@ -135,5 +135,15 @@ add_test(NAME readme_commands
 
 include(cmake/session_tests.cmake)
 
+# tackpin-serve (Linux only, as the program): its parts, the host loop with
+# the module loaded, and the program over HTTP.
+if(NOT WIN32)
+  file(GLOB SERVE_TEST_SOURCES CONFIGURE_DEPENDS tests/serve/*.cpp)
+  tackpin_test(serve_tests SOURCES ${SERVE_TEST_SOURCES} LIBS tackpin_serve_parts)
+  target_compile_definitions(serve_tests PRIVATE TACKPIN_SOURCE="${PROJECT_SOURCE_DIR}"
+    TACKPIN_HOST="$<TARGET_FILE:tackpin-host>" TACKPIN_SERVE="$<TARGET_FILE:tackpin-serve>")
+  add_dependencies(serve_tests tackpin-host tackpin-serve)
+endif()
+
 # The page of tackpin-serve in a real browser (Linux leg only).
 include(cmake/browser_tests.cmake)

@@ -6,7 +6,11 @@
 #   tools/demo.sh              natively (Tackpin.so)
 #   tools/demo.sh --windows    the Windows build under Wine (Tackpin.dll);
 #                              it draws no pictures and says so
-# Further arguments go to tackpin-host (tackpin-host --help lists them).
+#   tools/demo.sh --browser    the same host in a web browser: tackpin-serve
+#                              on 127.0.0.1, starting from the demo's
+#                              pinboard with its three markers; Ctrl-C ends it
+# Further arguments go to tackpin-host (tackpin-host --help lists them), or
+# to tackpin-serve with --browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -14,6 +18,22 @@ root=$PWD
 tools/install-deps.sh
 
 out=build/demo
+if [[ "${1:-}" == "--browser" ]]; then
+  shift
+  preset=linux-release
+  if [[ ! -f build/$preset/build.ninja ]]; then
+    echo "configuring build/$preset (the first run only)"
+  fi
+  cmake --preset "$preset" >/dev/null
+  echo "building the plug-in and tackpin-serve in build/$preset" \
+    "(the first run takes a few minutes; see README.md)"
+  cmake --build --preset "$preset" --target tackpin-serve Tackpin
+  mkdir -p build/demo-browser
+  # exec: Ctrl-C goes to tackpin-serve, which closes the host and writes its
+  # settings file before it ends.
+  exec "$root/build/$preset/bin/tackpin-serve" --settings build/demo-browser/host-settings.xml \
+    --examples "$root/examples" "$@" "$root/examples/pinboard.tps"
+fi
 if [[ "${1:-}" == "--windows" ]]; then
   shift
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "session_engine/obj_import/obj_import.h"
 #include "session_engine/session/session.h"
 
 namespace host_tool {
@@ -20,5 +21,8 @@ std::vector<CommandSpec> PictureCommands();
 
 // "12 vertices, 6 faces": the live elements of a mesh object.
 std::string MeshCounts(MQObject object);
+// Adds the meshes of an OBJ file to the document as "open" does, for a file
+// read from elsewhere than a path (a page's upload).
+void OpenImported(Session& session, const ObjImport& import);
 
 }  // namespace host_tool

@@ -88,23 +88,7 @@ void Mesh(Session& session, Arguments& args) {
 void Open(Session& session, Arguments& args) {
     std::string path = args.Word("OBJ file");
     args.End();
-    ObjImport import = ReadObjFile(session.InputPath(path));
-    // Every name is checked first, so that a refused file adds nothing.
-    for (const ImportedMesh& mesh : import.meshes) CheckNewName(session, mesh.name);
-    for (const std::string& note : import.notes) session.Note(note);
-    for (const ImportedMesh& mesh : import.meshes) {
-        MQObject object = NewObject(session, mesh.name);
-        const int first = Documents().VertexCount(object);
-        for (const sim::Vec3& position : mesh.vertices) Documents().AddVertex(object, position);
-        for (std::vector<int> face : mesh.faces) {
-            for (int& point : face) point += first;
-            Documents().AddFace(object, std::move(face));
-        }
-        session.Say("object [" +
-                    std::to_string(Documents().ObjectIndex(session.Document(), object)) + "] \"" +
-                    mesh.name + "\": " + Counts(object));
-    }
-    session.ReportEdit();
+    OpenImported(session, ReadObjFile(session.InputPath(path)));
 }
 
 void Current(Session& session, Arguments& args) {
@@ -166,12 +150,63 @@ std::vector<std::pair<int, int>> LineList(Arguments& args, MQObject object) {
     return lines;
 }
 
+void TellSelected(Session& session, MQObject object) {
+    MQDocument doc = session.Document();
+    session.Say("selected in \"" + Documents().ObjectName(object) + "\": " +
+                std::to_string(Documents().SelectedVertices(doc, object).size()) + " vertices, " +
+                std::to_string(Documents().SelectedLines(doc, object).size()) + " lines, " +
+                std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
+}
+
+// Every element of the current object that the view shows, as the user
+// picks them: vertices, face lines and faces.
+void SelectAll(Session& session) {
+    MQDocument doc = session.Document();
+    MQObject object = session.CurrentObject();
+    const sim::SceneOptions& view = session.ViewOptions();
+    for (int vertex = 0; view.showVertex != 0 && vertex < Documents().VertexCount(object); ++vertex)
+        if (VertexAlive(object, vertex)) Documents().SelectVertex(doc, object, vertex);
+    for (int face = 0; face < Documents().FaceCount(object); ++face) {
+        if (view.showLine == 0 && view.showFace == 0) break;
+        const int points = static_cast<int>(Documents().FacePoints(object, face).size());
+        if (points == 0) continue;
+        for (int line = 0; view.showLine != 0 && line < points; ++line)
+            Documents().SelectLine(doc, object, face, line);
+        if (view.showFace != 0) Documents().SelectFace(doc, object, face);
+    }
+    TellSelected(session, object);
+}
+
+void Deselect(Session& session, Arguments& args) {
+    MQDocument doc = session.Document();
+    MQObject object = session.CurrentObject();
+    int kind = args.Choice("kind", {"vertices", "lines", "faces"});
+    if (kind == 0) {
+        std::vector<int> vertices = args.IndexList("vertices");
+        CheckVertices(object, vertices);
+        for (int vertex : vertices) Documents().DeselectVertex(doc, object, vertex);
+    } else if (kind == 1) {
+        for (auto [face, line] : LineList(args, object))
+            Documents().DeselectLine(doc, object, face, line);
+    } else {
+        std::vector<int> faces = args.IndexList("faces");
+        CheckFaces(object, faces);
+        for (int face : faces) Documents().DeselectFace(doc, object, face);
+    }
+    TellSelected(session, object);
+}
+
 void Select(Session& session, Arguments& args) {
     MQDocument doc = session.Document();
     if (args.Take("none")) {
         args.End();
         Documents().ClearSelection(doc);
         session.Say("nothing selected");
+        return;
+    }
+    if (args.Take("all")) {
+        args.End();
+        SelectAll(session);
         return;
     }
     MQObject object = session.CurrentObject();
@@ -188,10 +223,7 @@ void Select(Session& session, Arguments& args) {
         CheckFaces(object, faces);
         for (int face : faces) Documents().SelectFace(doc, object, face);
     }
-    session.Say("selected in \"" + Documents().ObjectName(object) + "\": " +
-                std::to_string(Documents().SelectedVertices(doc, object).size()) + " vertices, " +
-                std::to_string(Documents().SelectedLines(doc, object).size()) + " lines, " +
-                std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
+    TellSelected(session, object);
 }
 
 void Delete(Session& session, Arguments& args) {
@@ -259,6 +291,25 @@ void Move(Session& session, Arguments& args) {
 
 }  // namespace
 
+void OpenImported(Session& session, const ObjImport& import) {
+    // Every name is checked first, so that a refused file adds nothing.
+    for (const ImportedMesh& mesh : import.meshes) CheckNewName(session, mesh.name);
+    for (const std::string& note : import.notes) session.Note(note);
+    for (const ImportedMesh& mesh : import.meshes) {
+        MQObject object = NewObject(session, mesh.name);
+        const int first = Documents().VertexCount(object);
+        for (const sim::Vec3& position : mesh.vertices) Documents().AddVertex(object, position);
+        for (std::vector<int> face : mesh.faces) {
+            for (int& point : face) point += first;
+            Documents().AddFace(object, std::move(face));
+        }
+        session.Say("object [" +
+                    std::to_string(Documents().ObjectIndex(session.Document(), object)) + "] \"" +
+                    mesh.name + "\": " + Counts(object));
+    }
+    session.ReportEdit();
+}
+
 std::vector<CommandSpec> MeshCommands() {
     return {
         {"mesh", "mesh grid|torus NAME COLUMNS ROWS | mesh cube NAME [SIZE]",
@@ -270,8 +321,13 @@ std::vector<CommandSpec> MeshCommands() {
          [](Session& s, Arguments& a) { SetVisible(s, a, true); }},
         {"hide", "hide NAME|[INDEX]", "hide an object",
          [](Session& s, Arguments& a) { SetVisible(s, a, false); }},
-        {"select", "select vertices|faces LIST | select lines FACE:LINE ... | select none",
-         "add elements of the current object to the selection (LIST: 3 0-5 ...)", Select},
+        {"select",
+         "select vertices|faces LIST | select lines FACE:LINE ... | select all | select none",
+         "add elements of the current object to the selection (LIST: 3 0-5 ...); \"all\": every "
+         "vertex, line and face of it that the view shows",
+         Select},
+        {"deselect", "deselect vertices|faces LIST | deselect lines FACE:LINE ...",
+         "take elements of the current object out of the selection (Ctrl in the view)", Deselect},
         {"delete", "delete vertices|faces LIST | delete object NAME|[INDEX]",
          "delete elements of the current object (their slots stay until compact)", Delete},
         {"compact", "compact", "drop deleted slots of the current object, renumbering it", Compact},

@@ -110,6 +110,11 @@ void Click(Session& session, Arguments& args) {
     ColourLog().clear();
     // A left click may press or release the row's toggle; a right click never does.
     if (right) return;
+    // The host's exit, delivered while the click's question was open, took the panel.
+    if (FindPanel() == 0) {
+        session.Say("the panel is gone");
+        return;
+    }
     const int toggle = RowButton(0, row);
     session.Say("row " + std::to_string(row) + "'s toggle is " +
                 (sim::Widgets().BoolProperty(toggle, "down").value_or(false) ? "down" : "up"));

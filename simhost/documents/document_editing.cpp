@@ -51,6 +51,11 @@ void DocumentModel::Compact(MQObject obj) {
     if (Object* object = CheckObject("DocumentModel::Compact", obj)) object->Compact();
 }
 
+const Mesh* DocumentModel::MeshOf(MQObject obj) const {
+    Object* object = CheckObject("DocumentModel::MeshOf", obj);
+    return object == nullptr ? nullptr : &object->mesh;
+}
+
 int DocumentModel::VertexCount(MQObject obj) const {
     Object* object = CheckObject("DocumentModel::VertexCount", obj);
     return object == nullptr ? 0 : object->mesh.VertexCount();

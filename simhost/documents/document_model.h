@@ -101,7 +101,10 @@ public:
     void DeleteVertex(MQObject obj, int index);
     // The slot stays with 0 points until Compact.
     void DeleteFace(MQObject obj, int index);
-    void Compact(MQObject obj);           // renumbers, keeps unique ids
+    void Compact(MQObject obj);  // renumbers, keeps unique ids
+    // The mesh itself, read in one pass by whoever shows it (its Version
+    // tells when it changed); null after reporting a bad handle.
+    const Mesh* MeshOf(MQObject obj) const;
     int VertexCount(MQObject obj) const;  // slots, deleted ones included
     int FaceCount(MQObject obj) const;
     std::vector<int> FacePoints(MQObject obj, int face) const;  // empty when deleted
@@ -116,6 +119,10 @@ public:
     void SelectVertex(MQDocument doc, MQObject obj, int vertex);
     void SelectLine(MQDocument doc, MQObject obj, int face, int line);
     void SelectFace(MQDocument doc, MQObject obj, int face);
+    // Ctrl on an element: it leaves the selection.
+    void DeselectVertex(MQDocument doc, MQObject obj, int vertex);
+    void DeselectLine(MQDocument doc, MQObject obj, int face, int line);
+    void DeselectFace(MQDocument doc, MQObject obj, int face);
     void ClearSelection(MQDocument doc);
     // Vertices and faces ascending; lines as (face, line), sorted.
     std::vector<int> SelectedVertices(MQDocument doc, MQObject obj) const;

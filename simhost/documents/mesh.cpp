@@ -5,6 +5,7 @@
 namespace sim {
 
 int Mesh::AddVertex(Vec3 position) {
+    ++version_;
     const int index = VertexCount();
     const int uniqueId = nextUniqueId_++;
     vertices_.push_back(Vertex{position, uniqueId, true, {}});
@@ -33,6 +34,7 @@ void Mesh::SetNextVertexUniqueId(int uniqueId) {
 }
 
 std::vector<int> Mesh::DeleteVertex(int index) {
+    ++version_;
     Vertex& vertex = vertices_[index];
     if (!vertex.alive) return {};
     std::vector<int> deletedFaces = vertex.faces;
@@ -44,6 +46,7 @@ std::vector<int> Mesh::DeleteVertex(int index) {
 }
 
 int Mesh::AddFace(std::vector<int> points) {
+    ++version_;
     const int index = FaceCount();
     for (std::size_t i = 0; i < points.size(); ++i) {
         // A face naming a vertex twice is one reference of that vertex.
@@ -56,6 +59,7 @@ int Mesh::AddFace(std::vector<int> points) {
 }
 
 void Mesh::DeleteFace(int index) {
+    ++version_;
     std::vector<int> points = std::move(faces_[index]);
     faces_[index].clear();
     for (int point : points) {
@@ -66,6 +70,7 @@ void Mesh::DeleteFace(int index) {
 }
 
 Renumbering Mesh::Compact() {
+    ++version_;
     Renumbering map;
     map.vertex.assign(vertices_.size(), -1);
     map.face.assign(faces_.size(), -1);

@@ -37,7 +37,10 @@ public:
     int AddVertex(Vec3 position);
     bool VertexAlive(int index) const { return vertices_[index].alive; }
     Vec3 Position(int index) const { return vertices_[index].position; }
-    void SetPosition(int index, Vec3 position) { vertices_[index].position = position; }
+    void SetPosition(int index, Vec3 position) {
+        vertices_[index].position = position;
+        ++version_;
+    }
     // -1 for a deleted vertex.
     int VertexUniqueId(int index) const;
     // -1 when no live vertex has that unique id. O(1).
@@ -62,6 +65,10 @@ public:
     // keeping every unique id. Vertices that no face uses are kept.
     Renumbering Compact();
 
+    // Counts every change of the mesh, so that whoever shows it fetches it
+    // again only after an edit.
+    int Version() const { return version_; }
+
 private:
     struct Vertex {
         Vec3 position;
@@ -74,6 +81,7 @@ private:
     std::vector<std::vector<int>> faces_;
     std::unordered_map<int, int> indexByUniqueId_;
     int nextUniqueId_ = 1;
+    int version_ = 0;
 };
 
 }  // namespace sim

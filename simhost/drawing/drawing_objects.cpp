@@ -9,6 +9,7 @@
 #include "simhost/contract/violations.h"
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/document_parts.h"
+#include "simhost/host_changes.h"
 
 namespace sim {
 
@@ -100,6 +101,10 @@ void DocumentModel::HandleCreateDrawObject(const std::string& where, KeyValuePai
     object.visibility = *visibility;
     object.instant = *instant;
     result.value = object.handle;
+    TellHostChange([&] {
+        return where + ": made drawing object #" + std::to_string(object.uniqueId) +
+               " (visibility " + std::to_string(object.visibility) + ")";
+    });
 }
 
 void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePair* list) {
@@ -117,6 +122,8 @@ void DocumentModel::HandleDeleteDrawObject(const std::string& where, KeyValuePai
                         DocumentText(*document) + "; it is not deleted");
         return;
     }
+    TellHostChange(
+        [&] { return where + ": deleted drawing object #" + std::to_string(object->uniqueId); });
     Handles().Retire(object->handle);
     auto& drawObjects = madeIn.drawObjects;
     for (auto it = drawObjects.begin(); it != drawObjects.end(); ++it) {

@@ -8,6 +8,7 @@
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/document_parts.h"
 #include "simhost/faults/fault_points.h"
+#include "simhost/host_changes.h"
 #include "simhost/selection/selection.h"
 
 namespace {
@@ -90,6 +91,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_ClearSelect(MQDocument doc, unsigned int fla
     if (document == nullptr) return 0;
     for (auto& object : document->objects)
         if (object != nullptr) object->selection.Clear(flag);
+    sim::CountSelectionCall(sim::SelectionCall::Clear);
     return 1;
 }
 
@@ -100,6 +102,7 @@ extern "C" TACKPIN_EXPORT int MQDoc_AddSelectVertex(MQDocument doc, int objIndex
     if (object == nullptr || !sim::CheckVertexIndex(function, *object, vertex)) return 0;
     if (!object->mesh.VertexAlive(vertex)) return 0;
     object->selection.SelectVertex(vertex);
+    sim::CountSelectionCall(sim::SelectionCall::Vertex);
     return 1;
 }
 
@@ -109,5 +112,6 @@ extern "C" TACKPIN_EXPORT int MQDoc_AddSelectLine(MQDocument doc, int objIndex, 
     Object* object = ObjectAt(function, doc, objIndex);
     if (object == nullptr || !sim::CheckLineIndex(function, *object, face, line)) return 0;
     object->selection.SelectLine(face, line);
+    sim::CountSelectionCall(sim::SelectionCall::Line);
     return 1;
 }

@@ -50,6 +50,27 @@ void DocumentModel::SelectFace(MQDocument doc, MQObject obj, int face) {
         object->selection.SelectFace(face);
 }
 
+void DocumentModel::DeselectVertex(MQDocument doc, MQObject obj, int vertex) {
+    const char* function = "DocumentModel::DeselectVertex";
+    Object* object = ObjectInDocument(*this, function, doc, obj);
+    if (object != nullptr && CheckVertexIndex(function, *object, vertex))
+        object->selection.DeselectVertex(vertex);
+}
+
+void DocumentModel::DeselectLine(MQDocument doc, MQObject obj, int face, int line) {
+    const char* function = "DocumentModel::DeselectLine";
+    Object* object = ObjectInDocument(*this, function, doc, obj);
+    if (object != nullptr && CheckLineIndex(function, *object, face, line))
+        object->selection.DeselectLine(face, line);
+}
+
+void DocumentModel::DeselectFace(MQDocument doc, MQObject obj, int face) {
+    const char* function = "DocumentModel::DeselectFace";
+    Object* object = ObjectInDocument(*this, function, doc, obj);
+    if (object != nullptr && CheckFaceIndex(function, *object, face))
+        object->selection.DeselectFace(face);
+}
+
 void DocumentModel::ClearSelection(MQDocument doc) {
     Document* document = CheckDocument("DocumentModel::ClearSelection", doc);
     if (document == nullptr) return;

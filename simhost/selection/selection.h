@@ -24,6 +24,9 @@ public:
     void SelectVertex(int vertex) { vertices_.insert(vertex); }
     void SelectLine(int face, int line) { lines_.insert(Key(face, line)); }
     void SelectFace(int face) { faces_.insert(face); }
+    void DeselectVertex(int vertex) { vertices_.erase(vertex); }
+    void DeselectLine(int face, int line) { lines_.erase(Key(face, line)); }
+    void DeselectFace(int face) { faces_.erase(face); }
     bool VertexSelected(int vertex) const { return vertices_.count(vertex) != 0; }
     bool LineSelected(int face, int line) const { return lines_.count(Key(face, line)) != 0; }
     bool FaceSelected(int face) const { return faces_.count(face) != 0; }

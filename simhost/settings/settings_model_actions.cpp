@@ -7,6 +7,7 @@
 #include "platform/utf8.h"
 #include "simhost/contract/host_contract.h"
 #include "simhost/contract/violations.h"
+#include "simhost/host_changes.h"
 #include "simhost/settings/settings_model.h"
 
 namespace sim {
@@ -63,6 +64,10 @@ void SettingsModel::AddChildElement(XmlElement& parent, void** record, const std
     calls_.push_back({kAddChildElement, parent.name, name});
     if (faults_.refuseNewElements) return;
     record[1] = handles_.HandleOf(AppendChild(parent, name));
+    TellHostChange([&] {
+        return where + ": settings element \"" + std::string(name) + "\" added to \"" +
+               parent.name + "\"";
+    });
 }
 
 void SettingsModel::RemoveChildElement(XmlElement& parent, void** record,
@@ -81,6 +86,10 @@ void SettingsModel::RemoveChildElement(XmlElement& parent, void** record,
         return;
     }
     calls_.push_back({kRemoveChildElement, parent.name, child->name});
+    TellHostChange([&] {
+        return where + ": settings element \"" + child->name + "\" removed from \"" + parent.name +
+               "\"";
+    });
     handles_.Retire(*child);
     RemoveChild(parent, child);
     *answer = 1;
@@ -111,6 +120,10 @@ void SettingsModel::SetElementText(XmlElement& element, void** record, const std
     if (!CheckText(text, "text", where)) return;
     calls_.push_back({kSetElementText, element.name, text});
     element.text = text;
+    TellHostChange([&] {
+        return where + ": settings element \"" + element.name + "\" set to \"" + element.text +
+               "\"";
+    });
 }
 
 }  // namespace sim

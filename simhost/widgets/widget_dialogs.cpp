@@ -11,7 +11,11 @@ DialogResponder& Dialogs() {
     return responder;
 }
 
-void DialogResponder::Reset() { *this = DialogResponder{}; }
+void DialogResponder::Reset() {
+    LiveUser* live = live_;
+    *this = DialogResponder{};
+    live_ = live;
+}
 
 void DialogResponder::QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
 
@@ -62,8 +66,19 @@ std::optional<int> DialogResponder::AnswerMessageBox(MessageBoxRecord box) {
         if (!whileBoxOpen_.empty()) whileBoxOpen_.pop_front();
         return std::nullopt;
     }
+    if (live_ != nullptr && !answer && whileBoxOpen_.empty()) return AskLiveUser(index);
     RunWhileOpen(whileBoxOpen_);
     boxes_[index].answer = answer;
+    return answer;
+}
+
+std::optional<int> DialogResponder::AskLiveUser(std::size_t index) {
+    const MessageBoxRecord box = boxes_[index];
+    ++open_;
+    std::optional<int> answer = live_->AnswerMessageBox(box);
+    if (open_ > 0) --open_;
+    // A restart meanwhile starts the records anew.
+    if (index < boxes_.size()) boxes_[index].answer = answer;
     return answer;
 }
 
@@ -75,6 +90,14 @@ std::optional<int> DialogResponder::RunModal(int dialogId) {
         if (!modalActions_.empty()) modalActions_.pop_front();
         if (!whileRunOpen_.empty()) whileRunOpen_.pop_front();
         return std::nullopt;
+    }
+    if (live_ != nullptr && modalActions_.empty() && whileRunOpen_.empty()) {
+        ++open_;
+        std::optional<int> answer = live_->RunModal(dialogId);
+        if (open_ > 0) --open_;
+        // A restart meanwhile starts the records anew.
+        if (index < runs_.size() && runs_[index].dialog == dialogId) runs_[index].answer = answer;
+        return answer;
     }
     RunWhileOpen(whileRunOpen_);
     if (modalActions_.empty()) return std::nullopt;

@@ -36,6 +36,16 @@ using ModalAction = std::function<std::optional<int>(int dialogId)>;
 // thread as the real host delivers them.
 using WhileOpenAction = std::function<void()>;
 
+// A user in front of the host live (a person at a page), asked only when
+// nothing is queued for a box or a run: each call returns when that user
+// answered, and may deliver host events and user actions nested meanwhile.
+class LiveUser {
+public:
+    virtual ~LiveUser() = default;
+    virtual std::optional<int> AnswerMessageBox(const MessageBoxRecord& box) = 0;
+    virtual std::optional<int> RunModal(int dialogId) = 0;
+};
+
 class DialogResponder {
 public:
     void Reset();
@@ -75,10 +85,16 @@ public:
     // Message boxes and modal runs open now, nested ones included.
     int OpenNow() const { return open_; }
 
+    // The live user, kept across resets (a host restarted in front of the
+    // same person); null: none.
+    void SetLiveUser(LiveUser* user) { live_ = user; }
+
 private:
     // Runs the next action of `queue`, if any, counting the box or run as
     // open meanwhile.
     void RunWhileOpen(std::deque<WhileOpenAction>& queue);
+    // Box `index` as the live user answers it.
+    std::optional<int> AskLiveUser(std::size_t index);
 
     std::deque<int> boxAnswers_;
     std::deque<ModalAction> modalActions_;
@@ -87,6 +103,7 @@ private:
     int open_ = 0;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<ModalRunRecord> runs_;
+    LiveUser* live_ = nullptr;
 };
 
 DialogResponder& Dialogs();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "simhost/contract/violations.h"
+#include "simhost/host_changes.h"
 #include "simhost/widgets/widget_calls.h"
 
 namespace sim {
@@ -79,6 +80,7 @@ int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& wher
     }
     if (call.refused) return Ignore();
     call.widget->properties[name] = *value;
+    TellHostChange([&] { return where + ": \"" + name + "\" set to " + Describe(*value); });
     return 1;
 }
 

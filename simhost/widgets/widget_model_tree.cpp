@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "simhost/contract/violations.h"
+#include "simhost/host_changes.h"
 #include "simhost/widgets/widget_calls.h"
 
 namespace sim {
@@ -52,6 +53,7 @@ int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
                          creationOrder_.end());
     creationOrder_.push_back(newId);
     *out = newId;
+    TellHostChange([&] { return where + ": made " + DescribeWidget(newId, widgetClass); });
     return 1;
 }
 
@@ -68,6 +70,8 @@ int WidgetModel::DestroyMessage(int id, KeyValuePair* list, const std::string& w
     } else if (std::string busy = BusyInside(id); !busy.empty()) {
         ReportViolation(where + ": " + busy);
     }
+    TellHostChange(
+        [&] { return where + ": destroyed " + DescribeWidget(id, widget->widgetClass); });
     Destroy(*widget);
     return 1;
 }
