@@ -45,9 +45,16 @@ test('a colour chosen in the dialog, the marker redrawn in it, kept over a resta
     await page.click('#restart');
     await waitForState(page, (s) => s.plugin.loaded && !s.plugin.started);
     assert.match(await pageState(page, (s) => s.settings), /\S/, 'the settings file is shown');
+    // A new host: a new document, opened from the examples.
+    await page.select('#example-name', 'pinboard.obj');
+    await page.click('#open-example');
+    await waitForState(page, (s) => s.objects.some((o) => o.name === 'board'));
     await page.click('#start');
     await waitForState(page, (s) => s.plugin.started && JSON.stringify(s.windows).includes('"title":"Tackpin"'));
-    await page.evaluate(() => window.tackpin.act({ action: 'activate' }));
+    if (!(await pageState(page, (s) => s.plugin.active))) {
+      await page.click('#activate');
+      await waitForState(page, (s) => s.plugin.active);
+    }
     // A marker again (markers are not kept; the colour is), stored with the page.
     const board = await pageState(page, (s) => s.objects.find((o) => o.name === 'board').id);
     await page.evaluate((board) => window.tackpin.act({ action: 'select', object: board, mode: 'set', vertices: [], lines: [], faces: [8] }), board);
@@ -58,6 +65,6 @@ test('a colour chosen in the dialog, the marker redrawn in it, kept over a resta
 });
 
 function findDialog(windows, id) {
-  const walk = (w) => (w.id === id ? w : (w.children || []).map(walk).find(Boolean));
+  const walk = (w) => (w.id === id ? w : [...(w.children || []), ...(w.windows || [])].map(walk).find(Boolean));
   return windows.map(walk).find(Boolean);
 }

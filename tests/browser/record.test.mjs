@@ -15,8 +15,8 @@ test('the recorded script, run by tackpin-host, reaches the same markers', async
     const board = await objectId(page, 'board');
     const head = await objectId(page, 'head');
     // Row 0: two faces of the board, picked with the mouse.
-    await clickScene(page, await faceCentre(page, board, 3));
-    await clickScene(page, await faceCentre(page, board, 4), { shift: true });
+    await clickScene(page, await faceCentre(page, board, 19));
+    await clickScene(page, await faceCentre(page, board, 20), { shift: true });
     await waitForState(page, `(s) => s.selection['${board}']?.faces.length === 2`);
     await clickWidget(page, await setButton(page, 0));
     await waitForState(page, (s) => s.drawing.some((d) => d.row === 0));
@@ -35,8 +35,8 @@ test('the recorded script, run by tackpin-host, reaches the same markers', async
     await clickWidget(page, findWidgets(windows, 'button', 'OK')[0].id);
     await waitForState(page, (s) => s.modal.length === 0);
 
-    // Row 2: a box around the board's far left corner picks its vertex.
-    const corner = await toPage(page, [-3, 0, -2]);
+    // Row 2: a box around the board's near right corner picks its vertex.
+    const corner = await toPage(page, [3, 0, 2]);
     await page.mouse.move(corner.x - 12, corner.y - 12);
     await page.mouse.down();
     await page.mouse.move(corner.x + 12, corner.y + 12, { steps: 4 });
@@ -62,19 +62,44 @@ test('the recorded script, run by tackpin-host, reaches the same markers', async
       ['-q', '--settings', path.join(folder, 'settings.xml'), path.join(folder, 'session.tps')],
       { cwd: folder, encoding: 'utf8' });
 
-    const { drawing, panel } = await page.evaluate(() => ({
-      drawing: window.tackpin.model.drawing.map((d) => ({ row: d.row, colour: d.colour, points: d.points.length, lines: d.segments.length / 2 })),
-      panel: window.tackpin.state.windows,
-    }));
+    const panel = await pageState(page, (s) => s.windows);
     for (const row of [0, 1, 2]) {
       const line = printed.split('\n').find((l) => l.trim().startsWith(`marker ${row}:`));
       assert.ok(line, `tackpin-host printed no marker ${row}:\n${printed}`);
-      const [, toggle, r, g, b, , vertices, lines] = line.match(/marker \d+: (\w+), colour (\d+) (\d+) (\d+), (\w+): vertices \[([^\]]*)\] lines \[([^\]]*)\]/);
-      const drawn = drawing.find((d) => d.row === row);
-      assert.deepEqual(drawn.colour.map((c) => Math.round(c * 255)), [+r, +g, +b], `row ${row}'s colour`);
-      const count = (list) => list.trim() ? list.trim().split(/\s+/).length : 0;
-      assert.equal(drawn.lines, count(lines), `row ${row}'s lines: ${line}`);
-      assert.equal(drawn.points, count(vertices), `row ${row}'s lone vertices: ${line}`);
+      const [, toggle, r, g, b, name, vertices, lines] =
+        line.match(/marker \d+: (\w+), colour (\d+) (\d+) (\d+), (\w+): vertices \[([^\]]*)\] lines \[([^\]]*)\]/);
+      const words = (list) => list.trim().split(/\s+/).filter(Boolean);
+      // The page's drawing of the row against the marker tackpin-host
+      // reached, both as positions: its lone vertices as zero-length lines,
+      // each of its lines (named from either face) as one segment.
+      const { drawn, expected } = await page.evaluate((row, name, vertices, lines) => {
+        const t = window.tackpin;
+        const object = t.state.objects.find((o) => o.name === name);
+        const mesh = t.view.objects.get(object.id).mesh;
+        const at = (v) => [...mesh.positions.subarray(3 * v, 3 * v + 3)].map((c) => c.toFixed(3)).join(' ');
+        const key = (a, b) => [a, b].sort().join(' / ');
+        const drawing = t.model.drawing.find((d) => d.row === row);
+        const text = (v) => v.map((c) => c.toFixed(3)).join(' ');
+        return {
+          drawn: {
+            colour: drawing.colour.map((c) => Math.round(c * 255)),
+            points: [...new Set(drawing.lone.map((i) => text(drawing.vertices[i])))].sort(),
+            segments: [...new Set(Array.from({ length: drawing.segments.length / 2 }, (_, i) =>
+              key(text(drawing.vertices[drawing.segments[2 * i]]), text(drawing.vertices[drawing.segments[2 * i + 1]]))))].sort(),
+          },
+          expected: {
+            points: [...new Set(vertices.map((v) => at(Number(v))))].sort(),
+            segments: [...new Set(lines.map((name) => {
+              const [face, line] = name.split(':').map(Number);
+              const [a, b] = mesh.lineEnds(face, line);
+              return key(at(a), at(b));
+            }))].sort(),
+          },
+        };
+      }, row, name, words(vertices), words(lines));
+      assert.deepEqual(drawn.colour, [+r, +g, +b], `row ${row}'s colour`);
+      assert.deepEqual(drawn.segments, expected.segments, `row ${row}'s lines: ${line}`);
+      assert.deepEqual(drawn.points, expected.points, `row ${row}'s lone vertices: ${line}`);
       const toggleButton = findWidgets(panel, 'button', String(row))[0];
       assert.equal(toggle, toggleButton.props.down ? 'down' : 'up', `row ${row}'s toggle`);
     }

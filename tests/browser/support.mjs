@@ -93,8 +93,7 @@ export async function openPage(browser, server, { width = 1280, height = 800 } =
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   await page.goto(server.url);
-  await page.waitForFunction(() => window.tackpin?.state && window.tackpin.model.renderedVersion >= 0, { timeout: 60000 });
-  await page.waitForFunction(() => window.tackpin.model.renderedVersion === window.tackpin.state.version, { timeout: 60000 });
+  await page.waitForFunction(() => window.tackpin?.state && window.tackpin.drawn === window.tackpin.state, { timeout: 60000 });
   return page;
 }
 
@@ -105,7 +104,14 @@ export async function withPage(script, body, options = {}) {
   const browser = await launchBrowser();
   try {
     const page = await openPage(browser, server, options);
-    await body({ page, server, browser });
+    try {
+      await body({ page, server, browser });
+    } catch (error) {
+      // The host's own account of what happened, for the failure's reader.
+      const state = await getState(server).catch(() => ({ console: [] }));
+      error.message += `\n--- the host console, last lines:\n${state.console.slice(-25).map((l) => `${l.kind}: ${l.text}`).join('\n')}`;
+      throw error;
+    }
     await assertNoBreach(server);
     assert.deepEqual(page.errors, [], 'the page threw');
   } finally {
@@ -125,6 +131,7 @@ export async function assertNoBreach(server) {
   const state = await getState(server);
   const breaches = state.console.filter((line) => line.kind === 'breach').map((line) => line.text);
   assert.deepEqual(breaches, [], 'the host saw a breach of its contract');
+  assert.equal(state.breaches, 0, 'the host saw a breach of its contract (count since the start)');
 }
 
 // The page's state, or a part of it picked by `pick` (run in the page).
@@ -135,7 +142,7 @@ export function pageState(page, pick = (state) => state) {
 // Waits until the page has drawn a state that satisfies `test` (run in the page).
 export async function waitForState(page, test, timeout = 60000) {
   await page.waitForFunction(
-    `(() => { const t = window.tackpin; return t.model.renderedVersion === t.state.version && (${test})(t.state, t.model); })()`,
+    `(() => { const t = window.tackpin; return t.drawn === t.state && (${test})(t.state, t.model); })()`,
     { timeout, polling: 50 });
 }
 
@@ -144,7 +151,7 @@ export function findWidgets(windows, widgetClass, text) {
   const found = [];
   const walk = (widget) => {
     if (widget.class === widgetClass && (text === undefined || widget.props?.text === text || widget.props?.title === text)) found.push(widget);
-    for (const child of widget.children || []) walk(child);
+    for (const child of [...(widget.children || []), ...(widget.windows || [])]) walk(child);
   };
   for (const root of windows) walk(root);
   return found;

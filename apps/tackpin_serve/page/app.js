@@ -7,9 +7,11 @@ import { Dialogs } from './dialogs.js';
 import { HostConsole } from './console.js';
 import { HostBar } from './hostbar.js';
 
-// The host changes on its own too (a nested loop, another tab): look now and
-// then, cheaply, while the page is in view.
+// The host also changes without this page (another tab, the console): look
+// now and then while the page is in view; a state that is slow to fetch (a
+// million faces selected) is looked at less often.
 const POLL_MS = 1000;
+const POLL_SHARE = 20; // at most a twentieth of the time goes to looking
 
 class App {
   constructor() {
@@ -77,7 +79,8 @@ class App {
     this.console.add(state.console || []);
     if (ticket < this.appliedTicket) return this.drawing;
     this.appliedTicket = ticket;
-    if (this.state && state.version === this.state.version) return this.drawing;
+    // Every answer is drawn: the state a nested loop answers with when a
+    // question opens can carry the same version as the one before it.
     this.state = state;
     this.drawing = (this.drawing || Promise.resolve()).then(() => this.draw(state));
     return this.drawing;
@@ -93,6 +96,7 @@ class App {
     this.panel.draw(state);
     this.dialogs.draw(state);
     this.hostbar.draw(state);
+    this.drawn = state;
     for (const listener of this.listeners) listener(state);
   }
 
@@ -104,13 +108,16 @@ class App {
     this.toastTimer = setTimeout(() => { toast.hidden = true; }, 5000);
   }
 
-  poll() {
+  poll(wait = POLL_MS) {
     setTimeout(async () => {
+      let took = 0;
       if (document.visibilityState === 'visible' && this.busy === 0) {
+        const start = performance.now();
         try { await this.refresh(); } catch { /* the server is gone or restarting */ }
+        took = performance.now() - start;
       }
-      this.poll();
-    }, POLL_MS);
+      this.poll(Math.max(POLL_MS, took * POLL_SHARE));
+    }, wait);
   }
 }
 
@@ -122,6 +129,8 @@ window.tackpin = {
   get state() { return app.state; },
   get scene() { return app.view.scene; },
   get model() { return app.view.model; },
+  // The state the whole page shows now (equal to `state` once drawn).
+  get drawn() { return app.drawn; },
   view: app.view,
   project: (x, y, z) => app.view.project(x, y, z),
   act: (action) => app.act(action),

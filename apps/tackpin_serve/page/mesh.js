@@ -36,6 +36,16 @@ export class MeshData {
       if (this.faceFirstTriangle[f] < 0) this.faceFirstTriangle[f] = t;
       this.faceTriangleCount[f]++;
     }
+    // Each face's lines in order: faceLines[faceLineStart[f] + line] is the
+    // edge of that line (a counting sort of the edges by face and line).
+    this.faceLineStart = new Uint32Array(faceCount + 1);
+    for (let e = 0; e < edgeCount; e++) this.faceLineStart[this.edgeLines[2 * e] + 1]++;
+    for (let f = 0; f < faceCount; f++) this.faceLineStart[f + 1] += this.faceLineStart[f];
+    this.faceLines = new Uint32Array(edgeCount);
+    for (let e = 0; e < edgeCount; e++) {
+      const f = this.edgeLines[2 * e], line = this.edgeLines[2 * e + 1];
+      if (f < faceCount) this.faceLines[this.faceLineStart[f] + line] = e;
+    }
     // Vertex slots that no face uses are not drawn or picked.
     const used = new Uint8Array(vertexCount);
     for (let i = 0; i < this.triangles.length; i++) used[this.triangles[i]] = 1;
@@ -61,31 +71,23 @@ export class MeshData {
     return index;
   }
 
-  // The corners of a face in order: from its fan (c0 c1 c2, c0 c2 c3, ...),
-  // or, for a face without triangles, from its own edges.
+  // The corners of a face in order: where each of its lines starts.
   faceCorners(f) {
-    const first = this.faceFirstTriangle[f];
-    if (first >= 0) {
-      const corners = [this.triangles[3 * first], this.triangles[3 * first + 1]];
-      for (let t = first; t < first + this.faceTriangleCount[f]; t++) corners.push(this.triangles[3 * t + 2]);
-      return corners;
-    }
-    const lines = [];
-    for (let e = 0; e < this.edgeCount; e++) {
-      if (this.edgeLines[2 * e] === f) lines[this.edgeLines[2 * e + 1]] = this.edges[2 * e];
-    }
-    return lines.filter((v) => v !== undefined);
+    const corners = [];
+    for (let i = this.faceLineStart[f]; i < this.faceLineStart[f + 1]; i++) corners.push(this.edges[2 * this.faceLines[i]]);
+    return corners;
   }
 
   // The two vertex indices of line `line` of face `face`, or null.
   lineEnds(face, line) {
     if (face < 0 || face >= this.faceCount) return null;
-    const corners = this.faceCorners(face);
-    if (line < 0 || line >= corners.length) return null;
-    return [corners[line], corners[(line + 1) % corners.length]];
+    const i = this.faceLineStart[face] + line;
+    if (line < 0 || i >= this.faceLineStart[face + 1]) return null;
+    const e = this.faceLines[i];
+    return [this.edges[2 * e], this.edges[2 * e + 1]];
   }
 
-  // The edge index of a picked edge, as the host names it: [face, line].
+  // A picked edge as the host names it: [face, line].
   edgeName(e) {
     return [this.edgeLines[2 * e], this.edgeLines[2 * e + 1]];
   }
@@ -101,8 +103,10 @@ export class MeshData {
     }
     if (faces.length <= 20000) {
       for (const f of faces) {
-        const corners = this.faceCorners(f);
-        for (let k = 0; k < corners.length; k++) ends.push(corners[k], corners[(k + 1) % corners.length]);
+        for (let i = this.faceLineStart[f]; i < this.faceLineStart[f + 1]; i++) {
+          const e = this.faceLines[i];
+          ends.push(this.edges[2 * e], this.edges[2 * e + 1]);
+        }
       }
     }
     const flat = new Float32Array(ends.length * 3);

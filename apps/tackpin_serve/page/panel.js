@@ -234,16 +234,19 @@ function isWindow(widget) {
   return widget.class === 'window' || widget.class === 'dialog';
 }
 
-// The windows of a tree, its own first, then any window among its children.
+// A widget's children and the child windows it owns (a dialog of the panel).
+const inside = (widget) => [...(widget.children || []), ...(widget.windows || [])];
+
+// The windows of a tree, its own first, then those it holds or owns.
 function collectWindows(widget, out) {
   if (isWindow(widget)) out.push(widget);
-  for (const child of widget.children || []) collectWindows(child, out);
+  for (const child of inside(widget)) collectWindows(child, out);
 }
 
 export function findWidget(widgets, id) {
   for (const widget of widgets) {
     if (widget.id === id) return widget;
-    const found = findWidget(widget.children || [], id);
+    const found = findWidget(inside(widget), id);
     if (found) return found;
   }
   return null;

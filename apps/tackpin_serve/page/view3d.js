@@ -89,7 +89,6 @@ export class View3D {
       if (!live.has(id)) { this.dropObject(entry); this.objects.delete(id); }
     }
     await Promise.all(state.objects.map((info) => this.syncObject(info)));
-    if (state.version < this.version) return; // a newer state was drawn meanwhile
     this.version = state.version;
     const options = state.view || { vertices: true, lines: true, faces: true };
     const highlight = new THREE.Color(...(state.highlight || [1, 0.6, 0]));
@@ -235,15 +234,17 @@ export class View3D {
       const vertices = object.vertices || [];
       const segments = [];
       const pointIndices = [];
+      const lone = []; // zero-length lines: a marked vertex on its own
       if (object.visibility & 2) {
         for (const face of object.faces || []) {
           if (face.length !== 2) continue;
           const a = vertices[face[0]], b = vertices[face[1]];
           if (!a || !b) continue;
-          if (a[0] === b[0] && a[1] === b[1] && a[2] === b[2]) pointIndices.push(face[0]);
+          if (a[0] === b[0] && a[1] === b[1] && a[2] === b[2]) lone.push(face[0]);
           else segments.push(face[0], face[1]);
         }
       }
+      pointIndices.push(...lone);
       if (object.visibility & 1) for (let i = 0; i < vertices.length; i++) pointIndices.push(i);
       const colour = object.colour || [1, 1, 1];
       if (segments.length > 0) {
@@ -264,7 +265,7 @@ export class View3D {
       }
       this.model.drawing.push({
         handle: object.handle, row: object.row, colour, visibility: object.visibility,
-        vertices, segments, points: pointIndices,
+        vertices, segments, points: pointIndices, lone,
       });
     }
   }
