@@ -175,7 +175,7 @@ export class View3D {
   // lines of selected faces as wide highlight lines, selected vertices as
   // large dots; rebuilt only when that object's selection changed.
   drawSelection(entry, selection, highlight) {
-    const key = selection ? JSON.stringify(selection) + highlight.getHexString() : '';
+    const key = selection ? selectionKey(selection) + highlight.getHexString() : '';
     if (key === entry.selectionKey) { this.model.selection[entry.info.id] = entry.selectionSummary; return; }
     entry.selectionKey = key;
     for (const child of [...entry.selection.children]) { child.geometry.dispose(); entry.selection.remove(child); }
@@ -294,6 +294,22 @@ export class View3D {
   visibleEntries() {
     return [...this.objects.values()].filter((entry) => entry.group.visible);
   }
+}
+
+// A fingerprint of one object's selection, cheap at millions of elements
+// (a text of it would cost a second there).
+function selectionKey(selection) {
+  let hash = 2166136261;
+  const mix = (n) => { hash = Math.imul(hash ^ n, 16777619); };
+  for (const kind of ['vertices', 'faces']) {
+    const list = selection[kind] || [];
+    mix(list.length);
+    for (let i = 0; i < list.length; i++) mix(list[i]);
+  }
+  const lines = selection.lines || [];
+  mix(lines.length);
+  for (let i = 0; i < lines.length; i++) { mix(lines[i][0]); mix(lines[i][1]); }
+  return `${hash >>> 0}`;
 }
 
 // The points of `vertices` (an array of [x, y, z]) named by `indices`, as one
