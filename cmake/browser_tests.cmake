@@ -21,6 +21,6 @@ foreach(file IN LISTS TACKPIN_BROWSER_TESTS)
   # One browser at a time: each runs Chromium and a sanitized server, which
   # fill two cores between them.
   set_tests_properties(browser_${name} PROPERTIES
-    ENVIRONMENT "TACKPIN_BIN=${CMAKE_BINARY_DIR}/bin;TACKPIN_CHROMIUM=${TACKPIN_CHROMIUM}"
+    ENVIRONMENT "TACKPIN_BIN=${CMAKE_BINARY_DIR}/bin;TACKPIN_CHROMIUM=${TACKPIN_CHROMIUM};TACKPIN_SANITIZED=1"
     RESOURCE_LOCK chromium LABELS browser TIMEOUT 600)
 endforeach()
