@@ -187,3 +187,6 @@ if(NOT WIN32)
     TACKPIN_HOST="$<TARGET_FILE:tackpin-host>" TACKPIN_SERVE="$<TARGET_FILE:tackpin-serve>")
   add_dependencies(serve_tests tackpin-host tackpin-serve)
 endif()
+
+# The page of tackpin-serve in a real browser (Linux leg only).
+include(cmake/browser_tests.cmake)
