@@ -46,6 +46,13 @@ void AddRoutes(httplib::Server& server, JobQueue& queue, HostLoop& host, const P
                 Send(response, ErrorReply(403, *why));
                 return httplib::Server::HandlerResponse::Handled;
             }
+            // Answers travel over loopback, where compressing them costs far
+            // more than it saves: brotli takes seconds over the state of a
+            // million-face marker that goes uncompressed in milliseconds. The
+            // library compresses whatever the browser offers to take, so the
+            // offer is taken back here. (The request is the library's own,
+            // made writable; the handler sees it const.)
+            const_cast<httplib::Request&>(request).headers.erase("Accept-Encoding");
             return httplib::Server::HandlerResponse::Unhandled;
         });
     // Statuses the library sets itself (an unknown path, a body over the
