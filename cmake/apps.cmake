@@ -44,7 +44,7 @@ set(SESSION_ENGINE_SOURCES
   panel/marker_probe.cpp panel/panel_user.cpp panel/panel_widgets.cpp
   pictures/view_camera.cpp
   obj_import/obj_import.cpp
-  settings/file_replace.cpp)
+  settings/file_replace.cpp settings/settings_folder.cpp)
 list(TRANSFORM SESSION_ENGINE_SOURCES PREPEND session_engine/)
 add_library(session_engine STATIC ${SESSION_ENGINE_SOURCES})
 target_include_directories(session_engine PUBLIC ${PROJECT_SOURCE_DIR})

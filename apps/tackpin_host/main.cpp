@@ -13,21 +13,10 @@
 #include "platform/tools/text_output.h"
 #include "session_engine/line_input/line_input.h"
 #include "session_engine/session/session_runner.h"
+#include "session_engine/settings/settings_folder.h"
 #include "simhost/plugin_module.h"
 
 namespace {
-
-// The host keeps its settings per user: under %APPDATA% where there is one
-// (Windows), else under the XDG configuration folder.
-std::string DefaultSettingsFolder() {
-    if (const char* appData = std::getenv("APPDATA"); appData != nullptr && *appData != '\0')
-        return std::string(appData) + "/Tackpin";
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
-        return std::string(config) + "/tackpin";
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        return std::string(home) + "/.config/tackpin";
-    return ".";
-}
 
 // The examples of --help; module paths end as this platform's modules do.
 std::string Examples() {
@@ -67,7 +56,7 @@ int main(int argc, char** argv) {
         "Runs the Tackpin plug-in in the simulated host: a session from a script, or at a prompt."};
     host_tool::SessionOptions options;
     options.modulePath = sim::DefaultPluginPath();
-    options.settingsPath = DefaultSettingsFolder() + "/host-settings.xml";
+    options.settingsPath = host_tool::DefaultSettingsFolder() + "/host-settings.xml";
     std::string script;
     app.add_option("script", script,
                    "session script; \"-\" reads it from standard input; none: the prompt");
@@ -91,8 +80,8 @@ int main(int argc, char** argv) {
     host_tool::Session session(options, stdout, stderr);
     if (!script.empty()) return host_tool::RunScript(session, script);
     std::error_code error;
-    std::filesystem::create_directories(DefaultSettingsFolder(), error);
+    std::filesystem::create_directories(host_tool::DefaultSettingsFolder(), error);
     std::unique_ptr<host_tool::LineInput> input =
-        host_tool::MakePrompt(DefaultSettingsFolder() + "/history");
+        host_tool::MakePrompt(host_tool::DefaultSettingsFolder() + "/history");
     return host_tool::RunPrompt(session, *input);
 }

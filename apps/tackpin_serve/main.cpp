@@ -22,18 +22,10 @@
 #include "platform/platform.h"
 #include "session_engine/session/session.h"
 #include "session_engine/session/session_runner.h"
+#include "session_engine/settings/settings_folder.h"
 #include "simhost/plugin_module.h"
 
 namespace {
-
-// The host keeps its settings per user, as tackpin-host does.
-std::string DefaultSettingsPath() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
-        return std::string(config) + "/tackpin/host-settings.xml";
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        return std::string(home) + "/.config/tackpin/host-settings.xml";
-    return "host-settings.xml";
-}
 
 std::string BesideProgram(const char* argv0, const std::string& name) {
     std::error_code error;
@@ -48,7 +40,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Runs the Tackpin plug-in in the simulated host and shows it in a web browser."};
     host_tool::SessionOptions options;
     options.modulePath = sim::DefaultPluginPath();
-    options.settingsPath = DefaultSettingsPath();
+    options.settingsPath = host_tool::DefaultSettingsFolder() + "/host-settings.xml";
     int port = 8700;
     std::string bind = "127.0.0.1";
     std::string page = BesideProgram(argv[0], "page");
