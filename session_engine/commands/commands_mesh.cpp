@@ -177,30 +177,39 @@ void SelectAll(Session& session) {
     TellSelected(session, object);
 }
 
-void Deselect(Session& session, Arguments& args) {
+// Adds the listed vertices, lines or faces of the current object to the
+// selection, or takes them out of it.
+void ChangeSelection(Session& session, Arguments& args, bool select) {
     MQDocument doc = session.Document();
     MQObject object = session.CurrentObject();
+    sim::DocumentModel& documents = Documents();
     int kind = args.Choice("kind", {"vertices", "lines", "faces"});
     if (kind == 0) {
         std::vector<int> vertices = args.IndexList("vertices");
         CheckVertices(object, vertices);
-        for (int vertex : vertices) Documents().DeselectVertex(doc, object, vertex);
+        for (int vertex : vertices)
+            select ? documents.SelectVertex(doc, object, vertex)
+                   : documents.DeselectVertex(doc, object, vertex);
     } else if (kind == 1) {
         for (auto [face, line] : LineList(args, object))
-            Documents().DeselectLine(doc, object, face, line);
+            select ? documents.SelectLine(doc, object, face, line)
+                   : documents.DeselectLine(doc, object, face, line);
     } else {
         std::vector<int> faces = args.IndexList("faces");
         CheckFaces(object, faces);
-        for (int face : faces) Documents().DeselectFace(doc, object, face);
+        for (int face : faces)
+            select ? documents.SelectFace(doc, object, face)
+                   : documents.DeselectFace(doc, object, face);
     }
     TellSelected(session, object);
 }
 
+void Deselect(Session& session, Arguments& args) { ChangeSelection(session, args, false); }
+
 void Select(Session& session, Arguments& args) {
-    MQDocument doc = session.Document();
     if (args.Take("none")) {
         args.End();
-        Documents().ClearSelection(doc);
+        Documents().ClearSelection(session.Document());
         session.Say("nothing selected");
         return;
     }
@@ -209,21 +218,7 @@ void Select(Session& session, Arguments& args) {
         SelectAll(session);
         return;
     }
-    MQObject object = session.CurrentObject();
-    int kind = args.Choice("kind", {"vertices", "lines", "faces"});
-    if (kind == 0) {
-        std::vector<int> vertices = args.IndexList("vertices");
-        CheckVertices(object, vertices);
-        for (int vertex : vertices) Documents().SelectVertex(doc, object, vertex);
-    } else if (kind == 1) {
-        for (auto [face, line] : LineList(args, object))
-            Documents().SelectLine(doc, object, face, line);
-    } else {
-        std::vector<int> faces = args.IndexList("faces");
-        CheckFaces(object, faces);
-        for (int face : faces) Documents().SelectFace(doc, object, face);
-    }
-    TellSelected(session, object);
+    ChangeSelection(session, args, true);
 }
 
 void Delete(Session& session, Arguments& args) {
