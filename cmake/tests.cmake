@@ -64,9 +64,14 @@ add_dependencies(unit_tests partial_host)
 # fire: one leaks a widget, one a drawing object, one crashes on the draw
 # event, one calls a host function it must not.
 set(TACKPIN_BROKEN_PLUGINS leaky_widget_plugin leaky_drawing_plugin crashing_plugin forbidden_call_plugin)
-foreach(fixture IN LISTS TACKPIN_BROKEN_PLUGINS)
+# And plug-ins that are not Tackpin, for what the validator can and cannot
+# exercise in them: one without a panel, one that crashes on a document
+# event, one with a panel of its own controls, one whose button asks a
+# question.
+set(TACKPIN_OTHER_PLUGINS panelless_plugin document_crash_plugin other_panel_plugin asking_plugin)
+foreach(fixture IN LISTS TACKPIN_BROKEN_PLUGINS TACKPIN_OTHER_PLUGINS)
   add_library(${fixture} MODULE tests/fixtures/${fixture}.cpp tests/fixtures/broken_plugin.cpp
-              $<TARGET_OBJECTS:tackpin_platform>)
+              tests/fixtures/fixture_panel.cpp $<TARGET_OBJECTS:tackpin_platform>)
   target_include_directories(${fixture} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${fixture} PRIVATE tackpin_platform)
   set_target_properties(${fixture} PROPERTIES PREFIX "")
@@ -119,7 +124,7 @@ file(GLOB RELIABILITY_TEST_SOURCES CONFIGURE_DEPENDS tests/reliability/*.cpp)
 # A program of its own (above), not a case of the suite.
 list(FILTER RELIABILITY_TEST_SOURCES EXCLUDE REGEX "memory_limit_store\\.cpp$")
 tackpin_test(reliability_tests SOURCES ${RELIABILITY_TEST_SOURCES} LIBS validation_harness)
-add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS} Tackpin_allocfail)
+add_dependencies(reliability_tests ${TACKPIN_BROKEN_PLUGINS} ${TACKPIN_OTHER_PLUGINS} Tackpin_allocfail)
 
 # The validator against the plug-in, and against each broken one: it must
 # name the failing scenario and the check that fired.
@@ -164,6 +169,28 @@ tackpin_validator_answer(validate_missing_module ${CMAKE_BINARY_DIR}/nowhere/Tac
   "^validate: cannot load [^ ]*nowhere.Tackpin[.a-z]*: [^ ]" ABSENT "----|passed")
 tackpin_validator_answer(validate_unknown_level $<TARGET_FILE:Tackpin> 2
   "^validate: there is no level 7; the levels are 1 \\(quick\\), 2 .* and 3 " ARGS --level 7)
+# Plug-ins that are not Tackpin: what the validator could not exercise in
+# them is NOT APPLICABLE with the reason, never PASS.
+tackpin_validator_answer(validate_panelless $<TARGET_FILE:panelless_plugin> 0
+  "PASS +start and exit.*not applicable: the module registers no panel NOT APPLICABLE +user session.*\
+not applicable: the module registers no widget event handler NOT APPLICABLE +foreign closures.*\
+not applicable: no question or dialog was opened in 8 runs NOT APPLICABLE +nested exit.*\
+NOT APPLICABLE +deep nesting.*PASS +load cycles.*PASS +random sessions.*\
+validate: 3 passed, 0 failed, 8 not applicable" ABSENT "PASS +(user session|foreign closures|nested)")
+tackpin_validator_answer(validate_panelless_fault_point $<TARGET_FILE:panelless_plugin> 4
+  "^  not applicable: the plug-in never called the host at this fault point"
+  ARGS --scenario "faults: widget creation" --level 2 --seed 1)
+tackpin_validator_answer(validate_other_panel $<TARGET_FILE:other_panel_plugin> 0
+  "has none of Tackpin's controls.*NOT APPLICABLE +user session.*[1-9][0-9]* handlers PASS +foreign closures.*\
+no question or dialog was opened in 8 runs NOT APPLICABLE +nested exit.*\
+[1-9][0-9]* actions on the module's own controls PASS +random sessions.*validate: 4 passed, 0 failed, 7 not applicable")
+tackpin_validator_answer(validate_asking $<TARGET_FILE:asking_plugin> 0
+  "8 runs, 6 with a question or dialog open PASS +nested exit.*PASS +nested load-document.*PASS +deep nesting.*\
+validate: 10 passed, 0 failed, 1 not applicable")
+tackpin_validator_answer(validate_document_crash $<TARGET_FILE:document_crash_plugin> 1
+  "PASS +start and exit.*FAIL +user session \\(crashed: .*NOT APPLICABLE +nested load-document.*FAIL +random sessions \\(crashed: ")
+tackpin_validator_answer(validate_help $<TARGET_FILE:Tackpin> 0
+  "^usage: .*PASS, FAIL, or NOT APPLICABLE" ARGS --help ABSENT "----")
 tackpin_validator_answer(validate_one_call_refused $<TARGET_FILE:Tackpin> 0 "^  1 call refused $"
   ARGS --scenario "faults: main window lookup" --level 2 --seed 1)
 

@@ -37,6 +37,7 @@ bool Resolve(platform::ModuleHandle module, const char* name, F& slot, std::stri
 bool PluginModule::Load(const std::string& path) {
     Unload();
     error_.clear();
+    exited_ = false;
     module_ = platform::LoadModule(path.c_str());
     if (module_ == nullptr) {
         error_ = "cannot load " + path;
@@ -80,6 +81,7 @@ bool PluginModule::LoadAndInitialize(const std::string& path) { return Load(path
 void PluginModule::Link(const PluginExports& exports, void (*unload)()) {
     Unload();
     error_.clear();
+    exited_ = false;
     exports_ = exports;
     linkedUnload_ = unload;
 }
@@ -104,9 +106,13 @@ int PluginModule::Event(MQDocument doc, int eventType, void* option) {
     return exports_.onEvent(doc, eventType, option);
 }
 
-int PluginModule::Start() { return Event(nullptr, event::kStart, nullptr); }
+int PluginModule::Start() {
+    exited_ = false;
+    return Event(nullptr, event::kStart, nullptr);
+}
 
 int PluginModule::Exit() {
+    exited_ = true;
     int answer = Event(nullptr, event::kExit, nullptr);
     Widgets().CheckAfterExit();
     return answer;

@@ -66,6 +66,9 @@ public:
     int Event(MQDocument doc, int eventType, void* option);
     int Start();
     int Exit();
+    // True once the exit event has been delivered, until the next start:
+    // a host exits a plug-in once, and starts it again only after that.
+    bool Exited() const { return exited_; }
     int Activate(MQDocument doc, int flag);
     int IsActivated(MQDocument doc);
     int Draw(MQDocument doc, MQScene scene, int width, int height);
@@ -77,6 +80,7 @@ private:
     void (*linkedUnload_)() = nullptr;
     PluginExports exports_;
     std::string error_;
+    bool exited_ = false;
 };
 
 }  // namespace sim

@@ -1,6 +1,7 @@
 #include "validation_harness/nested_events.h"
 
 #include "simhost/widgets/widget_dialogs.h"
+#include "validation_harness/module_controls.h"
 
 namespace validation {
 
@@ -56,6 +57,10 @@ void NestInNextDialog(Stage& stage, NestedEvent event) {
 int RunModalPlace(Stage& stage, ModalPlace place, bool ok, sim::RgbValue rgb) {
     using sim::button_bits::kCtrl;
     using sim::button_bits::kShift;
+    if (!HasTackpinControls(stage.Panel())) {
+        const bool question = place != ModalPlace::ColourDialog;
+        return OpenModalOnControls(question, ok) ? 1 : 0;
+    }
     stage.Select({0, 1});
     Stage::Press(stage.Panel().sets[1], kShift);
     stage.Select({2});

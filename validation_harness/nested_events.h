@@ -50,7 +50,10 @@ void NestInNextDialog(Stage& stage, NestedEvent event);
 // asked), then the user's click opens `place` on that row: a right click on
 // "Set", or a left click on "Set" (with Ctrl for "Add?") or on "Clr". The
 // user answers OK (in the dialog: picks `rgb` first) or Cancel. The
-// handler's answer. [after the plug-in started]
+// handler's answer. On a panel
+// without Tackpin's controls the user works the module's own controls
+// until one opens a question (the colour dialog's place: a dialog) and
+// answers it; then 1 when one opened, else 0. [after the plug-in started]
 int RunModalPlace(Stage& stage, ModalPlace place, bool ok, sim::RgbValue rgb = {0, 255, 0});
 
 }  // namespace validation

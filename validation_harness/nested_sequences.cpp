@@ -1,6 +1,7 @@
 #include "validation_harness/nested_sequences.h"
 
 #include "simhost/widgets/widget_dialogs.h"
+#include "validation_harness/module_controls.h"
 
 namespace validation {
 
@@ -14,6 +15,18 @@ void RunActs(Stage& stage, const PanelControls& runsIn, const NestedActs& acts);
 // panel now, with its answer and what happens inside it queued first.
 void OpenInside(Stage& stage, const NestedAct& act) {
     const PanelControls panel = Stage::Panel();
+    if (!HasTackpinControls(panel)) {
+        // Another plug-in's panel: whichever of its controls opens one.
+        const bool question = act.kind == Kind::Question;
+        if (!act.inside.empty()) {
+            if (question)
+                NestActsInNextQuestion(stage, act.inside);
+            else
+                NestActsInNextDialog(stage, act.inside);
+        }
+        OpenModalOnControls(question, act.ok);
+        return;
+    }
     if (act.kind == Kind::Question) {
         Stage::AnswerNextBox(act.ok ? 1 : 2);
         if (!act.inside.empty()) NestActsInNextQuestion(stage, act.inside);
@@ -29,7 +42,11 @@ void RunActs(Stage& stage, const PanelControls& runsIn, const NestedActs& acts) 
     for (const NestedAct& act : acts) {
         switch (act.kind) {
         case Kind::HostEvent: DeliverNested(stage, act.event); break;
-        case Kind::Start: stage.plugin.Start(); break;
+        case Kind::Start:
+            // Only after an exit: the exit it follows may not have come (a
+            // question that did not open).
+            if (stage.plugin.Exited()) stage.plugin.Start();
+            break;
         case Kind::OldPanel: WorkEveryControl(runsIn); break;
         case Kind::NewPanel: WorkEveryControl(Stage::Panel()); break;
         case Kind::Question:
@@ -82,6 +99,11 @@ std::string NestedActsText(const NestedActs& acts) {
 
 void WorkEveryControl(const PanelControls& panel) {
     using sim::button_bits::kShift;
+    if (!HasTackpinControls(panel)) {
+        for (int id : ModuleControlsIn(panel.window)) WorkControl(id);
+        sim::UserCloseWindow(panel.window);
+        return;
+    }
     for (std::size_t row = 0; row < panel.toggles.size(); ++row) {
         Stage::Press(panel.toggles[row]);
         Stage::PressRight(panel.toggles[row]);

@@ -44,6 +44,7 @@ std::string NestedActsText(const NestedActs& acts);
 // in each row the toggle (then with the right button: a recall), "Set" with
 // Shift, "Set" and "Clr" (which may ask; nothing answers); each check box;
 // the spin box; last the close box. Controls that are gone take nothing.
+// On another plug-in's panel: each of its own controls, then the close box.
 void WorkEveryControl(const PanelControls& panel);
 
 // While the next question is open, or the next modal run runs, `acts`

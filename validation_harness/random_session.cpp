@@ -9,6 +9,7 @@
 #include "simhost/documents/mesh_builders.h"
 #include "simhost/widgets/widget_dialogs.h"
 #include "simhost/widgets/widget_model.h"
+#include "validation_harness/module_controls.h"
 #include "validation_harness/nested_events.h"
 
 namespace validation {
@@ -20,8 +21,12 @@ using sim::Documents;
 // One step of the session: what it did, in a few words.
 class Steps {
 public:
-    Steps(Stage& stage, Choices& choices, std::vector<std::string>& trail)
-        : stage_(stage), pick_(choices), trail_(trail) {}
+    // `foreign`: the module's panel has none of Tackpin's controls, so the
+    // user works whatever controls it registered.
+    Steps(Stage& stage, Choices& choices, std::vector<std::string>& trail, bool foreign)
+        : stage_(stage), pick_(choices), trail_(trail), foreign_(foreign) {}
+
+    int ModuleControlActions() const { return moduleControlActions_; }
 
     std::string Take() {
         using Step = std::string (Steps::*)();
@@ -175,6 +180,7 @@ private:
     // A click, a key or a change on one control of `panel`, which may be a
     // panel the plug-in no longer shows.
     std::string ClickPanel(const PanelControls& panel) {
+        if (foreign_) return ActOnModuleControl();
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
         const int controls[] = {panel.toggles[row], panel.sets[row], panel.clears[row],
                                 panel.view,         panel.normal,    panel.overwrite,
@@ -205,6 +211,14 @@ private:
             Stage::PressRight(id, buttons);
             return text + " right down, keys " + std::to_string(buttons);
         }
+    }
+    // One action on one of the controls the module registered.
+    std::string ActOnModuleControl() {
+        const std::vector<int> controls = ModuleControls();
+        if (controls.empty()) return "no control of the module's to act on";
+        ++moduleControlActions_;
+        const int id = controls[static_cast<std::size_t>(pick_.Pick(static_cast<int>(controls.size())))];
+        return ActOnControl(id, pick_);
     }
     std::string AnswerBox() {
         const int answer = 1 + pick_.Pick(2);
@@ -287,6 +301,13 @@ private:
     // now, its answer queued: a click on a row's "Set" or "Clr" (a question
     // when the row holds a marker), or a right click on "Set".
     std::string Open(bool question) {
+        if (foreign_) {
+            if (question)
+                AnswerBox();
+            else
+                sim::Dialogs().QueueModalAnswer(1 + pick_.Pick(2));
+            return ActOnModuleControl();
+        }
         const PanelControls panel = Stage::Panel();
         const std::size_t row = static_cast<std::size_t>(pick_.Pick(3));
         const std::string text = "row " + std::to_string(row);
@@ -373,6 +394,8 @@ private:
     Choices& pick_;
     std::vector<std::string>& trail_;
     bool started_ = true;  // the session starts the plug-in first
+    bool foreign_ = false;
+    int moduleControlActions_ = 0;
 };
 
 }  // namespace
@@ -381,7 +404,7 @@ RandomSessionResult RunRandomSession(Stage& stage, Choices& choices, int maxStep
     RandomSessionResult result;
     stage.OpenDocument();
     stage.plugin.Start();
-    Steps steps(stage, choices, result.trail);
+    Steps steps(stage, choices, result.trail, !HasTackpinControls(Stage::Panel()));
     while (result.steps < maxSteps && choices.More() && sim::Violations().empty()) {
         // The line first: what comes inside a question the step opens
         // follows it.
@@ -392,6 +415,7 @@ RandomSessionResult RunRandomSession(Stage& stage, Choices& choices, int maxStep
     }
     // What no question or dialog took is dropped: it refers to these steps.
     sim::Dialogs().DropPending();
+    result.moduleControlActions = steps.ModuleControlActions();
     return result;
 }
 

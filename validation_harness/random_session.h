@@ -7,7 +7,8 @@
 // panel that asked and on the plug-in's panel now, and a second question or
 // colour dialog opened inside, up to three deep. A session stops at the
 // first breach, and its steps are written down so that the report can show
-// them.
+// them. A module whose panel has none of Tackpin's controls gets the same
+// steps on whatever buttons, check boxes and spin boxes it registered.
 #pragma once
 
 #include <string>
@@ -21,6 +22,9 @@ namespace validation {
 struct RandomSessionResult {
     int steps = 0;                   // steps taken
     std::vector<std::string> trail;  // one line per step, in order
+    // Actions on the module's own controls, for a module whose panel has
+    // none of Tackpin's.
+    int moduleControlActions = 0;
 };
 
 // Opens a document, starts the plug-in and takes up to `maxSteps` random

@@ -2,6 +2,7 @@
 
 #include "simhost/documents/document_model.h"
 #include "simhost/widgets/widget_model.h"
+#include "validation_harness/module_controls.h"
 
 namespace validation {
 
@@ -12,7 +13,7 @@ constexpr int kOk = 1;
 constexpr int kCancel = 2;
 }  // namespace
 
-void RunUserSession(Stage& stage) {
+bool RunUserSession(Stage& stage) {
     sim::PluginModule& plugin = stage.plugin;
     sim::DocumentModel& documents = sim::Documents();
     stage.OpenDocument();
@@ -21,6 +22,7 @@ void RunUserSession(Stage& stage) {
     plugin.Activate(stage.doc, 1);
     plugin.IsActivated(stage.doc);
     stage.Draw();
+    const bool onTackpinPanel = HasTackpinControls(stage.Panel());
 
     // Stores: a first store asks nothing; a second one asks, and so does
     // the added one.
@@ -99,6 +101,7 @@ void RunUserSession(Stage& stage) {
         sim::Widgets().SetByUser(window, "pos_x", 240);
         sim::Widgets().SetByUser(window, "pos_y", 160);
     }
+    return onTackpinPanel;
 }
 
 }  // namespace validation

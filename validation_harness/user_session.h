@@ -8,7 +8,9 @@
 
 namespace validation {
 
-// Runs the session up to, not including, the exit event. [after StartHost]
-void RunUserSession(Stage& stage);
+// Runs the session up to, not including, the exit event. False when the
+// panel the plug-in showed had none of Tackpin's controls, so that the
+// session's clicks reached nothing. [after StartHost]
+bool RunUserSession(Stage& stage);
 
 }  // namespace validation

@@ -40,3 +40,17 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+namespace {
+
+// A breach the plug-in commits over and over (the same call in a loop) is
+// told once, where it first came, with its count; the others stay in order.
+TEST(RunReportText, TellsARepeatedBreachOnceWithItsCount) {
+    validation::RunReport report;
+    report.breaches = {"widget 7: no such widget", "drawing object #2 leaked",
+                       "widget 7: no such widget", "widget 7: no such widget"};
+    EXPECT_EQ(report.Text("  "),
+              "  widget 7: no such widget (3 times)\n  drawing object #2 leaked\n");
+}
+
+}  // namespace
