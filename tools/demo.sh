@@ -55,7 +55,7 @@ fi
 cmake --preset "$preset" >/dev/null
 echo "building the plug-in and tackpin-host in build/$preset" \
   "(the first run takes a few minutes; see README.md)"
-cmake --build --preset "$preset" --target tackpin-host Tackpin
+cmake --build --preset "$preset" --target tackpin-host tackpin-validate Tackpin
 if [[ $preset == windows ]]; then tools/wine-prefix.sh; fi
 
 echo "running examples/demo.tps"
