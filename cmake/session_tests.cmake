@@ -92,6 +92,13 @@ tackpin_session(missing_script SCRIPTS ${sessions}/no_such_script.tps STATUS 1
 tackpin_session(missing_module SCRIPTS host_events.tps
   OPTIONS --module ${CMAKE_BINARY_DIR}/nowhere/Tackpin${CMAKE_SHARED_MODULE_SUFFIX}
   STATUS 1 MESSAGE "host_events.tps: no plug-in module at .*nowhere/Tackpin${CMAKE_SHARED_MODULE_SUFFIX}")
+# A plug-in that crashes: whatever status the crash leaves (a signal, a
+# sanitizer's exit, an unhandled exception under Wine), the transcript up to
+# the crashing line is out, and the note names the line.
+tackpin_session(plugin_crash SCRIPTS plugin_crash.tps OPTIONS --module $<TARGET_FILE:crashing_plugin>
+  STATUS crashed OUTPUT "> draw\n$"
+  MESSAGE "tackpin-host: [^\n]*plugin_crash.tps:5: crashed while carrying out \"draw\"")
+add_dependencies(tackpin-host crashing_plugin)
 tackpin_session(contract_breach SCRIPTS contract_breach.tps OPTIONS --module $<TARGET_FILE:careless_plugin>
   STATUS 2 MESSAGE "contract_breach.tps:2: the plug-in breached the host contract:\n  MQ_RefreshView: options are not null")
 tackpin_session(malformed_settings SCRIPTS host_events.tps SETTINGS ${sessions}/data/broken-settings.xml

@@ -188,6 +188,9 @@ void Session::Execute(const std::vector<std::string>& words) {
             line += " " + (word.find(' ') == std::string::npos ? word : "\"" + word + "\"");
         std::fprintf(transcript_, "%s\n", line.c_str());
     }
+    // On its way out before the plug-in is called: a crash in there must
+    // not take the transcript down with the process's buffers.
+    std::fflush(transcript_);
     Arguments arguments(words[0], std::vector<std::string>(words.begin() + 1, words.end()),
                         found->usage);
     const int refreshes = sim::RefreshRequests(), notices = sim::DeactivateNotices();
@@ -241,6 +244,7 @@ void Session::TellHostRequests(int refreshesBefore, int noticesBefore) {
 
 void Session::Close() {
     if (plugin_.IsLoaded() && !options_.quiet) std::fprintf(transcript_, "> (the host closes)\n");
+    std::fflush(transcript_);
     if (started_) Exit();
     if (plugin_.IsLoaded()) Unload();
     CheckContract();

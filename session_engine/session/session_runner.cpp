@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/tools/crash_note.h"
 #include "session_engine/session/script_words.h"
 #include "session_engine/session/session_error.h"
 
@@ -37,6 +38,13 @@ int CloseHost(Session& session, int status, const std::string& where) {
     return status != kStatusOk ? status : closing;
 }
 
+// What a crash while `line` runs leaves on the error output, the transcript
+// up to that line being already out.
+std::string CrashNote(const std::string& where, const std::string& line) {
+    return "tackpin-host: " + where + "crashed while carrying out \"" + line +
+           "\" (the transcript is out up to that line)";
+}
+
 }  // namespace
 
 int RunScript(Session& session, const std::string& path) {
@@ -52,19 +60,24 @@ int RunScript(Session& session, const std::string& path) {
     }
     std::istream& in = fromInput ? std::cin : file;
     if (!fromInput) session.SetScriptFolder(std::filesystem::path(path).parent_path().string());
+    platform::InstallCrashNote();
+    platform::SetCrashNote("tackpin-host: " + name + ": crashed while the host opened");
     int status = Guarded(session, name + ": ", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, name + ": ");
     std::string line;
     int number = 0;
     while (status == kStatusOk && !session.EndRequested() && std::getline(in, line)) {
         ++number;
-        status = Guarded(session, name + ":" + std::to_string(number) + ": ",
-                         [&] { session.Execute(SplitWords(line)); });
+        const std::string where = name + ":" + std::to_string(number) + ": ";
+        platform::SetCrashNote(CrashNote(where, line));
+        status = Guarded(session, where, [&] { session.Execute(SplitWords(line)); });
     }
+    platform::SetCrashNote("tackpin-host: " + name + ": crashed while the host closed");
     return CloseHost(session, status, name + ": at the end: ");
 }
 
 int RunPrompt(Session& session, LineInput& input) {
+    platform::InstallCrashNote();
     int status = Guarded(session, "", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, "");
     session.Say("type \"help\" for the commands, \"quit\" to end");
@@ -73,8 +86,11 @@ int RunPrompt(Session& session, LineInput& input) {
             "this build reads plain lines at the prompt (libedit is built for Linux only)");
     session.SetEcho(false);
     std::string line;
-    while (!session.EndRequested() && input.Next("tackpin> ", line))
+    while (!session.EndRequested() && input.Next("tackpin> ", line)) {
+        platform::SetCrashNote(CrashNote("", line));
         Guarded(session, "", [&] { session.Execute(SplitWords(line)); });
+    }
+    platform::SetCrashNote("tackpin-host: crashed while the host closed");
     return CloseHost(session, kStatusOk, "");
 }
 

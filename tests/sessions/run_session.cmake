@@ -8,7 +8,8 @@
 #   INPUT       a file given as standard input
 #   OPTIONS     more options ("|"-separated)
 #   WORK        a folder of its own, emptied first
-#   STATUS      the exit status of the last run (default 0)
+#   STATUS      the exit status of the last run (default 0); "crashed": any
+#               but 0
 #   MESSAGE     a regular expression its messages must match
 #   OUTPUT      a regular expression its standard output must match
 #   TRANSCRIPT  a file its standard output must equal, with lines ended by
@@ -68,7 +69,11 @@ endforeach()
 if(EXISTS "${WORK}/settings.xml.new")
   message(FATAL_ERROR "a new settings file was left beside the settings file")
 endif()
-if(NOT status EQUAL STATUS)
+if(STATUS STREQUAL "crashed")
+  if(status EQUAL 0)
+    message(FATAL_ERROR "the run ended well; it was to crash")
+  endif()
+elseif(NOT status EQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}")
 endif()
 if(DEFINED MESSAGE AND NOT err MATCHES "${MESSAGE}")
