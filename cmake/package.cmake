@@ -7,7 +7,9 @@
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS Tackpin LIBRARY DESTINATION . RUNTIME DESTINATION .)
-configure_file(packaging/INSTALL.txt.in ${CMAKE_BINARY_DIR}/generated/INSTALL.txt @ONLY)
+# With Windows line ends: the note is read in Windows' own editors.
+configure_file(packaging/INSTALL.txt.in ${CMAKE_BINARY_DIR}/generated/INSTALL.txt @ONLY
+               NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/generated/INSTALL.txt DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 

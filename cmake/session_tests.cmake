@@ -99,6 +99,11 @@ tackpin_session(plugin_crash SCRIPTS plugin_crash.tps OPTIONS --module $<TARGET_
   STATUS crashed OUTPUT "> draw\n$"
   MESSAGE "tackpin-host: [^\n]*plugin_crash.tps:5: crashed while carrying out \"draw\"")
 add_dependencies(tackpin-host crashing_plugin)
+tackpin_session(spin_range SCRIPTS spin_range.tps
+  OUTPUT "spin box set to 100 \\(1e\\+300 typed; the box's range ends there\\)")
+tackpin_session(hidden_panel SCRIPTS hidden_panel.tps STATUS 1
+  OUTPUT "nothing drawn: the plug-in is not active \\(\"activate\" activates it and shows its panel\\)"
+  MESSAGE "hidden_panel.tps:7: left click on \"Set\" in row 0: the panel is hidden, so no click or key reaches it; the host shows it when the plug-in is activated \\(\"activate\"\\)")
 tackpin_session(contract_breach SCRIPTS contract_breach.tps OPTIONS --module $<TARGET_FILE:careless_plugin>
   STATUS 2 MESSAGE "contract_breach.tps:2: the plug-in breached the host contract:\n  MQ_RefreshView: options are not null")
 tackpin_session(malformed_settings SCRIPTS host_events.tps SETTINGS ${sessions}/data/broken-settings.xml
@@ -117,11 +122,11 @@ tackpin_session(exit_inside_question SCRIPTS exit_inside_question.tps)
 # host neither unloads nor loads a module, nor restarts.
 set(waits "the plug-in's handler waits there and returns into its module when the user answers")
 tackpin_session(nested_unload SCRIPTS nested_unload.tps STATUS 1
-  MESSAGE "nested_unload.tps:11: \"unload\" is refused inside the colour dialog: ${waits}; unload after the command that opened it")
+  MESSAGE "nested_unload.tps:12: \"unload\" is refused inside the colour dialog: ${waits}; unload after the command that opened it")
 tackpin_session(nested_restart SCRIPTS nested_restart.tps STATUS 1
-  MESSAGE "nested_restart.tps:9: \"restart\" is refused inside the question: ${waits}; restart after the command that opened it")
+  MESSAGE "nested_restart.tps:10: \"restart\" is refused inside the question: ${waits}; restart after the command that opened it")
 tackpin_session(nested_load SCRIPTS nested_load.tps STATUS 1
-  MESSAGE "nested_load.tps:10: \"load\" is refused inside the question: ${waits}; load after the command that opened it")
+  MESSAGE "nested_load.tps:11: \"load\" is refused inside the question: ${waits}; load after the command that opened it")
 tackpin_session(panel_options SCRIPTS panel_options.tps)
 tackpin_session(settings_between_runs SCRIPTS settings_first_run.tps settings_second_run.tps)
 picture_line(overlay overlay.png)

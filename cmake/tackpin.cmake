@@ -30,6 +30,14 @@ if(WIN32)
   # The version resource, with the project's version filled in.
   configure_file(platform/tackpin.rc.in ${CMAKE_BINARY_DIR}/generated/tackpin.rc @ONLY)
   target_sources(Tackpin PRIVATE ${CMAKE_BINARY_DIR}/generated/tackpin.rc)
+  # The DLL that is tested and shipped carries no debug sections and no
+  # symbol table; they go to Tackpin.dll.debug beside it, kept for reading
+  # crash reports, and the DLL names that file.
+  add_custom_command(TARGET Tackpin POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Tackpin> $<TARGET_FILE:Tackpin>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded
+            --add-gnu-debuglink=$<TARGET_FILE:Tackpin>.debug $<TARGET_FILE:Tackpin>
+    VERBATIM)
 else()
   # Exactly the fourteen entry points leave the module, and nothing is
   # left for the host's loader to resolve.

@@ -12,15 +12,23 @@ else()
   set(TACKPIN_GTEST_MAIN GTest::gtest_main)
 endif()
 
-# One executable per area; each runs as one test process (a Wine start per
+# One executable per area. Natively each test case is a test of its own
+# ("AREA.Suite.Case"), so that the cases run in parallel and each shows as
+# it ends; under Wine the area runs as one test process (a Wine start per
 # test case would dominate the run).
+include(GoogleTest)
 function(tackpin_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} simhost ${TACKPIN_GTEST} ${TACKPIN_GTEST_MAIN})
   add_dependencies(${name} Tackpin)
-  add_test(NAME ${name} COMMAND ${name})
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+  else()
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
+                         DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)

@@ -8,10 +8,36 @@
 #
 #   tools/test.sh                  everything, as CI runs it
 #   tools/test.sh LEG...           only these of: format linux fuzz windows
+#   tools/test.sh quick            the native leg without its long tests (the
+#                                  sweeps, the load cycles, the random
+#                                  sessions, the browser, the validator runs)
+#   tools/test.sh only REGEX       the native tests whose names match, e.g.
+#                                  "e2e_tests.NestedEvents" or "session_demo"
+#
+# The native leg runs its tests on every core, each GoogleTest case a test
+# of its own; the Windows leg runs one Wine process per area, one at a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
+cores=$(nproc 2>/dev/null || echo 2)
+
+# The native tests that take longest; `quick` leaves them out.
+long_tests='AllocationSweep|FaultSweep|LoadCycles|RandomSessions|memory_limit_store|browser_|validate|fuzzer'
+
+if [[ ${1:-} == quick || ${1:-} == only ]]; then
+  mode=$1
+  if [[ $mode == only && -z ${2:-} ]]; then
+    echo "usage: tools/test.sh only REGEX   (a part of a test's name; ctest -N --preset linux lists them)" >&2
+    exit 2
+  fi
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux
+  if [[ $mode == quick ]]; then
+    exec ctest --preset linux -j "$cores" -E "$long_tests"
+  fi
+  exec ctest --preset linux -j "$cores" -R "$2"
+fi
 
 export WINEDEBUG=-all
 # No .NET or HTML runtime is needed; skipping them keeps the first start of a
@@ -42,7 +68,9 @@ for leg in "${legs[@]}"; do
   cmake --preset "$leg" >/dev/null
   cmake --build --preset "$leg"
   if [[ $leg == windows ]]; then tools/wine-prefix.sh || { status=1; continue; }; fi
-  if ctest --preset "$leg"; then
+  jobs=1
+  [[ $leg == linux ]] && jobs=$cores
+  if ctest --preset "$leg" -j "$jobs"; then
     if [[ $leg == windows ]]; then package_tested_build || status=1; fi
   else
     status=1

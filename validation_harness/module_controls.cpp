@@ -10,8 +10,8 @@ namespace validation {
 namespace {
 
 bool IsControlClass(const std::string& widgetClass) {
-    return widgetClass == "button" || widgetClass == "checkbox" ||
-           widgetClass == "doublespinbox" || widgetClass == "spinbox";
+    return widgetClass == "button" || widgetClass == "checkbox" || widgetClass == "doublespinbox" ||
+           widgetClass == "spinbox";
 }
 
 bool IsSpinClass(const std::string& widgetClass) {
@@ -76,9 +76,7 @@ std::string ActOnControl(int id, Choices& pick) {
         }
         sim::UserClick(id);
         return text + " clicked";
-    case 1:
-        Stage::Press(id, buttons);
-        return text + " left down, keys " + std::to_string(buttons);
+    case 1: Stage::Press(id, buttons); return text + " left down, keys " + std::to_string(buttons);
     default:
         Stage::PressRight(id, buttons);
         return text + " right down, keys " + std::to_string(buttons);

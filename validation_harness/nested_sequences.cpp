@@ -1,6 +1,8 @@
 #include "validation_harness/nested_sequences.h"
 
 #include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_events.h"
+#include "simhost/widgets/widget_model.h"
 #include "validation_harness/module_controls.h"
 
 namespace validation {
@@ -14,6 +16,10 @@ void RunActs(Stage& stage, const PanelControls& runsIn, const NestedActs& acts);
 // Opens the second question or colour dialog of `act` on the plug-in's
 // panel now, with its answer and what happens inside it queued first.
 void OpenInside(Stage& stage, const NestedAct& act) {
+    // A panel the user closed is off screen: the user turns the plug-in on
+    // again from the host's menu to reach it.
+    if (const int window = Stage::PanelWindow(); window != 0 && !sim::Widgets().IsShown(window))
+        stage.plugin.Activate(stage.doc, 1);
     const PanelControls panel = Stage::Panel();
     if (!HasTackpinControls(panel)) {
         // Another plug-in's panel: whichever of its controls opens one.
@@ -47,7 +53,12 @@ void RunActs(Stage& stage, const PanelControls& runsIn, const NestedActs& acts) 
             // question that did not open).
             if (stage.plugin.Exited()) stage.plugin.Start();
             break;
-        case Kind::OldPanel: WorkEveryControl(runsIn); break;
+        case Kind::OldPanel: {
+            // Clicks that were on their way before the exit hid that panel.
+            const sim::HiddenInputScope late;
+            WorkEveryControl(runsIn);
+            break;
+        }
         case Kind::NewPanel: WorkEveryControl(Stage::Panel()); break;
         case Kind::Question:
         case Kind::ColourDialog: OpenInside(stage, act); break;

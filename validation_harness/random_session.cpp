@@ -8,6 +8,7 @@
 #include "simhost/documents/document_model.h"
 #include "simhost/documents/mesh_builders.h"
 #include "simhost/widgets/widget_dialogs.h"
+#include "simhost/widgets/widget_events.h"
 #include "simhost/widgets/widget_model.h"
 #include "validation_harness/module_controls.h"
 #include "validation_harness/nested_events.h"
@@ -177,6 +178,12 @@ private:
         }
     }
     std::string ClickPanel() { return ClickPanel(Stage::Panel()); }
+    // A click on the panel a question or dialog opened on, that was on its
+    // way before whatever came inside hid that panel.
+    std::string ClickOnItsWay(const PanelControls& panel) {
+        const sim::HiddenInputScope late;
+        return ClickPanel(panel);
+    }
     // A click, a key or a change on one control of `panel`, which may be a
     // panel the plug-in no longer shows.
     std::string ClickPanel(const PanelControls& panel) {
@@ -217,7 +224,8 @@ private:
         const std::vector<int> controls = ModuleControls();
         if (controls.empty()) return "no control of the module's to act on";
         ++moduleControlActions_;
-        const int id = controls[static_cast<std::size_t>(pick_.Pick(static_cast<int>(controls.size())))];
+        const int id =
+            controls[static_cast<std::size_t>(pick_.Pick(static_cast<int>(controls.size())))];
         return ActOnControl(id, pick_);
     }
     std::string AnswerBox() {
@@ -348,14 +356,14 @@ private:
         case 1:
         case 2: return HostEvent();
         case 3: return started_ ? Draw() : StartAgain();
-        case 4: return "the panel it opened on: " + ClickPanel(runsIn);
+        case 4: return "the panel it opened on: " + ClickOnItsWay(runsIn);
         case 5: return "the panel now: " + ClickPanel(Stage::Panel());
         case 6: {
             if (!started_) return StartAgain();
             // The host's exit and a new start, with the user's hands on
             // both panels while the older one still waits here.
             std::string text = HostEvent(NestedEvent::Exit) + ", " + StartAgain();
-            text += ", the panel it opened on: " + ClickPanel(runsIn);
+            text += ", the panel it opened on: " + ClickOnItsWay(runsIn);
             text += ", the panel now: " + ClickPanel(Stage::Panel());
             return text + ", " + Draw();
         }

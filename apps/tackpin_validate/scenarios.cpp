@@ -138,8 +138,9 @@ Verdict Faults(sim::FaultPoint point, const Options& options) {
     if (!Clean(clean, "the counting run")) return Verdict::Fail;
     const int count = counts[static_cast<std::size_t>(point)];
     if (count == 0)
-        return NotApplicable("the plug-in never called the host at this fault point in the "
-                             "user session");
+        return NotApplicable(
+            "the plug-in never called the host at this fault point in the "
+            "user session");
     bool ok = true;
     validation::SweepFaultPoint(
         plugin, options.module, point, count, [&](const validation::FaultRun& run) {

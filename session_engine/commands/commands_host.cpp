@@ -5,10 +5,12 @@
 
 #include "session_engine/commands/commands.h"
 #include "session_engine/panel/marker_probe.h"
+#include "session_engine/panel/panel_widgets.h"
 #include "session_engine/pictures/pictures.h"
 #include "session_engine/session/session.h"
 #include "session_engine/session/session_error.h"
 #include "simhost/documents/document_model.h"
+#include "simhost/widgets/widget_model.h"
 
 namespace host_tool {
 
@@ -79,7 +81,14 @@ void Draw(Session& session, Arguments& args) {
         session.SetMarkerRows(std::move(rows));
     }
     session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(after.size()) +
-                " drawing object(s) in the document");
+                " drawing object(s) in the document");  // A plug-in draws only while it is active,
+                                                        // which the host shows by its
+    // panel: a script that forgot to activate it learns why nothing came.
+    if (after.empty())
+        if (int panel = FindPanel(); panel != 0 && !sim::Widgets().IsShown(panel))
+            session.Say(
+                "nothing drawn: the plug-in is not active (\"activate\" activates it "
+                "and shows its panel)");
 }
 
 void NewDocument(Session& session, Arguments& args) {

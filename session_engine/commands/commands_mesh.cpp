@@ -43,23 +43,6 @@ MQObject NewObject(Session& session, const std::string& name) {
     return Documents().AddObject(session.Document(), name);
 }
 
-void AddCube(MQObject object, float size) {
-    const float h = size / 2;
-    int first = -1;
-    for (int i = 0; i < 8; ++i) {
-        int v = Documents().AddVertex(object,
-                                      sim::Vec3{i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
-        if (first < 0) first = v;
-    }
-    // Corners by bits x, y, z; each face's points run clockwise seen from
-    // outside, the host's front.
-    const int faces[6][4] = {{4, 6, 7, 5}, {1, 3, 2, 0}, {5, 7, 3, 1},
-                             {0, 2, 6, 4}, {6, 2, 3, 7}, {0, 4, 5, 1}};
-    for (const auto& face : faces)
-        Documents().AddFace(object,
-                            {first + face[0], first + face[1], first + face[2], first + face[3]});
-}
-
 void Mesh(Session& session, Arguments& args) {
     int kind = args.Choice("kind", {"grid", "torus", "cube"});
     std::string name = args.Word("name");
@@ -79,7 +62,7 @@ void Mesh(Session& session, Arguments& args) {
     MQObject object = NewObject(session, name);
     if (kind == 0) sim::AddQuadGrid(object, columns, rows);
     if (kind == 1) sim::AddClosedGrid(object, columns, rows);
-    if (kind == 2) AddCube(object, size);
+    if (kind == 2) sim::AddCube(object, size);
     session.Say("object [" + std::to_string(Documents().ObjectIndex(session.Document(), object)) +
                 "] \"" + name + "\": " + Counts(object));
     session.ReportEdit();

@@ -54,6 +54,9 @@ std::vector<std::string>& ColourLog() {
 
 void Outcome(Session& session, const std::string& what, const sim::EventOutcome& outcome) {
     session.SetLastAnswer(outcome.answer);
+    if (outcome.hidden)
+        throw SessionError(what + ": the panel is hidden, so no click or key reaches it; the " +
+                           "host shows it when the plug-in is activated (\"activate\")");
     if (!outcome.delivered) {
         session.Say(what + ": the widget is gone");
     } else if (outcome.handlersCalled == 0) {
@@ -221,7 +224,13 @@ void Spin(Session& session, Arguments& args) {
     session.RequireStarted();
     double value = args.Number("value");
     args.End();
-    Outcome(session, "spin box set to " + NumberText(value), sim::UserChangeSpin(SpinBox(), value));
+    const int box = SpinBox();
+    const sim::EventOutcome outcome = sim::UserChangeSpin(box, value);
+    // The box holds what it takes within its range, not what was typed.
+    const double taken = sim::Widgets().DoubleProperty(box, "position").value_or(value);
+    std::string what = "spin box set to " + NumberText(taken);
+    if (taken != value) what += " (" + NumberText(value) + " typed; the box's range ends there)";
+    Outcome(session, what, outcome);
 }
 
 void Place(Session& session, Arguments& args) {

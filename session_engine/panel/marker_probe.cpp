@@ -67,6 +67,8 @@ MarkerView ProbeMarker(Session& session, int row) {
     session.RequireStarted();
     if (sim::Dialogs().PendingMessageBoxAnswers() > 0 || sim::Dialogs().PendingModalActions() > 0)
         throw SessionError("answers still wait for the panel's next question or colour dialog");
+    // The host's own look: it reads a hidden panel as well as a shown one.
+    const sim::HiddenInputScope look;
     MarkerView marker;
     const int toggle = RowButton(0, row);
     const int set = RowButton(1, row);

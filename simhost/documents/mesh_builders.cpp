@@ -72,13 +72,32 @@ GridInfo AddClosedGrid(MQObject obj, int columns, int rows) {
         for (int c = 0; c < columns; ++c) {
             const double u = 2.0 * pi * c / columns;
             const double radius = ring + tube * std::cos(v);
+            // The tube turns from below to above as the rows go on, so
+            // that each face's points, in the grid's order, run clockwise
+            // seen from outside: the host's front faces out, as a cube's.
             mesh.AddVertex(Vec3{static_cast<float>(radius * std::cos(u)),
                                 static_cast<float>(radius * std::sin(u)),
-                                static_cast<float>(tube * std::sin(v))});
+                                static_cast<float>(-tube * std::sin(v))});
         }
     }
     AddGridFaces(mesh, grid);
     return grid;
+}
+
+void AddCube(MQObject obj, float size) {
+    Object* object = Documents().CheckObject("AddCube", obj);
+    if (object == nullptr) return;
+    Mesh& mesh = object->mesh;
+    const float h = size / 2;
+    const int first = mesh.VertexCount();
+    for (int i = 0; i < 8; ++i)
+        mesh.AddVertex(Vec3{i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
+    // Corners by bits x, y, z; each face's points run clockwise seen from
+    // outside, the host's front.
+    const int faces[6][4] = {{4, 6, 7, 5}, {1, 3, 2, 0}, {5, 7, 3, 1},
+                             {0, 2, 6, 4}, {6, 2, 3, 7}, {0, 4, 5, 1}};
+    for (const auto& face : faces)
+        mesh.AddFace({first + face[0], first + face[1], first + face[2], first + face[3]});
 }
 
 int AddTriangle(MQObject obj, Vec3 a, Vec3 b, Vec3 c) {

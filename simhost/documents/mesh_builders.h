@@ -1,5 +1,6 @@
-// Ready-made meshes for tests and benchmarks: quad grids, open or closed, and
-// single triangles and quadrilaterals, appended to an object of the model.
+// Ready-made meshes for tests, benchmarks and the host tools: quad grids,
+// open or closed, a cube, and single triangles and quadrilaterals, appended
+// to an object of the model.
 #pragma once
 
 #include "host/host_abi.h"
@@ -27,8 +28,12 @@ struct GridInfo {
 // (c, r) has the points (c, r), (c + 1, r), (c + 1, r + 1), (c, r + 1).
 GridInfo AddQuadGrid(MQObject obj, int columns, int rows);
 // The same quads on a torus: every line is shared by two faces and every
-// vertex has four. Needs at least 3 columns and 3 rows.
+// vertex has four; each face's points run clockwise seen from outside (the
+// host's front faces out). Needs at least 3 columns and 3 rows.
 GridInfo AddClosedGrid(MQObject obj, int columns, int rows);
+// A cube of edge `size` centred on the origin: 8 vertices, 6 quads, each
+// face's points running clockwise seen from outside.
+void AddCube(MQObject obj, float size);
 // New vertices and one face through them; answers the face index.
 int AddTriangle(MQObject obj, Vec3 a, Vec3 b, Vec3 c);
 int AddQuad(MQObject obj, Vec3 a, Vec3 b, Vec3 c, Vec3 d);

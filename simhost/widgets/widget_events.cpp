@@ -1,6 +1,7 @@
 #include "simhost/widgets/widget_events.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "simhost/deliveries.h"
@@ -128,6 +129,21 @@ EventOutcome SendWidgetEvent(int widgetId, const std::string& type, KeyValuePair
 }
 
 namespace {
+int g_hiddenInputScopes = 0;
+
+// The user's action on `widgetId` is refused: the widget is alive but not
+// on screen, and no scope lets input through.
+bool RefusedAsHidden(int widgetId) {
+    const WidgetModel& model = Widgets();
+    return g_hiddenInputScopes == 0 && model.IsAlive(widgetId) && !model.IsShown(widgetId);
+}
+
+EventOutcome Hidden() {
+    EventOutcome outcome;
+    outcome.hidden = true;
+    return outcome;
+}
+
 EventOutcome SendMouse(int widgetId, const std::string& type, const PointerInfo& pointer) {
     EventList list = MouseEventList(widgetId, widgetId, type, pointer);
     return SendWidgetEvent(widgetId, type, list.Pairs());
@@ -139,7 +155,11 @@ EventOutcome SendPlain(int widgetId, const std::string& type) {
 }
 }  // namespace
 
+HiddenInputScope::HiddenInputScope() { ++g_hiddenInputScopes; }
+HiddenInputScope::~HiddenInputScope() { --g_hiddenInputScopes; }
+
 EventOutcome UserLeftDown(int widgetId, PointerInfo pointer) {
+    if (RefusedAsHidden(widgetId)) return Hidden();
     pointer.buttonState |= button_bits::kLeft;
     EventOutcome outcome = SendMouse(widgetId, "leftdown", pointer);
     WidgetModel& model = Widgets();
@@ -152,6 +172,7 @@ EventOutcome UserLeftDown(int widgetId, PointerInfo pointer) {
 }
 
 EventOutcome UserRightDown(int widgetId, PointerInfo pointer) {
+    if (RefusedAsHidden(widgetId)) return Hidden();
     pointer.buttonState |= button_bits::kRight;
     return SendMouse(widgetId, "rightdown", pointer);
 }
@@ -160,17 +181,29 @@ EventOutcome UserClick(int widgetId, PointerInfo pointer) {
     WidgetModel& model = Widgets();
     if (model.ClassOf(widgetId) != "checkbox") return UserLeftDown(widgetId, pointer);
     if (!model.IsAlive(widgetId)) return EventOutcome{};
+    if (RefusedAsHidden(widgetId)) return Hidden();
     bool checked = model.BoolProperty(widgetId, "checked").value_or(false);
     model.SetByUser(widgetId, "checked", !checked);
     return SendPlain(widgetId, "execute");
 }
 
 EventOutcome UserChangeSpin(int widgetId, double position) {
-    if (!Widgets().SetByUser(widgetId, "position", position)) return EventOutcome{};
+    if (RefusedAsHidden(widgetId)) return Hidden();
+    WidgetModel& model = Widgets();
+    // The box takes no value outside its range, as a real one: it stops at
+    // the end the user went past, and what is not a number leaves it as it
+    // was.
+    if (std::isnan(position)) position = model.DoubleProperty(widgetId, "position").value_or(0.0);
+    if (std::optional<double> max = model.DoubleProperty(widgetId, "max"); max && position > *max)
+        position = *max;
+    if (std::optional<double> min = model.DoubleProperty(widgetId, "min"); min && position < *min)
+        position = *min;
+    if (!model.SetByUser(widgetId, "position", position)) return EventOutcome{};
     return SendPlain(widgetId, "changing");
 }
 
 EventOutcome UserCloseWindow(int windowId) {
+    if (RefusedAsHidden(windowId)) return Hidden();
     if (!Widgets().SetByUser(windowId, "visible", false)) return EventOutcome{};
     return SendPlain(windowId, "hide");
 }

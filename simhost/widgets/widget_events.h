@@ -82,8 +82,22 @@ EventList PlainEventList(int targetId, int senderId, const std::string& type);
 // What the plug-in's handlers made of one event.
 struct EventOutcome {
     bool delivered = false;  // the widget was alive and the event went out
+    // The user's action was refused: the widget is not on screen (see
+    // WidgetModel::IsShown), so no user can reach it.
+    bool hidden = false;
     int handlersCalled = 0;
     int answer = 0;  // the last handler's result; 0 when none ran
+};
+
+// While one lives, the user's actions below reach hidden widgets too: input
+// that was on its way when the window hid (a click queued before an exit
+// hid the panel), or the host tool's own look at a hidden panel. Nests.
+class HiddenInputScope {
+public:
+    HiddenInputScope();
+    ~HiddenInputScope();
+    HiddenInputScope(const HiddenInputScope&) = delete;
+    HiddenInputScope& operator=(const HiddenInputScope&) = delete;
 };
 
 // Hands `list` to every handler registered for `type` on the widget (those
@@ -92,7 +106,9 @@ struct EventOutcome {
 EventOutcome SendWidgetEvent(int widgetId, const std::string& type, KeyValuePair* list);
 
 // The user's actions. Each builds the event as the host does, with the widget
-// as target and sender.
+// as target and sender. A widget that is alive but not on screen takes none
+// of them, as in a real window system: the outcome says `hidden`, and
+// nothing changes.
 // Left button down on a widget; on a toggle button "leftdown" reaches the
 // handlers first, then the host inverts "down".
 EventOutcome UserLeftDown(int widgetId, PointerInfo pointer = {});
@@ -100,7 +116,9 @@ EventOutcome UserRightDown(int widgetId, PointerInfo pointer = {});
 // A click: on a check box the host inverts "checked" and then sends
 // "execute"; on anything else it is UserLeftDown.
 EventOutcome UserClick(int widgetId, PointerInfo pointer = {});
-// Types a new value into a spin box: "position" changes, then "changing".
+// Types a new value into a spin box: "position" changes, held within the
+// box's "min" and "max" (a value that is not a number changes nothing),
+// then "changing".
 EventOutcome UserChangeSpin(int widgetId, double position);
 // Closes a window: it is hidden ("visible" false), then "hide" is sent.
 EventOutcome UserCloseWindow(int windowId);

@@ -164,6 +164,24 @@ std::string WidgetModel::ClassOf(int id) const {
     return widget != nullptr ? widget->widgetClass : std::string();
 }
 
+bool WidgetModel::IsShown(int id) const {
+    // Parents and owners form a tree; the bound guards against a cycle a
+    // faulty plug-in might have made.
+    const Widget* widget = Find(id);
+    for (std::size_t depth = 0; widget != nullptr && depth <= widgets_.size(); ++depth) {
+        if (!widget->alive) return false;
+        auto visible = widget->properties.find("visible");
+        if (visible != widget->properties.end()) {
+            const bool* shown = std::get_if<bool>(&visible->second);
+            if (shown != nullptr && !*shown) return false;
+        }
+        const int next = widget->parent != 0 ? widget->parent : widget->ownerWindow;
+        if (next == 0) return true;
+        widget = Find(next);
+    }
+    return false;
+}
+
 int WidgetModel::ParentOf(int id) const {
     const Widget* widget = Find(id);
     return widget != nullptr ? widget->parent : 0;
@@ -327,7 +345,10 @@ std::string WidgetModel::Dump() const {
     for (int id : creationOrder_) {
         const Widget& widget = *Find(id);
         if (!widget.alive) {
-            destroyed += " " + std::to_string(id);
+            // Appended in two steps: GCC 12 warns (-Wrestrict) on " " + a
+            // temporary string, a false alarm of its own.
+            destroyed += ' ';
+            destroyed += std::to_string(id);
         } else if (widget.parent == 0 && widget.ownerWindow == 0) {
             DumpWidget(widget, 1, loose);
         }

@@ -75,6 +75,10 @@ public:
     std::vector<int> ChildrenOf(int id) const;
     std::vector<int> ChildWindowsOf(int id) const;
     std::vector<WidgetHandler> HandlersOf(int id) const;
+    // The widget is alive and on screen: neither it nor any widget it lies
+    // in (its parent, its window, that window's owner) is hidden. A control
+    // added nowhere counts as shown.
+    bool IsShown(int id) const;
     // `id` is `root` or lies inside it: among its children and child
     // windows, at any depth.
     bool Contains(int root, int id) const;

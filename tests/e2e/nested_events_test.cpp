@@ -49,7 +49,10 @@ protected:
         return sim::Dialogs().MessageBoxes().size() + sim::Dialogs().ModalRuns().size();
     }
     // What row `row` selects on the current object, from an empty selection.
+    // What row `row` holds, read through a recall whether or not the panel
+    // is on screen now.
     Ids RecallRow(int row) {
+        const sim::HiddenInputScope look;
         documents.ClearSelection(stage.doc);
         Stage::PressRight(Stage::Panel().toggles[static_cast<std::size_t>(row)]);
         return documents.SelectedVertices(stage.doc, stage.grid);
@@ -66,9 +69,11 @@ protected:
     }
     // The user works every control of `panel`, with and without the keys,
     // and closes it; the answers of the events the host delivered.
+    // The user's clicks on `panel`, on their way before it was hidden.
     static std::vector<int> WorkEveryControl(const validation::PanelControls& panel) {
         using sim::button_bits::kCtrl;
         using sim::button_bits::kShift;
+        const sim::HiddenInputScope late;
         std::vector<sim::EventOutcome> outcomes;
         for (int box : {panel.view, panel.normal, panel.overwrite, panel.allways})
             outcomes.push_back(sim::UserClick(box));

@@ -23,6 +23,8 @@ protected:
         PanelSession::SetUp();
         OpenSquare();
         plugin.Start();
+        // Active, so that its panel is on screen for the user's clicks.
+        plugin.Activate(doc, 1);
         panel = Panel();
         // Every test works the panel's controls: none may be missing.
         ASSERT_NE(panel.window, 0);
@@ -230,7 +232,10 @@ TEST_F(PanelCommands, NormalLinesKeepToTheSpinBoxRangeWhateverTheHostAnswers) {
                                               {-kNan, -100.0f},  {100.0, 100.0f}};
     for (auto [position, length] : cases) {
         SCOPED_TRACE(position);
-        EXPECT_EQ(sim::UserChangeSpin(panel.spin, position).answer, 1);
+        // A host that takes any value into the box, past its range too.
+        ASSERT_TRUE(widgets.SetByUser(panel.spin, "position", position));
+        sim::EventList changing = sim::PlainEventList(panel.spin, panel.spin, "changing");
+        EXPECT_EQ(sim::SendWidgetEvent(panel.spin, "changing", changing.Pairs()).answer, 1);
         plugin.Draw(doc, scene, 640, 480);
         const std::vector<sim::DrawObjectInfo> drawn = documents.DrawObjects(doc);
         ASSERT_EQ(drawn.size(), 1u);
@@ -246,7 +251,12 @@ TEST_F(PanelCommands, NormalLinesKeepToTheSpinBoxRangeWhateverTheHostAnswers) {
 }
 
 TEST_F(PanelCommands, ClosingThePanelDeactivatesOnlyAnActivePlugin) {
-    EXPECT_EQ(sim::UserCloseWindow(panel.window).answer, 0);
+    plugin.Activate(doc, 0);
+    {
+        // A close on its way when the panel hid.
+        const sim::HiddenInputScope late;
+        EXPECT_EQ(sim::UserCloseWindow(panel.window).answer, 0);
+    }
     EXPECT_EQ(sim::DeactivateNotices(), 0);
     plugin.Activate(doc, 1);
     EXPECT_EQ(sim::UserCloseWindow(panel.window).answer, 0);
@@ -303,6 +313,7 @@ TEST_F(PanelCommands, DocumentEventsAndStaleControlsWithoutAPanelTouchNothing) {
     ASSERT_FALSE(widgets.HandlersOf(panel.sets[0]).empty());
     const sim::WidgetHandler set = widgets.HandlersOf(panel.sets[0]).front();
     plugin.Exit();
+    const int refreshes = sim::RefreshRequests();
     widgets.ClearLog();
     documentEvents();
     // A host that still calls a handler of the gone panel.
@@ -313,7 +324,7 @@ TEST_F(PanelCommands, DocumentEventsAndStaleControlsWithoutAPanelTouchNothing) {
     ASSERT_TRUE(plugin.LoadAndInitialize());
     documentEvents();
     EXPECT_TRUE(widgets.Log().empty());
-    EXPECT_EQ(sim::RefreshRequests(), 0);
+    EXPECT_EQ(sim::RefreshRequests(), refreshes);
     plugin.Start();
 }
 

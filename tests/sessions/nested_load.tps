@@ -1,6 +1,7 @@
 # Nor does it load a module inside a question, after the exit.
 mesh grid plate 4 3
 start
+activate
 select vertices 0
 click set 0
 select vertices 1

@@ -2,6 +2,7 @@
 # in its question: the answer must reach the handler in the host it asked.
 mesh grid plate 4 3
 start
+activate
 select vertices 0
 click set 0
 inside question restart

@@ -3,6 +3,7 @@
 # module when the user is done.
 mesh grid plate 4 3
 start
+activate
 select vertices 0
 click set 0
 inside dialog exit

@@ -1,6 +1,7 @@
 // Objects and meshes of the simulated host: unique ids, reference counts and
 // related faces after edits, deletion slots and compaction.
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "simhost/documents/mesh_builders.h"
@@ -260,6 +261,64 @@ TEST_F(DocumentObjects, DumpNamesObjectsFacesAndSelection) {
     EXPECT_NE(dump.find("\"obj1\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("face 0: 0 1 2"), std::string::npos) << dump;
     EXPECT_NE(dump.find("selected vertices [1]"), std::string::npos) << dump;
+}
+
+}  // namespace
+
+namespace {
+
+sim::Vec3 Minus(sim::Vec3 a, sim::Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double Dot(sim::Vec3 a, sim::Vec3 b) {
+    return double(a.x) * b.x + double(a.y) * b.y + double(a.z) * b.z;
+}
+
+// The side a face's front looks to: the host's front is the side from which
+// its points run clockwise.
+sim::Vec3 FrontNormal(sim::Vec3 a, sim::Vec3 b, sim::Vec3 c) {
+    const sim::Vec3 u = Minus(c, a), v = Minus(b, a);
+    return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+}
+
+// Faces of `obj` whose front does not look away from `inside(centre)`, the
+// point inside the solid nearest the face's centre.
+template <typename Inside>
+std::vector<int> FacesTurnedIn(const sim::DocumentModel& model, MQObject obj, int faces,
+                               Inside inside) {
+    std::vector<int> turnedIn;
+    for (int f = 0; f < faces; ++f) {
+        const std::vector<int> points = model.FacePoints(obj, f);
+        sim::Vec3 centre{0, 0, 0};
+        for (int p : points) {
+            const sim::Vec3 at = model.VertexPosition(obj, p);
+            centre = {centre.x + at.x / points.size(), centre.y + at.y / points.size(),
+                      centre.z + at.z / points.size()};
+        }
+        const sim::Vec3 front =
+            FrontNormal(model.VertexPosition(obj, points[0]), model.VertexPosition(obj, points[1]),
+                        model.VertexPosition(obj, points[2]));
+        if (Dot(front, Minus(centre, inside(centre))) <= 0) turnedIn.push_back(f);
+    }
+    return turnedIn;
+}
+
+// The built-in closed meshes face out, as OBJ files do: a modeler looking
+// at a marker's normal lines would otherwise see them point into the solid.
+TEST_F(MeshTopology, BuiltInClosedMeshesFaceOutward) {
+    sim::AddCube(obj, 2.0f);
+    EXPECT_EQ(FacesTurnedIn(model, obj, 6,
+                            [](sim::Vec3) {
+                                return sim::Vec3{0, 0, 0};
+                            }),
+              std::vector<int>{});
+    MQObject torus = model.AddObject(doc, "torus");
+    const sim::GridInfo grid = sim::AddClosedGrid(torus, 12, 8);
+    // Inside the tube: the point of the ring (radius 3) under the face.
+    const auto ring = [](sim::Vec3 at) {
+        const double length = std::hypot(at.x, at.y);
+        return sim::Vec3{static_cast<float>(3 * at.x / length),
+                         static_cast<float>(3 * at.y / length), 0};
+    };
+    EXPECT_EQ(FacesTurnedIn(model, torus, grid.FaceCount(), ring), std::vector<int>{});
 }
 
 }  // namespace

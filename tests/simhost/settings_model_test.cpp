@@ -11,6 +11,7 @@
 #include "simhost/contract/violations.h"
 #include "simhost/host_state.h"
 #include "simhost/settings/settings_model.h"
+#include "tests/support/test_temp_path.h"
 
 namespace {
 
@@ -250,8 +251,7 @@ protected:
         std::remove(path.c_str());
         SettingsModel::TearDown();
     }
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "tackpin-simhost-settings.xml").string();
+    const std::string path = test_support::TestTempPath("tackpin-simhost-settings", ".xml");
 };
 
 TEST_F(SettingsFile, ADocumentSavedIsLoadedByTheNextHost) {

@@ -17,6 +17,7 @@
 #include "simhost/widgets/widget_events.h"
 #include "simhost/widgets/widget_model.h"
 #include "tests/support/plugin_fixture.h"
+#include "tests/support/test_temp_path.h"
 #include "validation_harness/stage.h"
 
 // The panel's controls by host id, looked up by caption and class.
@@ -130,8 +131,7 @@ protected:
         ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
         plugin.Unload();
         ASSERT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
-        const std::string path =
-            (std::filesystem::temp_directory_path() / "tackpin-e2e-settings.xml").string();
+        const std::string path = test_support::TestTempPath("tackpin-e2e-settings", ".xml");
         ASSERT_TRUE(settings.SaveToFile(path));
         sim::ResetHost();
         ASSERT_TRUE(settings.LoadFromFile(path));

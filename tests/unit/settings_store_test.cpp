@@ -13,6 +13,7 @@
 #include "host/station_messages.h"
 #include "platform/platform.h"
 #include "simhost/settings/settings_model.h"
+#include "tests/support/test_temp_path.h"
 #include "tests/unit/station_under_test.h"
 
 namespace {
@@ -239,8 +240,7 @@ TEST_F(SettingStore, ValuesSavedInOneRunOfTheHostAreLoadedInTheNext) {
     setting->Save("PosX", 120);
     setting->Save("r1", 0.25f);
     setting.reset();
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "tackpin-settings-roundtrip.xml").string();
+    const std::string path = test_support::TestTempPath("tackpin-settings-roundtrip", ".xml");
     ASSERT_TRUE(sim::Settings().SaveToFile(path));
     EXPECT_TRUE(sim::Violations().empty()) << sim::ViolationReport();
 

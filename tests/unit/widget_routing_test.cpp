@@ -270,6 +270,7 @@ public:
 
 TEST_F(WidgetRouting, NothingThrownInAHandlerCrossesTheCallback) {
     ThrowingWindow window(main.get());
+    window.SetVisible(true);
     window.AddHideHandler(&window, &ThrowingWindow::OnHide);
     sim::EventOutcome outcome = sim::UserCloseWindow(window.GetID());
     EXPECT_EQ(outcome.handlersCalled, 1);
@@ -293,6 +294,7 @@ TEST_F(WidgetRouting, SecondWrapperOfARegisteredIdIsNotRegisteredAndLeavesTheFir
     }
     // The second wrapper is gone; events still reach the first.
     EXPECT_EQ(TheWidgetRegistry().Find(main->GetID()), main.get());
+    sim::Widgets().SetByUser(main->GetID(), "visible", true);  // the close hid it
     sim::UserCloseWindow(main->GetID());
     EXPECT_EQ(calls.count, 2);
     sim::Widgets().SetByUser(main->GetID(), "visible", true);

@@ -46,7 +46,10 @@ struct HandlerCalls {
 // A window whose handlers record their calls and answer fixed values.
 class CountingWindow : public MQWindow {
 public:
-    CountingWindow(MQWindowBase* parent, HandlerCalls& calls) : MQWindow(parent), calls_(calls) {}
+    // Shown at once: the user's clicks reach only what is on screen.
+    CountingWindow(MQWindowBase* parent, HandlerCalls& calls) : MQWindow(parent), calls_(calls) {
+        SetVisible(true);
+    }
 
     static constexpr int kMouseAnswer = 7;
     static constexpr int kPlainAnswer = 3;
