@@ -39,6 +39,7 @@ add_dependencies(tackpin-validate Tackpin)
 # OBJ files are read by the host's own reader on both.
 set(SESSION_ENGINE_SOURCES
   session/arguments.cpp session/script_words.cpp session/session.cpp session/session_runner.cpp
+  session/prompt_user.cpp
   commands/commands_host.cpp commands/commands_mesh.cpp commands/commands_panel.cpp
   commands/commands_pictures.cpp commands/commands_report.cpp
   panel/marker_probe.cpp panel/panel_user.cpp panel/panel_widgets.cpp

@@ -111,6 +111,11 @@ tackpin_session(malformed_settings SCRIPTS host_events.tps SETTINGS ${sessions}/
 tackpin_session(unknown_option SCRIPTS host_events.tps OPTIONS --colour STATUS 1 MESSAGE "--colour")
 tackpin_session(prompt_goes_on SCRIPTS prompt INPUT ${sessions}/prompt_input.txt
   MESSAGE "unknown command \"bogus\"")
+# At the prompt the plug-in's questions are put to the user, and a colour
+# dialog with nothing queued for it is told as it closes.
+tackpin_session(prompt_questions SCRIPTS prompt INPUT ${sessions}/prompt_questions.txt
+  OUTPUT "asked \"Overwrite\\?\" in \"Marker\": OK.*asked \"Overwrite\\?\" in \"Marker\": Cancel"
+  MESSAGE "the plug-in asks \"Overwrite\\?\": answer ok or cancel.*the plug-in opened its colour dialog, and no choice was queued for it")
 # A command that fails inside a question is told once, for the command that
 # opened the question; the commands after it go on untouched.
 tackpin_session(prompt_nested_failure SCRIPTS prompt INPUT ${sessions}/prompt_nested_failure.txt

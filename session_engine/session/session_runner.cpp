@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/tools/crash_note.h"
+#include "session_engine/session/prompt_user.h"
 #include "session_engine/session/script_words.h"
 #include "session_engine/session/session_error.h"
 
@@ -78,6 +79,13 @@ int RunScript(Session& session, const std::string& path) {
 
 int RunPrompt(Session& session, LineInput& input) {
     platform::InstallCrashNote();
+    // The person at the prompt answers the plug-in's questions; the host
+    // forgets them when the prompt ends.
+    PromptUser user(session, input);
+    sim::Dialogs().SetLiveUser(&user);
+    struct Forget {
+        ~Forget() { sim::Dialogs().SetLiveUser(nullptr); }
+    } forget;
     int status = Guarded(session, "", [&] { session.Open(); });
     if (status != kStatusOk) return CloseHost(session, status, "");
     session.Say("type \"help\" for the commands, \"quit\" to end");
