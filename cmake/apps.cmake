@@ -39,7 +39,7 @@ add_dependencies(tackpin-validate Tackpin)
 # OBJ files are read by the host's own reader on both.
 set(SESSION_ENGINE_SOURCES
   session/arguments.cpp session/script_words.cpp session/session.cpp session/session_runner.cpp
-  session/prompt_user.cpp
+  session/prompt_user.cpp session/nearest_word.cpp
   commands/commands_host.cpp commands/commands_mesh.cpp commands/commands_panel.cpp
   commands/commands_pictures.cpp commands/commands_report.cpp
   panel/marker_probe.cpp panel/panel_user.cpp panel/panel_widgets.cpp
@@ -47,7 +47,7 @@ set(SESSION_ENGINE_SOURCES
   obj_import/obj_import.cpp
   settings/file_replace.cpp settings/settings_folder.cpp)
 list(TRANSFORM SESSION_ENGINE_SOURCES PREPEND session_engine/)
-add_library(session_engine STATIC ${SESSION_ENGINE_SOURCES})
+add_library(session_engine STATIC ${SESSION_ENGINE_SOURCES} $<TARGET_OBJECTS:tackpin_platform>)
 target_include_directories(session_engine PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(session_engine PUBLIC simhost)
 if(WIN32)

@@ -12,8 +12,9 @@ tackpin_test(host_tool_tests SOURCES
   tests/host_tool/script_language_test.cpp tests/host_tool/settings_text_test.cpp
   tests/host_tool/view_camera_test.cpp tests/host_tool/obj_import_test.cpp
   session_engine/session/arguments.cpp session_engine/session/script_words.cpp
+  session_engine/session/nearest_word.cpp
   session_engine/settings/settings_xml_text.cpp session_engine/pictures/view_camera.cpp
-  session_engine/obj_import/obj_import.cpp)
+  session_engine/obj_import/obj_import.cpp $<TARGET_OBJECTS:tackpin_platform>)
 
 # A module that breaches the host contract when it starts.
 add_library(careless_plugin MODULE tests/fixtures/careless_plugin.cpp $<TARGET_OBJECTS:tackpin_platform>)
@@ -101,6 +102,21 @@ tackpin_session(plugin_crash SCRIPTS plugin_crash.tps OPTIONS --module $<TARGET_
 add_dependencies(tackpin-host crashing_plugin)
 tackpin_session(spin_range SCRIPTS spin_range.tps
   OUTPUT "spin box set to 100 \\(1e\\+300 typed; the box's range ends there\\)")
+if(NOT WIN32)
+  # The Windows build draws no pictures.
+  tackpin_session(render_progress SCRIPTS render_progress.tps
+    MESSAGE "tackpin-host: render: painting 22500 faces")
+endif()
+tackpin_session(answer_dropped SCRIPTS answer_dropped.tps
+  OUTPUT "1 answer was given for a question this action did not ask: dropped.*asked \"Overwrite\\?\" in \"Marker\": no answer")
+tackpin_session(render_not_png SCRIPTS render_refusals.tps STATUS 1
+  MESSAGE "render_refusals.tps:2: render: \"view.jpg\" does not end in .png; pictures are written as PNG files")
+tackpin_session(render_missing_folder SCRIPTS render_missing_folder.tps STATUS 1
+  MESSAGE "render_missing_folder.tps:2: cannot write nowhere/view.png: there is no folder nowhere")
+tackpin_session(mistyped_command SCRIPTS mistyped_command.tps STATUS 1
+  MESSAGE "mistyped_command.tps:3: unknown command \"drwa\"; did you mean \"draw\"\\? \\(\"help\" lists them\\)")
+tackpin_session(help_command SCRIPTS help_command.tps
+  OUTPUT "> help render\n  render FILE.png\n      picture the 3D view[^\n]*\n> help drawing\n  value for print and expect: drawing N: ")
 tackpin_session(hidden_panel SCRIPTS hidden_panel.tps STATUS 1
   OUTPUT "nothing drawn: the plug-in is not active \\(\"activate\" activates it and shows its panel\\)"
   MESSAGE "hidden_panel.tps:7: left click on \"Set\" in row 0: the panel is hidden, so no click or key reaches it; the host shows it when the plug-in is activated \\(\"activate\"\\)")
@@ -145,7 +161,7 @@ tackpin_session(numbered_objects SCRIPTS numbered_objects.tps)
 # The 3D view's colour squares name their marker rows, in row order.
 picture_line(marker_rows rows.png)
 if(NOT WIN32)
-  string(APPEND marker_rows "the 3D view, 2 drawing object\\(s\\): rows 0 and 2\n")
+  string(APPEND marker_rows "the 3D view, 2 drawing objects: rows 0 and 2\n")
 endif()
 tackpin_session(marker_rows SCRIPTS marker_rows.tps OUTPUT "${marker_rows}")
 

@@ -7,6 +7,7 @@
 #include "session_engine/panel/marker_probe.h"
 #include "session_engine/panel/panel_widgets.h"
 #include "session_engine/pictures/pictures.h"
+#include "session_engine/session/counted.h"
 #include "session_engine/session/session.h"
 #include "session_engine/session/session_error.h"
 #include "simhost/documents/document_model.h"
@@ -25,7 +26,7 @@ std::function<void(Session&, Arguments&)> Plain(void (Session::*operation)()) {
 }
 
 void Load(Session& session, Arguments& args) {
-    std::string path = args.More() ? args.Word("module path") : session.Options().modulePath;
+    std::string path = args.More() ? args.Path("module path") : session.Options().modulePath;
     args.End();
     session.LoadModule(path);
 }
@@ -80,9 +81,9 @@ void Draw(Session& session, Arguments& args) {
         for (std::size_t i = 0; i < drawn.size(); ++i) rows[after[i].handle] = drawn[i];
         session.SetMarkerRows(std::move(rows));
     }
-    session.Say("draw (" + ViewText(session.ViewOptions()) + "): " + std::to_string(after.size()) +
-                " drawing object(s) in the document");  // A plug-in draws only while it is active,
-                                                        // which the host shows by its
+    session.Say("draw (" + ViewText(session.ViewOptions()) + "): " +
+                Counted(after.size(), "drawing object", "drawing objects") + " in the document");
+    // A plug-in draws only while it is active, which the host shows by its
     // panel: a script that forgot to activate it learns why nothing came.
     if (after.empty())
         if (int panel = FindPanel(); panel != 0 && !sim::Widgets().IsShown(panel))

@@ -4,6 +4,7 @@
 // (event 221), as the modeler does.
 #include "session_engine/commands/commands.h"
 #include "session_engine/obj_import/obj_import.h"
+#include "session_engine/session/counted.h"
 #include "session_engine/session/session.h"
 #include "session_engine/session/session_error.h"
 #include "simhost/documents/document_model.h"
@@ -23,7 +24,7 @@ std::string MeshCounts(MQObject object) {
         vertices += Documents().VertexUniqueId(object, i) >= 0;
     for (int i = 0; i < Documents().FaceCount(object); ++i)
         faces += !Documents().FacePoints(object, i).empty();
-    return std::to_string(vertices) + " vertices, " + std::to_string(faces) + " faces";
+    return Counted(vertices, "vertex", "vertices") + ", " + Counted(faces, "face", "faces");
 }
 
 namespace {
@@ -69,7 +70,7 @@ void Mesh(Session& session, Arguments& args) {
 }
 
 void Open(Session& session, Arguments& args) {
-    std::string path = args.Word("OBJ file");
+    std::string path = args.Path("OBJ file");
     args.End();
     OpenImported(session, ReadObjFile(session.InputPath(path)));
 }
@@ -136,9 +137,9 @@ std::vector<std::pair<int, int>> LineList(Arguments& args, MQObject object) {
 void TellSelected(Session& session, MQObject object) {
     MQDocument doc = session.Document();
     session.Say("selected in \"" + Documents().ObjectName(object) + "\": " +
-                std::to_string(Documents().SelectedVertices(doc, object).size()) + " vertices, " +
-                std::to_string(Documents().SelectedLines(doc, object).size()) + " lines, " +
-                std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
+                Counted(Documents().SelectedVertices(doc, object).size(), "vertex", "vertices") +
+                ", " + Counted(Documents().SelectedLines(doc, object).size(), "line", "lines") +
+                ", " + Counted(Documents().SelectedFaces(doc, object).size(), "face", "faces"));
 }
 
 // Every element of the current object that the view shows, as the user

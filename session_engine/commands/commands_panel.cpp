@@ -30,9 +30,20 @@ public:
                         sim::Printable(boxes[i].title) + "\": " + answer);
         }
         for (const std::string& line : colourLog) session.Say(line);
-        std::size_t waiting = sim::Dialogs().PendingMessageBoxAnswers();
-        if (waiting > 0)
-            session.Say(std::to_string(waiting) + " answer(s) still wait for a question");
+        // Answers are given for the next action's questions: what it did not
+        // ask for goes now, told here, not to a question long after. Inside
+        // an open question they may still be meant for one after it.
+        if (sim::Dialogs().OpenNow() == 0) {
+            const std::size_t dropped = sim::Dialogs().DropMessageBoxAnswers();
+            if (dropped > 0)
+                session.Say((dropped == 1 ? std::string("1 answer was")
+                                          : std::to_string(dropped) + " answers were") +
+                            " given for a question this action did not ask: dropped");
+        } else if (std::size_t waiting = sim::Dialogs().PendingMessageBoxAnswers(); waiting > 0) {
+            session.Say(waiting == 1
+                            ? "1 answer still waits for a question"
+                            : std::to_string(waiting) + " answers still wait for a question");
+        }
         if (sim::Dialogs().PendingModalActions() > 0)
             session.Say("a colour choice waits for the next colour dialog");
         if (sim::Dialogs().PendingWhileMessageBoxOpen() > 0)

@@ -1,5 +1,8 @@
 // Pictures from a session: the 3D view, the panel, and the camera the view
 // is seen from.
+#include <cctype>
+#include <filesystem>
+
 #include "session_engine/commands/commands.h"
 #include "session_engine/pictures/pictures.h"
 #include "session_engine/session/session.h"
@@ -10,8 +13,18 @@ namespace host_tool {
 namespace {
 
 void Picture(Session& session, Arguments& args, bool panel) {
-    std::string path = args.Word("PNG file");
+    std::string path = args.Path("PNG file");
     args.End();
+    // Pictures are PNG: a name that says otherwise would hold what it does
+    // not say.
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension != ".png")
+        args.Fail("\"" + path + "\" does not end in .png; pictures are written as PNG files");
+    // Checked before the painting, which may take a while.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder))
+        throw SessionError("cannot write " + path + ": there is no folder " + folder.string());
     // Told in the transcript, in its place among the commands' lines.
     if (!PicturesAvailable()) {
         session.Show(path + " not written: this build draws no pictures (cairo is built for " +

@@ -8,6 +8,8 @@
 #include "session_engine/panel/marker_probe.h"
 #include "session_engine/panel/panel_user.h"
 #include "session_engine/panel/panel_widgets.h"
+#include "session_engine/session/counted.h"
+#include "session_engine/session/nearest_word.h"
 #include "session_engine/session/session.h"
 #include "session_engine/session/session_error.h"
 #include "simhost/contract/violations.h"
@@ -53,8 +55,8 @@ std::string DrawObjectText(const sim::DrawObjectInfo& info) {
         (a.x == b.x && a.y == b.y && a.z == b.z ? points : lines) += 1;
     }
     return "colour " + ColourText(info.color) + ", visibility " + std::to_string(info.visibility) +
-           ", " + std::to_string(info.vertices.size()) + " vertices, " + std::to_string(lines) +
-           " lines, " + std::to_string(points) + " points";
+           ", " + Counted(info.vertices.size(), "vertex", "vertices") + ", " +
+           Counted(lines, "line", "lines") + ", " + Counted(points, "point", "points");
 }
 
 // Every value that `print` shows and `expect` compares, by name; each takes
@@ -111,8 +113,8 @@ const std::vector<ValueSpec>& Values() {
              int n = a.Int("drawing object");
              std::vector<sim::DrawObjectInfo> objects = DrawObjects(s);
              if (n < 0 || n >= static_cast<int>(objects.size()))
-                 throw SessionError("the document holds " + std::to_string(objects.size()) +
-                                    " drawing object(s)");
+                 throw SessionError("the document holds " +
+                                    Counted(objects.size(), "drawing object", "drawing objects"));
              return DrawObjectText(objects[n]);
          }},
         {"object", "", "the current object's name",
@@ -237,8 +239,9 @@ void PrintWidget(Session& session, int id, int depth) {
 void PrintHost(Session& session) {
     MQDocument doc = session.Document();
     int current = Documents().CurrentObjectIndex(doc);
-    session.Show("document: " + std::to_string(Documents().ObjectCount(doc)) +
-                 " object slot(s), current " + std::to_string(current));
+    session.Show(
+        "document: " + Counted(Documents().ObjectCount(doc), "object slot", "object slots") +
+        ", current " + std::to_string(current));
     for (int i = 0; i < Documents().ObjectCount(doc); ++i) {
         MQObject object = Documents().ObjectAt(doc, i);
         if (object == nullptr) {
@@ -248,9 +251,10 @@ void PrintHost(Session& session) {
         session.Show(
             "  [" + std::to_string(i) + "] \"" + Documents().ObjectName(object) + "\" " +
             (Documents().ObjectVisible(object) ? "visible" : "hidden") + ", " + MeshCounts(object) +
-            ", selected " + std::to_string(Documents().SelectedVertices(doc, object).size()) +
-            " vertices " + std::to_string(Documents().SelectedLines(doc, object).size()) +
-            " lines " + std::to_string(Documents().SelectedFaces(doc, object).size()) + " faces");
+            ", selected " +
+            Counted(Documents().SelectedVertices(doc, object).size(), "vertex", "vertices") + " " +
+            Counted(Documents().SelectedLines(doc, object).size(), "line", "lines") + " " +
+            Counted(Documents().SelectedFaces(doc, object).size(), "face", "faces"));
     }
     session.Show("drawing objects: " + std::to_string(DrawObjects(session).size()));
     const sim::SceneOptions& view = session.ViewOptions();
@@ -301,8 +305,10 @@ void PrintSettings(Session& session) {
 
 void Print(Session& session, Arguments& args) {
     std::string what = args.Word("what");
-    if (what == "markers" || what == "panel" || what == "host" || what == "drawing" ||
-        what == "settings") {
+    // "drawing" alone is every drawing object; "drawing N" is the value.
+    const bool drawingValue = what == "drawing" && args.More();
+    if (what == "markers" || what == "panel" || what == "host" ||
+        (what == "drawing" && !drawingValue) || what == "settings") {
         args.End();
         if (what == "markers") PrintMarkers(session);
         if (what == "panel") PrintWidget(session, Panel(), 0);
@@ -312,9 +318,12 @@ void Print(Session& session, Arguments& args) {
         return;
     }
     const ValueSpec* value = FindValue(what);
-    if (value == nullptr)
+    if (value == nullptr) {
+        std::vector<std::string> known = {"markers", "panel", "host", "drawing", "settings"};
+        for (const ValueSpec& spec : Values()) known.push_back(spec.name);
         args.Fail("\"" + what + "\" is not markers, panel, host, drawing, settings or a value (" +
-                  ValueNames() + ")");
+                  ValueNames() + ")" + DidYouMean(what, known));
+    }
     std::string label = what;
     for (Arguments copy = args; copy.More();) label += " " + copy.Word("");
     std::string text = value->read(session, args);
@@ -355,7 +364,26 @@ void Expect(Session& session, Arguments& args) {
 }
 
 void Help(Session& session, Arguments& args) {
-    args.End();
+    if (args.More()) {
+        // One command, or one value of print and expect.
+        const std::string what = args.Word("command");
+        args.End();
+        std::vector<std::string> known;
+        for (const CommandSpec& command : session.Commands()) {
+            if (what == command.name) {
+                session.Show(std::string(command.usage) + "\n      " + command.summary);
+                return;
+            }
+            known.push_back(command.name);
+        }
+        if (const ValueSpec* value = FindValue(what)) {
+            session.Show("value for print and expect: " + std::string(value->name) +
+                         (*value->arguments ? " " : "") + value->arguments + ": " + value->meaning);
+            return;
+        }
+        for (const ValueSpec& spec : Values()) known.push_back(spec.name);
+        args.Fail("there is no command or value \"" + what + "\"" + DidYouMean(what, known));
+    }
     for (const CommandSpec& command : session.Commands())
         session.Show(std::string(command.usage) + "\n      " + command.summary);
     session.Show("values for print and expect (expect VALUE [ARGS] = TEXT):");
@@ -374,7 +402,7 @@ std::vector<CommandSpec> ReportCommands() {
          Print},
         {"expect", "expect VALUE [ARGS] = TEXT", "stop the session unless the value reads TEXT",
          Expect},
-        {"help", "help", "list the commands and values", Help},
+        {"help", "help [COMMAND|VALUE]", "list the commands and values, or tell one", Help},
     };
 }
 

@@ -13,8 +13,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <sstream>
 
+#include "platform/utf8.h"
 #include "session_engine/session/session_error.h"
 
 namespace host_tool {
@@ -164,6 +166,11 @@ private:
         } else if (keyword == "o" || keyword == "g") {
             std::string name;
             for (std::size_t i = 1; i < words.size(); ++i) name += (i > 1 ? " " : "") + words[i];
+            // The host's object names are text: bytes that are not UTF-8
+            // would come out as something else in every message.
+            if (!platform::IsUtf8(name))
+                Fail(line,
+                     "the name of \"" + keyword + "\" is not UTF-8 text; save the file as UTF-8");
             SwitchGroup(name);
         } else if (keyword == "l" || keyword == "p") {
             if (firstNotRead_ == 0) firstNotRead_ = line;
@@ -174,8 +181,9 @@ private:
 
     void Vertex(int line, const std::vector<std::string>& words) {
         const char* expected = "; a vertex is \"v X Y Z\", optionally with W or with R G B";
-        if (words.size() < 4 || words.size() > 8)
-            Fail(line, "a vertex with " + std::to_string(words.size() - 1) + " numbers" + expected);
+        const std::size_t numbers = words.size() - 1;
+        if (numbers != 3 && numbers != 4 && numbers != 6)
+            Fail(line, "a vertex with " + std::to_string(numbers) + " numbers" + expected);
         float xyz[3] = {0, 0, 0};
         for (std::size_t i = 1; i < words.size(); ++i) {
             float value = 0;
@@ -206,6 +214,13 @@ private:
                 Fail(line, "the face names vertex " + word + ", but only " +
                                std::to_string(defined) + " vertices come before it");
             face.points.push_back(index);
+        }
+        // Some writers close the polygon by naming its first point again.
+        if (face.points.size() >= 4 && face.points.front() == face.points.back()) {
+            face.points.pop_back();
+            readAs_.emplace_back(line,
+                                 "the face names its first vertex again at its end; read "
+                                 "as the polygon without the repeat");
         }
         CurrentGroup().faces.push_back(std::move(face));
     }
@@ -285,15 +300,21 @@ private:
         for (ImportedMesh& mesh : result.meshes)
             if (mesh.name.empty()) mesh.name = "obj" + std::to_string(++unnamed);
 
-        std::sort(leftOut.begin(), leftOut.end());
-        for (const auto& [line, note] : leftOut) result.notes.push_back(At(line) + note);
+        std::vector<std::pair<int, std::string>> notes = leftOut;
+        notes.insert(notes.end(), readAs_.begin(), readAs_.end());
+        std::sort(notes.begin(), notes.end());
+        for (const auto& [line, note] : notes) result.notes.push_back(At(line) + note);
         if (firstNotRead_ > 0) {
             std::string counted;
             for (const auto& [keyword, count] : notRead_)
                 counted += (counted.empty() ? "" : " and ") + std::to_string(count) + " \"" +
                            keyword + "\"";
+            const int statements =
+                std::accumulate(notRead_.begin(), notRead_.end(), 0,
+                                [](int sum, const auto& entry) { return sum + entry.second; });
             result.notes.push_back(At(firstNotRead_) + counted +
-                                   " statement(s) not read: polylines and points are not faces");
+                                   (statements == 1 ? " statement" : " statements") +
+                                   " not read: polylines and points are not faces");
         }
         if (result.meshes.empty()) Refuse(faces, leftOut);
         return result;
@@ -322,6 +343,8 @@ private:
     int current_ = -1;
     std::map<std::string, int> notRead_;  // "l" and "p" statements passed over
     int firstNotRead_ = 0;
+    // Faces read otherwise than written, with why: (line, note).
+    std::vector<std::pair<int, std::string>> readAs_;
 };
 
 }  // namespace

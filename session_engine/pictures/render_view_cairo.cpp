@@ -3,6 +3,7 @@
 // host's highlight colour, then the plug-in's drawing objects over the mesh
 // in their own colours.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <memory>
 
@@ -10,6 +11,8 @@
 
 #include "session_engine/pictures/cairo_text.h"
 #include "session_engine/pictures/pictures.h"
+#include "session_engine/session/counted.h"
+#include "session_engine/session/session.h"
 #include "session_engine/session/session_error.h"
 #include "simhost/documents/document_model.h"
 
@@ -33,6 +36,49 @@ struct FaceItem {
     bool selected = false;
     std::vector<bool> lineSelected;
     std::vector<bool> pointSelected;
+
+    bool AnythingSelected() const {
+        return selected ||
+               std::find(lineSelected.begin(), lineSelected.end(), true) != lineSelected.end() ||
+               std::find(pointSelected.begin(), pointSelected.end(), true) != pointSelected.end();
+    }
+    // The face covers less than a pixel each way: its outline and dots would
+    // only paint that pixel over and over.
+    bool Speck() const {
+        double left = points[0].x, right = left, top = points[0].y, bottom = top;
+        for (const ScreenPoint& p : points) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        return right - left < 1.0 && bottom - top < 1.0;
+    }
+};
+
+// A painting of this many faces or more tells how far it is, once a second:
+// a large mesh takes seconds.
+constexpr std::size_t kLongPainting = 20000;
+
+class PaintProgress {
+public:
+    PaintProgress(Session& session, std::size_t total) : session_(session), total_(total) {
+        if (total_ >= kLongPainting)
+            session_.Note("render: painting " + std::to_string(total_) + " faces");
+    }
+    void At(std::size_t done) {
+        if (total_ < kLongPainting || (done & 0x3ff) != 0) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::seconds(1)) return;
+        last_ = now;
+        session_.Note("render: " + std::to_string(done) + " of " + std::to_string(total_) +
+                      " faces painted");
+    }
+
+private:
+    Session& session_;
+    std::size_t total_;
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
 sim::Vec3 Newell(const std::vector<sim::Vec3>& points) {
@@ -183,7 +229,15 @@ private:
                   [](const FaceItem& a, const FaceItem& b) { return a.depth > b.depth; });
 
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-        for (const FaceItem& face : faces) PaintFace(face);
+        PaintProgress progress(session_, faces.size());
+        for (std::size_t i = 0; i < faces.size(); ++i) {
+            const FaceItem& face = faces[i];
+            if (face.Speck() && !face.AnythingSelected())
+                PaintSpeck(face);
+            else
+                PaintFace(face);
+            progress.At(i);
+        }
         for (const ScreenPoint& p : vertices) VertexDot(p, false);
         for (const ScreenPoint& p : selectedVertices) VertexDot(p, true);
     }
@@ -203,6 +257,29 @@ private:
         for (std::size_t k = 0; k < face.points.size(); ++k)
             (k == 0 ? cairo_move_to : cairo_line_to)(cr_, face.points[k].x, face.points[k].y);
         cairo_close_path(cr_);
+    }
+
+    // A face under a pixel as one pixel of what its fill, outline and dots
+    // would have made of it; a far mesh of many faces paints in a moment.
+    void PaintSpeck(const FaceItem& face) {
+        Rgb colour;
+        if (view_.showFace) {
+            colour = Rgb{kFace.r * face.shade, kFace.g * face.shade, kFace.b * face.shade};
+            // Mostly its outline, as lines this close together would cover it.
+            constexpr double kOutline = 0.7;
+            if (view_.showLine || view_.showVertex)
+                colour = Rgb{colour.r + (kLine.r - colour.r) * kOutline,
+                             colour.g + (kLine.g - colour.g) * kOutline,
+                             colour.b + (kLine.b - colour.b) * kOutline};
+        } else if (view_.showLine || view_.showVertex) {
+            colour = kWire;
+        } else {
+            return;
+        }
+        const ScreenPoint& at = face.points[0];
+        cairo_rectangle(cr_, std::floor(at.x), std::floor(at.y), 1, 1);
+        SetColour(cr_, colour);
+        cairo_fill(cr_);
     }
 
     void PaintFace(const FaceItem& face) {
@@ -277,11 +354,22 @@ private:
     // shows ("?" where the panel did not tell), in row order.
     void Legend() {
         CairoText text(cr_, 13);
-        std::string title = "3D view: " + std::to_string(objects_.size()) + " visible object(s), " +
-                            std::to_string(drawings_.size()) + " drawing object(s)";
+        std::string title =
+            "3D view: " + Counted(objects_.size(), "visible object", "visible objects") + ", " +
+            Counted(drawings_.size(), "drawing object", "drawing objects");
         cairo_set_source_rgb(cr_, 0.92, 0.93, 0.95);
         text.Draw(title, 12, 22);
         double x = 12;
+        // The host's own colour first: the selection is not a marker.
+        cairo_rectangle(cr_, x, 32, 14, 14);
+        SetColour(cr_, kHighlight);
+        cairo_fill_preserve(cr_);
+        cairo_set_source_rgb(cr_, 0.05, 0.05, 0.05);
+        cairo_set_line_width(cr_, 1);
+        cairo_stroke(cr_);
+        cairo_set_source_rgb(cr_, 0.92, 0.93, 0.95);
+        text.Draw("selection", x + 19, 44);
+        x += 19 + text.Width("selection") + 14;
         for (const auto& [row, info] : LegendEntries()) {
             cairo_rectangle(cr_, x, 32, 14, 14);
             cairo_set_source_rgb(cr_, info->color[0], info->color[1], info->color[2]);
@@ -306,12 +394,15 @@ public:
     // "the 3D view, 3 drawing objects: rows 0, 1 and 2".
     std::string Described() const {
         std::string text =
-            "the 3D view, " + std::to_string(drawings_.size()) + " drawing object(s)";
+            "the 3D view, " + Counted(drawings_.size(), "drawing object", "drawing objects");
         std::vector<std::string> rows;
         for (const auto& [row, info] : LegendEntries())
             rows.push_back(row >= 0 ? std::to_string(row) : "?");
         for (std::size_t i = 0; i < rows.size(); ++i)
-            text += (i == 0 ? ": rows " : i + 1 == rows.size() ? " and " : ", ") + rows[i];
+            text += (i == 0                 ? (rows.size() == 1 ? ": row " : ": rows ")
+                     : i + 1 == rows.size() ? " and "
+                                            : ", ") +
+                    rows[i];
         return text;
     }
 

@@ -76,6 +76,19 @@ std::string Arguments::Word(const char* what) {
     return words_[next_++];
 }
 
+std::string Arguments::Path(const char* what) {
+    std::string path = Word(what);
+    if (path == "~" || path.rfind("~/", 0) == 0) {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || *home == '\0') home = std::getenv("USERPROFILE");
+        if (home == nullptr || *home == '\0')
+            Fail("\"" + path +
+                 "\" starts with ~, but neither HOME nor USERPROFILE names a home folder");
+        path = std::string(home) + path.substr(1);
+    }
+    return path;
+}
+
 int Arguments::Int(const char* what) {
     std::string word = Word(what);
     int value = 0;

@@ -25,6 +25,9 @@ public:
     // Each takes the next word; throws SessionError naming `what` when there
     // is none or it does not read as asked.
     std::string Word(const char* what);
+    // A file's path: "~" or "~/..." at its start is the user's home folder
+    // (HOME, else USERPROFILE), as a shell would read it.
+    std::string Path(const char* what);
     int Int(const char* what);
     double Number(const char* what);
     float Float(const char* what) { return static_cast<float>(Number(what)); }

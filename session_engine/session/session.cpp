@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "session_engine/commands/commands.h"
+#include "session_engine/session/nearest_word.h"
 #include "session_engine/session/session_error.h"
 #include "session_engine/settings/settings_store.h"
 #include "simhost/contract/violations.h"
@@ -180,8 +181,12 @@ void Session::Execute(const std::vector<std::string>& words) {
     for (const CommandSpec& command : commands_) {
         if (words[0] == command.name) found = &command;
     }
-    if (found == nullptr)
-        throw SessionError("unknown command \"" + words[0] + "\" (\"help\" lists them)");
+    if (found == nullptr) {
+        std::vector<std::string> names;
+        for (const CommandSpec& command : commands_) names.push_back(command.name);
+        throw SessionError("unknown command \"" + words[0] + "\"" + DidYouMean(words[0], names) +
+                           " (\"help\" lists them)");
+    }
     if (!options_.quiet && echo_) {
         std::string line = ">";
         for (const std::string& word : words)

@@ -44,6 +44,12 @@ void DialogResponder::DropPending() {
     whileRunOpen_.clear();
 }
 
+std::size_t DialogResponder::DropMessageBoxAnswers() {
+    const std::size_t dropped = boxAnswers_.size();
+    boxAnswers_.clear();
+    return dropped;
+}
+
 void DialogResponder::RunWhileOpen(std::deque<WhileOpenAction>& queue) {
     if (queue.empty()) return;
     // Taken off the queue first: the action may open further boxes and runs.

@@ -65,6 +65,8 @@ public:
     // Drops every action not yet taken, answers and modal actions included:
     // whoever queued them is done.
     void DropPending();
+    // Drops the message box answers not yet taken; how many there were.
+    std::size_t DropMessageBoxAnswers();
 
     // Host side: records `box`, runs what happens while it is open, then
     // takes the next queued answer for it. The answer is the one queued

@@ -75,6 +75,9 @@ TEST(ObjImport, RefusesMalformedFilesNamingTheLineAndWhatWasExpected) {
         {"v 0 0 1e999\n", "m.obj:1: \"1e999\" is too large for a coordinate"},
         {"v 0 0 1e39\n", "m.obj:1: \"1e39\" is too large for a coordinate"},
         {"\n\nv 1 2\n", "m.obj:3: a vertex with 2 numbers"},
+        {"v 1 2 3 4 5\n", "m.obj:1: a vertex with 5 numbers; a vertex is \"v X Y Z\""},
+        {"v 0 0 0\no caf\xE9\n", "m.obj:2: the name of \"o\" is not UTF-8 text"},
+        {"g \xC3\n", "m.obj:1: the name of \"g\" is not UTF-8 text"},
         {square + "f 1 two 3\n", "m.obj:4: \"two\" is not a vertex number; a face is \"f V1 V2"},
         {square + "f 0 1 2\n", "m.obj:4: vertex numbers count from 1, not 0"},
         {square + "f -4 1 2\n", "m.obj:4: the face names vertex -4, but only 3 vertices come"},
@@ -114,8 +117,22 @@ TEST(ObjImport, LeavesOutFacesTheHostCannotHoldAndTellsTheirLines) {
                   "m.obj:8: face left out: a face needs at least 2 vertices",
                   "m.obj:9: face left out: it names vertex 1 twice (the host's faces name each "
                   "vertex once)",
-                  "m.obj:10: 1 \"l\" statement(s) not read: polylines and points are not faces",
+                  "m.obj:10: 1 \"l\" statement not read: polylines and points are not faces",
               }));
+}
+
+// A polygon closed by naming its first point again is the polygon without
+// the repeat, and the reader says so.
+TEST(ObjImport, ReadsAFaceThatRepeatsItsFirstPointAtTheEndAsThePolygon) {
+    const ObjImport read =
+        ReadObjText("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 1\nf 1 3 4 1\n", "m.obj");
+    ASSERT_EQ(read.meshes.size(), 1u);
+    EXPECT_EQ(read.meshes[0].faces, (Faces{{0, 2, 1}, {0, 3, 2}}));
+    EXPECT_EQ(read.notes, (std::vector<std::string>{
+                              "m.obj:5: the face names its first vertex again at its end; read "
+                              "as the polygon without the repeat",
+                              "m.obj:6: the face names its first vertex again at its end; read "
+                              "as the polygon without the repeat"}));
 }
 
 TEST(ObjImport, RefusesAFileWithNoFaceLeft) {

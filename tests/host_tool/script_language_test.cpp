@@ -2,7 +2,10 @@
 // each kind of argument reads or names what was wrong.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "session_engine/session/arguments.h"
+#include "session_engine/session/nearest_word.h"
 #include "session_engine/session/script_words.h"
 #include "session_engine/session/session_error.h"
 
@@ -60,6 +63,30 @@ TEST(Arguments, BadWordsNameWhatWasExpected) {
             EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
         }
     }
+}
+
+// A path that starts with "~" starts in the user's home folder, as in a
+// shell; a "~" further on is part of the name.
+TEST(Arguments, PathsStartingWithATildeStartAtHome) {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') home = std::getenv("USERPROFILE");
+    ASSERT_NE(home, nullptr) << "the test needs HOME or USERPROFILE";
+    Arguments args("open", {"~/models/a.obj", "~", "a~b.obj", "~other/x.obj"}, "open FILE");
+    EXPECT_EQ(args.Path("OBJ file"), std::string(home) + "/models/a.obj");
+    EXPECT_EQ(args.Path("OBJ file"), std::string(home));
+    EXPECT_EQ(args.Path("OBJ file"), "a~b.obj");
+    EXPECT_EQ(args.Path("OBJ file"), "~other/x.obj");
+}
+
+// A mistyped word is offered its nearest known one, if it is near.
+TEST(NearestWord, OffersOnlyASlipOfTheHand) {
+    const std::vector<std::string> commands = {"draw", "deselect", "render", "activate", "exit"};
+    EXPECT_EQ(NearestWord("drwa", commands), "draw");
+    EXPECT_EQ(NearestWord("rendr", commands), "render");
+    EXPECT_EQ(NearestWord("actvate", commands), "activate");
+    EXPECT_EQ(NearestWord("zoom", commands), "");
+    EXPECT_EQ(DidYouMean("exti", commands), "; did you mean \"exit\"?");
+    EXPECT_EQ(DidYouMean("bogus", commands), "");
 }
 
 TEST(Arguments, NumbersChoicesAndSwitches) {

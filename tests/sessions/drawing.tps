@@ -16,7 +16,7 @@ draw
 expect drawing-objects = 2
 # Rows are drawn from the last to the first.
 expect drawing 0 = colour 0 1 0, visibility 3, 4 vertices, 4 lines, 0 points
-expect drawing 1 = colour 1 0 1, visibility 3, 2 vertices, 0 lines, 1 points
+expect drawing 1 = colour 1 0 1, visibility 3, 2 vertices, 0 lines, 1 point
 # The view's options: vertices off, lines off; with Allways the lines stay.
 view vertices off lines off
 draw
@@ -29,14 +29,14 @@ view vertices on lines on
 check normal
 spin 2
 draw
-expect drawing 1 = colour 1 0 1, visibility 3, 3 vertices, 1 lines, 1 points
+expect drawing 1 = colour 1 0 1, visibility 3, 3 vertices, 1 line, 1 point
 print drawing
 # With Overwrite off, selected elements are left to the host's selection.
 check normal off
 check overwrite off
 select vertices 5
 draw
-expect drawing 1 = colour 1 0 1, visibility 3, 1 vertices, 0 lines, 0 points
+expect drawing 1 = colour 1 0 1, visibility 3, 1 vertex, 0 lines, 0 points
 check overwrite on
 # A hidden row, a hidden object, and View off draw nothing.
 click toggle 0

@@ -18,9 +18,9 @@ expect drawing 0 = colour 1 0 1, visibility 3, 9 vertices, 3 lines, 3 points
 # face now, no normal line.
 delete vertices 1
 draw
-expect drawing 0 = colour 1 0 1, visibility 3, 5 vertices, 1 lines, 2 points
+expect drawing 0 = colour 1 0 1, visibility 3, 5 vertices, 1 line, 2 points
 compact
 draw
-expect drawing 0 = colour 1 0 1, visibility 3, 5 vertices, 1 lines, 2 points
+expect drawing 0 = colour 1 0 1, visibility 3, 5 vertices, 1 line, 2 points
 expect marker 0 = down, colour 255 0 255, plate: vertices [0 1] lines []
 expect violations = 0
