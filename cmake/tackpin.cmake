@@ -35,7 +35,7 @@ if(WIN32)
   # crash reports, and the DLL names that file.
   add_custom_command(TARGET Tackpin POST_BUILD
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Tackpin> $<TARGET_FILE:Tackpin>.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded
+    COMMAND ${CMAKE_OBJCOPY} --strip-all
             --add-gnu-debuglink=$<TARGET_FILE:Tackpin>.debug $<TARGET_FILE:Tackpin>
     VERBATIM)
 else()
