@@ -53,7 +53,7 @@ target_link_libraries(session_engine PUBLIC simhost)
 if(WIN32)
   target_sources(session_engine PRIVATE
     platform/tools/text_output_windows.cpp
-    platform/tools/crash_note_windows.cpp
+    platform/tools/crash_note.cpp platform/tools/crash_note_windows.cpp
     session_engine/pictures/pictures_none.cpp
     session_engine/line_input/line_input_plain.cpp
     session_engine/settings/settings_store_text.cpp
@@ -64,7 +64,7 @@ else()
   pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
   target_sources(session_engine PRIVATE
     platform/tools/text_output_posix.cpp
-    platform/tools/crash_note_posix.cpp
+    platform/tools/crash_note.cpp platform/tools/crash_note_posix.cpp
     session_engine/pictures/cairo_text.cpp
     session_engine/pictures/render_view_cairo.cpp
     session_engine/pictures/render_panel_cairo.cpp

@@ -4,11 +4,8 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <atomic>
-#include <cstring>
-
 #include "platform/tools/crash_note.h"
+#include "platform/tools/crash_note_text.h"
 
 // AddressSanitizer's runtime, when the program has one; null otherwise.
 extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
@@ -20,8 +17,6 @@ namespace {
 constexpr int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 constexpr std::size_t kSignalSlots = 64;
 
-char g_note[1024];
-std::atomic<std::size_t> g_noteLength{0};
 struct sigaction g_before[kSignalSlots];
 
 void WriteNoteOnce();
@@ -45,9 +40,9 @@ void OnCrash(int signal, siginfo_t* info, void* context) {
 }
 
 void WriteNoteOnce() {
-    const std::size_t length = g_noteLength.exchange(0);
-    if (length > 0) {
-        ssize_t written = ::write(STDERR_FILENO, g_note, length);
+    const char* text = nullptr;
+    if (const std::size_t length = TakeCrashNote(text); length > 0) {
+        ssize_t written = ::write(STDERR_FILENO, text, length);
         (void)written;
     }
 }
@@ -69,15 +64,6 @@ void InstallCrashNote() {
         sigemptyset(&action.sa_mask);
         sigaction(signal, &action, &g_before[signal]);
     }
-}
-
-void SetCrashNote(const std::string& text) {
-    g_noteLength = 0;
-    if (text.empty()) return;
-    const std::size_t length = std::min(text.size(), sizeof g_note - 1);
-    std::memcpy(g_note, text.data(), length);
-    g_note[length] = '\n';
-    g_noteLength = length + 1;
 }
 
 }  // namespace platform
