@@ -25,10 +25,6 @@ void CountOnce(const Body& body, const std::string& label) {
 
 }  // namespace
 
-std::string CountLabel(const std::string& caseName, long long faces, bool floor) {
-    return caseName + "/" + std::to_string(faces) + (floor ? "/floor" : "/operation");
-}
-
 int CountInstructions() {
     if (RUNNING_ON_VALGRIND == 0) {
         std::fprintf(stderr,

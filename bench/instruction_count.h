@@ -12,7 +12,9 @@ namespace bench {
 
 // "StoreMarker/1000000/operation" or ".../floor": the dump's name, as the
 // callgrind output's "desc: Trigger: Client Request:" line gives it back.
-std::string CountLabel(const std::string& caseName, long long faces, bool floor);
+inline std::string CountLabel(const std::string& caseName, long long faces, bool floor) {
+    return caseName + "/" + std::to_string(faces) + (floor ? "/floor" : "/operation");
+}
 
 // Counts every case at every grid size, each operation and each floor after
 // one warm-up execution of its own; says on stderr how long each size took.

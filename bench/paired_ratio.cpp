@@ -41,7 +41,8 @@ Quartiles QuartilesOf(std::vector<double> values) {
 
 PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan) {
     // One execution of each, untimed by the figure, tells how many make a side.
-    const double shorter = std::min(TimeOf(operation, 1), TimeOf(floor, 1));
+    const double operationOnce = TimeOf(operation, 1);
+    const double shorter = std::min(operationOnce, TimeOf(floor, 1));
     const int executions =
         shorter >= plan.minSideSeconds
             ? 1
