@@ -37,10 +37,12 @@ int RunPairedMode(int argc, char** argv) {
             options.instructionsFile = file;
         } else if (const char* within = ValueOf(argv[i], "--agree-within")) {
             options.agreeWithin = std::atof(within);
+        } else if (std::strcmp(argv[i], "--cold") == 0) {
+            options.plan.warmSides = false;
         } else {
             std::fprintf(stderr,
                          "%s: unknown argument; --paired takes --min-time=SECONDS, "
-                         "--min-pairs=N, --instructions=FILE and --agree-within=RATIO\n",
+                         "--min-pairs=N, --instructions=FILE, --agree-within=RATIO and --cold\n",
                          argv[i]);
             return 2;
         }

@@ -40,7 +40,7 @@ Quartiles QuartilesOf(std::vector<double> values) {
 }
 
 PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan) {
-    // One execution of each, untimed by the figure, tells how many make a side.
+    // One execution of each, outside the figure, tells how many make a side.
     const double operationOnce = TimeOf(operation, 1);
     const double shorter = std::min(operationOnce, TimeOf(floor, 1));
     const int executions =
@@ -48,16 +48,21 @@ PairedRatio MeasurePaired(const Body& operation, const Body& floor, const Pairin
             ? 1
             : static_cast<int>(std::ceil(plan.minSideSeconds / std::max(shorter, 1e-9)));
 
+    const auto side = [&](const Body& body) {
+        if (plan.warmSides) body();
+        return TimeOf(body, executions);
+    };
+
     std::vector<double> ratios, operationTimes, floorTimes;
     double total = 0.0;
     while (static_cast<int>(ratios.size()) < plan.minPairs || total < plan.minSeconds) {
         double operationTime = 0.0, floorTime = 0.0;
         if (ratios.size() % 2 == 0) {
-            operationTime = TimeOf(operation, executions);
-            floorTime = TimeOf(floor, executions);
+            operationTime = side(operation);
+            floorTime = side(floor);
         } else {
-            floorTime = TimeOf(floor, executions);
-            operationTime = TimeOf(operation, executions);
+            floorTime = side(floor);
+            operationTime = side(operation);
         }
         total += operationTime + floorTime;
         if (floorTime <= 0.0) continue;

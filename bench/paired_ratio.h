@@ -23,13 +23,20 @@ struct Quartiles {
 Quartiles QuartilesOf(std::vector<double> values);
 
 // How long a paired measurement goes on: at least `minPairs` pairs and at
-// least `minSeconds` of both sides' time together. Each side of a pair runs
-// its body often enough to take at least `minSideSeconds`, so that short
+// least `minSeconds` of both sides' timed time together. Each side of a pair
+// runs its body often enough to take at least `minSideSeconds`, so that short
 // operations are not measured at the clock's grain.
+//
+// With `warmSides`, each side first runs its body once untimed, so that the
+// timed executions find the caches as the body's own last execution left
+// them, as in a loop of that body alone. Without, each side starts from what
+// the other body left: at a million faces its walk over the mesh has pushed
+// the operation's own working memory out of the cache.
 struct PairingPlan {
     int minPairs = 15;
     double minSeconds = 1.5;
     double minSideSeconds = 0.002;
+    bool warmSides = true;
 };
 
 struct PairedRatio {
@@ -43,6 +50,7 @@ struct PairedRatio {
 
 // Runs `operation` and `floor` in pairs, the first pair operation first, the
 // next floor first, and so on, so that neither always follows the other.
+// One untimed execution of each, first, tells how many make a side.
 // Times are the thread's CPU time: time the machine gives to others is not
 // counted, though what they do to the caches is.
 PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan);

@@ -43,33 +43,38 @@ void Spin() {
 }
 
 TEST(PairedRatioTest, OperationAndFloorTakeTurnsGoingFirst) {
+    // The executions in order, "|" after every second one.
     std::string order;
-    const bench::Body operation = [&] {
+    int executions = 0;
+    const auto record = [&](char body) {
         Spin();
-        order += 'o';
+        if (executions++ % 2 == 0 && !order.empty()) order += '|';
+        order += body;
     };
-    const bench::Body floor = [&] {
-        Spin();
-        order += 'f';
-    };
+    const bench::Body operation = [&] { record('o'); };
+    const bench::Body floor = [&] { record('f'); };
     bench::PairingPlan plan;
     plan.minPairs = 4;
     plan.minSeconds = 0.0;
     plan.minSideSeconds = 0.0;  // one execution per side
+    plan.warmSides = false;
     const bench::PairedRatio measured = bench::MeasurePaired(operation, floor, plan);
 
     EXPECT_EQ(measured.pairs, 4);
     EXPECT_EQ(measured.executionsPerSide, 1);
     // One untimed execution of each first, then the pairs, turn about.
-    EXPECT_EQ(order,
-              "of"
-              "of"
-              "fo"
-              "of"
-              "fo");
+    EXPECT_EQ(order, "of|of|fo|of|fo");
     EXPECT_GT(measured.ratio.median, 0.0);
     EXPECT_LE(measured.ratio.q1, measured.ratio.median);
     EXPECT_LE(measured.ratio.median, measured.ratio.q3);
+
+    // Warm sides: each body runs once untimed right before its own timed run.
+    order.clear();
+    executions = 0;
+    plan.warmSides = true;
+    plan.minPairs = 2;
+    EXPECT_EQ(bench::MeasurePaired(operation, floor, plan).pairs, 2);
+    EXPECT_EQ(order, "of|oo|ff|ff|oo");
 }
 
 TEST(PairedRatioTest, ShortBodiesRunSeveralTimesPerSide) {
@@ -83,7 +88,8 @@ TEST(PairedRatioTest, ShortBodiesRunSeveralTimesPerSide) {
     const bench::PairedRatio measured = bench::MeasurePaired(operation, floor, plan);
 
     EXPECT_GT(measured.executionsPerSide, 1);
-    EXPECT_EQ(operations, 1 + measured.pairs * measured.executionsPerSide);
+    // The calibration, then per pair one untimed execution and the timed ones.
+    EXPECT_EQ(operations, 1 + measured.pairs * (1 + measured.executionsPerSide));
 }
 
 class InstructionCountsTest : public ::testing::Test {

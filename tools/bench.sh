@@ -12,7 +12,8 @@
 #   --classic         Google Benchmark's runs and summary instead; the other
 #                     arguments go to Google Benchmark
 # Other arguments go to the paired runner: --min-time=SECONDS (1.5),
-# --min-pairs=N (15), --agree-within=RATIO (0.35).
+# --min-pairs=N (15), --agree-within=RATIO (0.35), --cold (no untimed execution
+# of each body right before its timed side of a pair).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
