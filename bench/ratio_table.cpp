@@ -67,6 +67,9 @@ bool RatioTable::PrintVerdict() const {
         "\nratio: median over the pairs of operation time / floor time (CPU time, operation\n"
         "and floor alternately in one loop); q1-q3: its quartiles; spread: (q3 - q1) / ratio;\n"
         "instr: operation / floor instructions of one warm execution (callgrind).\n");
+    if (counts_.empty()) {
+        std::printf("no instruction counts were given: the two ratios were not compared\n");
+    }
     for (const std::string& row : wide_) {
         std::printf("warning: %s the spread is wider than %.0f%%; the ratio is doubtful\n",
                     row.c_str(), 100.0 * kWideSpread);
