@@ -10,7 +10,8 @@
 #   --sizes=LIST      only these grid sizes, e.g. --sizes=10000,100000
 #   --no-count        no callgrind run: the instruction column stays empty
 #   --classic         Google Benchmark's runs and summary instead; the other
-#                     arguments go to Google Benchmark
+#                     arguments go to Google Benchmark. Any --benchmark_...
+#                     argument (--benchmark_filter=...) implies it.
 # Other arguments go to the paired runner: --min-time=SECONDS (1.5),
 # --min-pairs=N (15), --agree-within=RATIO (0.35), --cold (no untimed execution
 # of each body right before its timed side of a pair).
@@ -25,6 +26,7 @@ for arg in "$@"; do
     --ten-million) export TACKPIN_BENCH_TEN_MILLION=1 ;;
     --sizes=*) export TACKPIN_BENCH_SIZES=${arg#--sizes=} ;;
     --classic) classic=true ;;
+    --benchmark_*) classic=true; args+=("$arg") ;;
     --no-count) count=false ;;
     *) args+=("$arg") ;;
   esac
