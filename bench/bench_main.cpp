@@ -1,20 +1,65 @@
 // Runs the benchmarks against the lean host, with the host table filled as
-// MQInit fills it, and ends with the ratio of each operation to its floor.
+// MQInit fills it. By default Google Benchmark's runs, ending with the ratio
+// of each operation to its floor; with --paired, operation and floor in pairs
+// (paired_runner.h); with --count, the instruction counts under callgrind
+// (instruction_count.h).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/bench_meshes.h"
 #include "bench/floor_ratio_reporter.h"
+#include "bench/instruction_count.h"
 #include "bench/lean_host/lean_model.h"
+#include "bench/paired_runner.h"
 #include "host/host_api.h"
+
+namespace {
+
+// The value of "--name=value" in `arg`, or nullptr for another argument.
+const char* ValueOf(const char* arg, const char* name) {
+    const std::size_t length = std::strlen(name);
+    return std::strncmp(arg, name, length) == 0 && arg[length] == '=' ? arg + length + 1 : nullptr;
+}
+
+int RunPairedMode(int argc, char** argv) {
+    bench::PairedRunOptions options;
+    for (int i = 2; i < argc; ++i) {
+        if (const char* value = ValueOf(argv[i], "--min-time")) {
+            options.plan.minSeconds = std::atof(value);
+        } else if (const char* pairs = ValueOf(argv[i], "--min-pairs")) {
+            options.plan.minPairs = std::atoi(pairs);
+        } else if (const char* file = ValueOf(argv[i], "--instructions")) {
+            options.instructionsFile = file;
+        } else if (const char* within = ValueOf(argv[i], "--agree-within")) {
+            options.agreeWithin = std::atof(within);
+        } else if (std::strcmp(argv[i], "--cold") == 0) {
+            options.plan.warmSides = false;
+        } else {
+            std::fprintf(stderr,
+                         "%s: unknown argument; --paired takes --min-time=SECONDS, "
+                         "--min-pairs=N, --instructions=FILE, --agree-within=RATIO and --cold\n",
+                         argv[i]);
+            return 2;
+        }
+    }
+    return bench::RunPaired(options);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (host::ResolveHostFunctions(lean::ModulePath().c_str()) != 1) {
         std::fprintf(stderr, "the lean host's functions could not be resolved\n");
         return 1;
     }
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--paired") return RunPairedMode(argc, argv);
+    if (mode == "--count") return bench::CountInstructions();
     // Short runs, five repetitions each (the ratios take the fastest); flags
     // given on the command line come later and win.
     std::vector<char*> args(argv, argv + argc);

@@ -3,8 +3,11 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
+#include <string>
 
 #include "bench/lean_host/lean_model.h"
 
@@ -75,7 +78,16 @@ const BenchMesh& MeshOf(int faces) {
 std::vector<int> GridSizes() {
     std::vector<int> sizes{10000, 100000, 1000000};
     if (std::getenv("TACKPIN_BENCH_TEN_MILLION") != nullptr) sizes.push_back(10000000);
-    return sizes;
+    const char* only = std::getenv("TACKPIN_BENCH_SIZES");
+    if (only == nullptr) return sizes;
+    std::vector<int> chosen;
+    std::istringstream list(only);
+    for (std::string size; std::getline(list, size, ',');) {
+        const int faces = std::atoi(size.c_str());
+        if (std::find(sizes.begin(), sizes.end(), faces) != sizes.end()) chosen.push_back(faces);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
 }
 
 double PeakMemoryMiB() {

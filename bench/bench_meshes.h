@@ -40,7 +40,8 @@ int LatestGeneration();
 
 // The grid sizes the benchmarks run at, ascending: 10 thousand, 100 thousand
 // and a million faces, and ten million when the environment variable
-// TACKPIN_BENCH_TEN_MILLION is set (tools/bench.sh --ten-million).
+// TACKPIN_BENCH_TEN_MILLION is set (tools/bench.sh --ten-million). When
+// TACKPIN_BENCH_SIZES holds a comma-separated list, only those of them.
 std::vector<int> GridSizes();
 
 // The benchmarks of one grid size, each operation beside its floor, in the

@@ -3,9 +3,11 @@
 // avoid, made in a plain loop without the plug-in's containers and look-ups.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
+#include "bench/bench_cases.h"
 #include "bench/bench_meshes.h"
 #include "cmq/cmq_object.h"
 #include "cmq/cmq_object_lists.h"
@@ -21,29 +23,38 @@ void Finish(benchmark::State& state, const bench::BenchMesh& mesh) {
     state.counters["peak_mib"] = bench::PeakMemoryMiB();
 }
 
+// Slot 0 of `plugin` takes what the store takes from the grid.
+void StoreOnce(Tackpin& plugin, const bench::BenchMesh& mesh) {
+    plugin.slots.resize(3);
+    plugin.StoreMarker(mesh.doc, 0, false);
+}
+
+// The timed stores overwrite, into the room the first one made, as a user's
+// second "Set" does; at ten million faces a run has too few iterations to
+// hide a first store's allocations.
+bench::Body StoreMarkerBody(const std::shared_ptr<Tackpin>& plugin, const bench::BenchMesh& mesh) {
+    StoreOnce(*plugin, mesh);
+    return
+        [plugin, doc = mesh.doc] { benchmark::DoNotOptimize(plugin->StoreMarker(doc, 0, false)); };
+}
+
 void StoreMarker(benchmark::State& state) {
     const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
-    Tackpin plugin;
-    plugin.slots.resize(3);
-    // The timed stores overwrite, into the room the first one made, as a
-    // user's second "Set" does; at ten million faces a run has too few
-    // iterations to hide a first store's allocations.
-    plugin.StoreMarker(mesh.doc, 0, false);
-    for (auto _ : state) benchmark::DoNotOptimize(plugin.StoreMarker(mesh.doc, 0, false));
-    state.counters["vertices"] = static_cast<double>(plugin.slots[0].vertexUniqueIds.size());
-    state.counters["lines"] = static_cast<double>(plugin.slots[0].edgeKeys.size());
+    const auto plugin = std::make_shared<Tackpin>();
+    const bench::Body store = StoreMarkerBody(plugin, mesh);
+    for (auto _ : state) store();
+    state.counters["vertices"] = static_cast<double>(plugin->slots[0].vertexUniqueIds.size());
+    state.counters["lines"] = static_cast<double>(plugin->slots[0].edgeKeys.size());
     Finish(state, mesh);
 }
 
 // Every host question a store must ask: the current object and its place,
 // each vertex's use and selection, each face's points and selection, the
 // points of faces with marked lines and the unique ids of what is stored.
-void StoreMarkerFloor(benchmark::State& state) {
-    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
-    MQDocument doc = mesh.doc;
-    std::vector<int> points;
+bench::Body StoreMarkerFloorBody(const bench::BenchMesh& mesh) {
+    const auto points = std::make_shared<std::vector<int>>();
     // Not inlined, so that a profiler can count the floor's calls apart.
-    const auto store = [&]() __attribute__((noinline)) {
+    return [ doc = mesh.doc, points ]() __attribute__((noinline)) {
         long long sink = 0;
         MQObject object = host::DocGetObject(doc, host::DocGetCurrentObjectIndex(doc));
         sink += host::ObjGetIntValue(object, host::kObjectUniqueId);
@@ -62,51 +73,58 @@ void StoreMarkerFloor(benchmark::State& state) {
             for (int k = 0; k < n; ++k) {
                 if (!whole && host::DocIsSelectLine(doc, objectIndex, f, k) == 0) continue;
                 if (!read) {
-                    points.resize(static_cast<std::size_t>(n));
-                    host::ObjGetFacePointArray(object, f, points.data());
+                    points->resize(static_cast<std::size_t>(n));
+                    host::ObjGetFacePointArray(object, f, points->data());
                     read = true;
                 }
-                sink += host::ObjGetVertexUniqueID(object, points[static_cast<std::size_t>(k)]);
-                sink += host::ObjGetVertexUniqueID(object,
-                                                   points[static_cast<std::size_t>((k + 1) % n)]);
+                sink += host::ObjGetVertexUniqueID(object, (*points)[static_cast<std::size_t>(k)]);
+                sink += host::ObjGetVertexUniqueID(
+                    object, (*points)[static_cast<std::size_t>((k + 1) % n)]);
             }
         }
         benchmark::DoNotOptimize(sink);
     };
+}
+
+void StoreMarkerFloor(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    const bench::Body store = StoreMarkerFloorBody(mesh);
     for (auto _ : state) store();
     Finish(state, mesh);
 }
 
-// Slot 0 of `plugin` takes what the store takes from the grid.
-void StoreOnce(Tackpin& plugin, const bench::BenchMesh& mesh) {
-    plugin.slots.resize(3);
-    plugin.StoreMarker(mesh.doc, 0, false);
+bench::Body SelectMarkerBody(const bench::BenchMesh& mesh) {
+    const auto plugin = std::make_shared<Tackpin>();
+    StoreOnce(*plugin, mesh);
+    return [plugin, doc = mesh.doc] { plugin->SelectMarker(doc, 0, false); };
 }
 
 void SelectMarker(benchmark::State& state) {
     const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
-    Tackpin plugin;
-    StoreOnce(plugin, mesh);
-    for (auto _ : state) plugin.SelectMarker(mesh.doc, 0, false);
+    const bench::Body recall = SelectMarkerBody(mesh);
+    for (auto _ : state) recall();
     Finish(state, mesh);
 }
 
 // The recall's host calls for a slot whose answers were worked out before
 // the loop: per marked line, the end look-ups, both ends' related faces, the
 // points of the faces they share and one selection per line found.
-void SelectMarkerFloor(benchmark::State& state) {
-    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
-    Tackpin plugin;
-    StoreOnce(plugin, mesh);
-    const MarkerSlot& slot = plugin.slots[0];
-    const cmq::CMQObject view(mesh.object, mesh.doc);
-
+bench::Body SelectMarkerFloorBody(const bench::BenchMesh& mesh) {
     struct Planned {
         int uidA, uidB;
         std::vector<int> sharedFaces;
         std::vector<cmq::LineKey> lines;
     };
-    std::vector<Planned> plan;
+    struct Recall {
+        Tackpin plugin;
+        std::vector<Planned> plan;
+        std::vector<int> buffer = std::vector<int>(64);
+    };
+    const auto state = std::make_shared<Recall>();
+    StoreOnce(state->plugin, mesh);
+    const MarkerSlot& slot = state->plugin.slots[0];
+    const cmq::CMQObject view(mesh.object, mesh.doc);
+
     for (EdgeKey key : slot.edgeKeys) {
         Planned item{EdgeKeyHigh(key), EdgeKeyLow(key), {}, {}};
         const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidA);
@@ -117,13 +135,13 @@ void SelectMarkerFloor(benchmark::State& state) {
             }
         }
         for (cmq::LineKey line : cmq::FindLinesBetween(view, a, b)) item.lines.push_back(line);
-        plan.push_back(std::move(item));
+        state->plan.push_back(std::move(item));
     }
 
-    MQDocument doc = mesh.doc;
-    std::vector<int> buffer(64);
     // Not inlined, so that a profiler can count the floor's calls apart.
-    const auto recall = [&]() __attribute__((noinline)) {
+    return [ doc = mesh.doc, state ]() __attribute__((noinline)) {
+        const MarkerSlot& slot = state->plugin.slots[0];
+        std::vector<int>& buffer = state->buffer;
         host::DocClearSelect(doc, 7);
         MQObject object = host::DocGetObjectFromUniqueID(doc, slot.objectUniqueId);
         const int objectIndex = host::DocGetObjectIndex(doc, object);
@@ -131,7 +149,7 @@ void SelectMarkerFloor(benchmark::State& state) {
             host::DocAddSelectVertex(doc, objectIndex,
                                      host::ObjGetVertexIndexFromUniqueID(object, uid));
         }
-        for (const Planned& item : plan) {
+        for (const Planned& item : state->plan) {
             const int a = host::ObjGetVertexIndexFromUniqueID(object, item.uidA);
             const int b = host::ObjGetVertexIndexFromUniqueID(object, item.uidB);
             for (int v : {a, b}) {
@@ -152,6 +170,11 @@ void SelectMarkerFloor(benchmark::State& state) {
             }
         }
     };
+}
+
+void SelectMarkerFloor(benchmark::State& state) {
+    const bench::BenchMesh& mesh = MeshOf(static_cast<int>(state.range(0)));
+    const bench::Body recall = SelectMarkerFloorBody(mesh);
     for (auto _ : state) recall();
     Finish(state, mesh);
 }
@@ -168,4 +191,14 @@ void bench::RegisterMarkerBenchmarks(int faces) {
                              {"SelectMarkerFloor", &SelectMarkerFloor}}) {
         benchmark::RegisterBenchmark(name, run)->Arg(faces)->Apply(Settings);
     }
+}
+
+std::vector<bench::BenchCase> bench::MarkerCases() {
+    return {
+        {"StoreMarker",
+         [](int faces) { return StoreMarkerBody(std::make_shared<Tackpin>(), MeshOf(faces)); },
+         [](int faces) { return StoreMarkerFloorBody(MeshOf(faces)); }},
+        {"SelectMarker", [](int faces) { return SelectMarkerBody(MeshOf(faces)); },
+         [](int faces) { return SelectMarkerFloorBody(MeshOf(faces)); }},
+    };
 }

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "bench/bench_cases.h"
 #include "bench/bench_meshes.h"
 #include "bench/heap_counter.h"
 #include "bench/lean_host/lean_model.h"
@@ -139,13 +141,18 @@ MarkedGrid& MarkedGridOf(int faces, Options options) {
     return *grid;
 }
 
-void RunDrawPass(benchmark::State& state, Options options) {
-    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), options);
+bench::Body DrawPassBody(int faces, Options options) {
+    MarkedGrid& grid = MarkedGridOf(faces, options);
     // Every timed pass finds the last pass's drawing objects to delete and
     // its working room made, as at every redraw but the first.
     grid.plugin.OnDraw(grid.mesh.doc, grid.scene, 640, 480);
-    for (auto _ : state) grid.plugin.OnDraw(grid.mesh.doc, grid.scene, 640, 480);
-    grid.Finish(state);
+    return [grid = &grid] { grid->plugin.OnDraw(grid->mesh.doc, grid->scene, 640, 480); };
+}
+
+void RunDrawPass(benchmark::State& state, Options options) {
+    const bench::Body pass = DrawPassBody(static_cast<int>(state.range(0)), options);
+    for (auto _ : state) pass();
+    MarkedGridOf(static_cast<int>(state.range(0)), options).Finish(state);
 }
 
 SlotPlan PlanSlot(const Tackpin& plugin, const MarkerSlot& slot, const bench::BenchMesh& mesh) {
@@ -241,8 +248,8 @@ int ReadFacePoints(MQObject object, int face, std::vector<int>& buffer) {
     return count;
 }
 
-void RunDrawPassFloor(benchmark::State& state, Options options) {
-    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), options);
+bench::Body DrawPassFloorBody(int faces, Options options) {
+    MarkedGrid& grid = MarkedGridOf(faces, options);
     Tackpin& plugin = grid.plugin;
     // Only the current options' plans are kept: at ten million faces each
     // set of them takes hundreds of MiB.
@@ -261,9 +268,11 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
 
     const MQDocument doc = grid.mesh.doc;
     std::array<MQObject, kSlots>& made = grid.floorMade;
-    std::vector<int> buffer(64);
+    const auto room = std::make_shared<std::vector<int>>(64);
     // Not inlined, so that a profiler can count the floor's calls apart.
-    const auto pass = [&]() __attribute__((noinline)) {
+    const auto pass =
+        [&plugin, &grid, &plans, doc, &made, room, options ]() __attribute__((noinline)) {
+        std::vector<int>& buffer = *room;
         SceneOptions sceneOptions;
         plugin.GetSceneOption(grid.scene, sceneOptions);
         const int visibility = DrawVisibility(sceneOptions, false);
@@ -330,8 +339,13 @@ void RunDrawPassFloor(benchmark::State& state, Options options) {
         }
     };
     pass();
+    return pass;
+}
+
+void RunDrawPassFloor(benchmark::State& state, Options options) {
+    const bench::Body pass = DrawPassFloorBody(static_cast<int>(state.range(0)), options);
     for (auto _ : state) pass();
-    grid.Finish(state);
+    MarkedGridOf(static_cast<int>(state.range(0)), options).Finish(state);
 }
 
 void DrawPass(benchmark::State& state) { RunDrawPass(state, {false, true}); }
@@ -345,23 +359,29 @@ void DrawNormalsNoOverwriteFloor(benchmark::State& state) {
     RunDrawPassFloor(state, {true, false});
 }
 
+bench::Body NormalCachesBody(int faces) {
+    MarkedGrid& grid = MarkedGridOf(faces, {true, true});
+    return [grid = &grid] { grid->plugin.UpdateNormalCaches(); };
+}
+
 void NormalCaches(benchmark::State& state) {
-    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), {true, true});
-    for (auto _ : state) grid.plugin.UpdateNormalCaches();
-    grid.Finish(state);
+    const bench::Body refresh = NormalCachesBody(static_cast<int>(state.range(0)));
+    for (auto _ : state) refresh();
+    MarkedGridOf(static_cast<int>(state.range(0)), {true, true}).Finish(state);
 }
 
 // The refresh's host calls: per slot its object, then the walk over the used
 // vertices (the count asked at every step) with each one's unique id, and
 // for each marked one the faces around it, their points and the corner's
 // positions.
-void NormalCachesFloor(benchmark::State& state) {
-    MarkedGrid& grid = MarkedGridOf(static_cast<int>(state.range(0)), {true, true});
+bench::Body NormalCachesFloorBody(int faces) {
+    MarkedGrid& grid = MarkedGridOf(faces, {true, true});
     const MQDocument doc = grid.mesh.doc;
     const MQObject mesh = grid.mesh.object;
     const int vertexCount = host::ObjGetVertexCount(mesh);
     // Marked vertices by index: the plainest possible membership test.
-    std::vector<std::vector<char>> marked;
+    const auto markedRef = std::make_shared<std::vector<std::vector<char>>>();
+    std::vector<std::vector<char>>& marked = *markedRef;
     for (const MarkerSlot& slot : grid.plugin.slots) {
         std::vector<char> byIndex(static_cast<std::size_t>(vertexCount), 0);
         const auto mark = [&](int uid) {
@@ -375,9 +395,13 @@ void NormalCachesFloor(benchmark::State& state) {
         }
         marked.push_back(std::move(byIndex));
     }
-    std::vector<int> faces(64), points(64);
+    const auto rooms = std::make_shared<std::array<std::vector<int>, 2>>();
+    rooms->fill(std::vector<int>(64));
     // Not inlined, so that a profiler can count the floor's calls apart.
-    const auto refresh = [&]() __attribute__((noinline)) {
+    const auto refresh = [&grid, doc, markedRef, rooms ]() __attribute__((noinline)) {
+        const std::vector<std::vector<char>>& marked = *markedRef;
+        std::vector<int>& faces = (*rooms)[0];
+        std::vector<int>& points = (*rooms)[1];
         float sink = 0.0f;
         for (std::size_t s = 0; s < grid.plugin.slots.size(); ++s) {
             MQObject object =
@@ -410,8 +434,13 @@ void NormalCachesFloor(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(sink);
     };
+    return refresh;
+}
+
+void NormalCachesFloor(benchmark::State& state) {
+    const bench::Body refresh = NormalCachesFloorBody(static_cast<int>(state.range(0)));
     for (auto _ : state) refresh();
-    grid.Finish(state);
+    MarkedGridOf(static_cast<int>(state.range(0)), {true, true}).Finish(state);
 }
 
 // Run length and repetitions come from the command line (bench_main.cpp).
@@ -432,4 +461,16 @@ void bench::RegisterOverlayBenchmarks(int faces) {
                              {"NormalCachesFloor", &NormalCachesFloor}}) {
         benchmark::RegisterBenchmark(name, run)->Arg(faces)->Apply(Settings);
     }
+}
+
+std::vector<bench::BenchCase> bench::OverlayCases() {
+    const auto pass = [](const char* name, Options options) {
+        return BenchCase{name, [options](int faces) { return DrawPassBody(faces, options); },
+                         [options](int faces) { return DrawPassFloorBody(faces, options); }};
+    };
+    return {pass("DrawPass", {false, true}),
+            pass("DrawNormals", {true, true}),
+            pass("DrawNoOverwrite", {false, false}),
+            pass("DrawNormalsNoOverwrite", {true, false}),
+            {"NormalCaches", NormalCachesBody, NormalCachesFloorBody}};
 }

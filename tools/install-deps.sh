@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
+  # the benchmarks' instruction counts (callgrind and its client requests)
+  valgrind
   googletest libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
   # tackpin-host: pictures, line editing, options; a font for the pictures' text

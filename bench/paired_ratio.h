@@ -1,0 +1,58 @@
+// The ratio of an operation's time to its floor's, measured in pairs: the two
+// run alternately in one loop, so that each pair sees the same moment of a
+// shared machine, and the figure is the median of the pairs' own ratios.
+#pragma once
+
+#include <vector>
+
+#include "bench/bench_cases.h"
+
+namespace bench {
+
+// The median and the quartiles of a set of values (linear interpolation
+// between the nearest ranks). All three are zero for an empty set.
+struct Quartiles {
+    double q1 = 0.0;
+    double median = 0.0;
+    double q3 = 0.0;
+
+    // The interquartile range over the median: how far the middle half of
+    // the values lies apart, as a share of the figure.
+    double RelativeSpread() const { return median > 0.0 ? (q3 - q1) / median : 0.0; }
+};
+Quartiles QuartilesOf(std::vector<double> values);
+
+// How long a paired measurement goes on: at least `minPairs` pairs and at
+// least `minSeconds` of both sides' timed time together. Each side of a pair
+// runs its body often enough to take at least `minSideSeconds`, so that short
+// operations are not measured at the clock's grain.
+//
+// With `warmSides`, each side first runs its body once untimed, so that the
+// timed executions find the caches as the body's own last execution left
+// them, as in a loop of that body alone. Without, each side starts from what
+// the other body left: at a million faces its walk over the mesh has pushed
+// the operation's own working memory out of the cache.
+struct PairingPlan {
+    int minPairs = 15;
+    double minSeconds = 1.5;
+    double minSideSeconds = 0.002;
+    bool warmSides = true;
+};
+
+struct PairedRatio {
+    Quartiles ratio;            // operation time over floor time, per pair
+    int pairs = 0;              // pairs the ratio rests on
+    int executionsPerSide = 0;  // executions of each body per side of a pair
+    double operationNs = 0.0;   // median time of one execution of the operation
+    double floorNs = 0.0;       // median time of one execution of the floor
+    double seconds = 0.0;       // CPU time the pairs took, both sides
+};
+
+// Runs `operation` and `floor` in pairs, the first pair operation first, the
+// next floor first, and so on, so that neither always follows the other.
+// One untimed execution of each, first, tells how many make a side.
+// Times are the thread's CPU time: time the machine gives to others is not
+// counted, though what they do to the caches is.
+PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan);
+
+}  // namespace bench
