@@ -181,17 +181,24 @@ Snapshot Take(const Stage& stage, const AllocationControls& controls) {
     Snapshot snapshot;
     snapshot.plugin = NameObjects(controls.DescribePlugin(), stage);
     const sim::DocumentModel& documents = sim::Documents();
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) on " " + a
+    // temporary string, a false alarm of its own.
+    std::string& text = snapshot.selection;
+    const auto number = [&text](int value, char before) {
+        text += before;
+        text += std::to_string(value);
+    };
     for (MQObject object : {stage.grid, stage.square, stage.line}) {
-        snapshot.selection += " [v";
-        for (int v : documents.SelectedVertices(stage.doc, object))
-            snapshot.selection += " " + std::to_string(v);
-        snapshot.selection += " l";
-        for (const auto& [face, line] : documents.SelectedLines(stage.doc, object))
-            snapshot.selection += " " + std::to_string(face) + "." + std::to_string(line);
-        snapshot.selection += " f";
-        for (int f : documents.SelectedFaces(stage.doc, object))
-            snapshot.selection += " " + std::to_string(f);
-        snapshot.selection += "]";
+        text += " [v";
+        for (int v : documents.SelectedVertices(stage.doc, object)) number(v, ' ');
+        text += " l";
+        for (const auto& [face, line] : documents.SelectedLines(stage.doc, object)) {
+            number(face, ' ');
+            number(line, '.');
+        }
+        text += " f";
+        for (int f : documents.SelectedFaces(stage.doc, object)) number(f, ' ');
+        text += "]";
     }
     for (int toggle : Stage::Panel().toggles) {
         const bool down =
