@@ -13,11 +13,11 @@
 
 namespace host_tool {
 
-std::vector<CommandSpec> HostCommands();
-std::vector<CommandSpec> MeshCommands();
-std::vector<CommandSpec> PanelCommands();
-std::vector<CommandSpec> ReportCommands();
-std::vector<CommandSpec> PictureCommands();
+std::vector<CommandEntry> HostCommands();
+std::vector<CommandEntry> MeshCommands();
+std::vector<CommandEntry> PanelCommands();
+std::vector<CommandEntry> ReportCommands();
+std::vector<CommandEntry> PictureCommands();
 
 // "12 vertices, 6 faces": the live elements of a mesh object.
 std::string MeshCounts(MQObject object);

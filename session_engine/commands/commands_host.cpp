@@ -113,7 +113,7 @@ void Quit(Session& session, Arguments& args) {
 
 }  // namespace
 
-std::vector<CommandSpec> HostCommands() {
+std::vector<CommandEntry> HostCommands() {
     return {
         {"start", "start",
          "host event 1: the plug-in starts (builds its panel, reads its settings)",

@@ -289,7 +289,7 @@ void OpenImported(Session& session, const ObjImport& import) {
     session.ReportEdit();
 }
 
-std::vector<CommandSpec> MeshCommands() {
+std::vector<CommandEntry> MeshCommands() {
     return {
         {"mesh", "mesh grid|torus NAME COLUMNS ROWS | mesh cube NAME [SIZE]",
          "make a built-in mesh object", Mesh},

@@ -264,7 +264,7 @@ void Close(Session& session, Arguments& args) {
 
 }  // namespace
 
-std::vector<CommandSpec> PanelCommands() {
+std::vector<CommandEntry> PanelCommands() {
     return {
         {"click", "click [right] [shift] [ctrl] toggle|set|clr ROW",
          "click a row's button on the panel (left button unless \"right\")", Click},

@@ -58,7 +58,7 @@ void Camera(Session& session, Arguments& args) {
 
 }  // namespace
 
-std::vector<CommandSpec> PictureCommands() {
+std::vector<CommandEntry> PictureCommands() {
     return {
         {"render", "render FILE.png",
          "picture the 3D view as the host shows it after the last draw pass",

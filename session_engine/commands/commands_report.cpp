@@ -63,15 +63,15 @@ std::string DrawObjectText(const sim::DrawObjectInfo& info) {
 // its own arguments.
 using ValueFunction = std::string (*)(Session&, Arguments&);
 
-struct ValueSpec {
+struct ValueEntry {
     const char* name;
     const char* arguments;
     const char* meaning;
     ValueFunction read;
 };
 
-const std::vector<ValueSpec>& Values() {
-    static const std::vector<ValueSpec> values = {
+const std::vector<ValueEntry>& Values() {
+    static const std::vector<ValueEntry> values = {
         {"active", "", "the plug-in's answer to host event 101 (1: activated)",
          [](Session& s, Arguments&) {
              s.RequireModule();
@@ -176,15 +176,15 @@ const std::vector<ValueSpec>& Values() {
     return values;
 }
 
-const ValueSpec* FindValue(const std::string& name) {
-    for (const ValueSpec& value : Values())
+const ValueEntry* FindValue(const std::string& name) {
+    for (const ValueEntry& value : Values())
         if (name == value.name) return &value;
     return nullptr;
 }
 
 std::string ValueNames() {
     std::string names;
-    for (const ValueSpec& value : Values())
+    for (const ValueEntry& value : Values())
         names += (names.empty() ? "" : ", ") + std::string(value.name);
     return names;
 }
@@ -317,10 +317,10 @@ void Print(Session& session, Arguments& args) {
         if (what == "settings") PrintSettings(session);
         return;
     }
-    const ValueSpec* value = FindValue(what);
+    const ValueEntry* value = FindValue(what);
     if (value == nullptr) {
         std::vector<std::string> known = {"markers", "panel", "host", "drawing", "settings"};
-        for (const ValueSpec& spec : Values()) known.push_back(spec.name);
+        for (const ValueEntry& spec : Values()) known.push_back(spec.name);
         args.Fail("\"" + what + "\" is not markers, panel, host, drawing, settings or a value (" +
                   ValueNames() + ")" + DidYouMean(what, known));
     }
@@ -346,7 +346,7 @@ std::string Squeezed(const std::string& text) {
 
 void Expect(Session& session, Arguments& args) {
     std::string what = args.Word("value");
-    const ValueSpec* value = FindValue(what);
+    const ValueEntry* value = FindValue(what);
     if (value == nullptr) args.Fail("\"" + what + "\" is not a value (" + ValueNames() + ")");
     std::vector<std::string> own;
     while (args.More() && args.Peek() != "=") own.push_back(args.Word(""));
@@ -369,32 +369,32 @@ void Help(Session& session, Arguments& args) {
         const std::string what = args.Word("command");
         args.End();
         std::vector<std::string> known;
-        for (const CommandSpec& command : session.Commands()) {
+        for (const CommandEntry& command : session.Commands()) {
             if (what == command.name) {
                 session.Show(std::string(command.usage) + "\n      " + command.summary);
                 return;
             }
             known.push_back(command.name);
         }
-        if (const ValueSpec* value = FindValue(what)) {
+        if (const ValueEntry* value = FindValue(what)) {
             session.Show("value for print and expect: " + std::string(value->name) +
                          (*value->arguments ? " " : "") + value->arguments + ": " + value->meaning);
             return;
         }
-        for (const ValueSpec& spec : Values()) known.push_back(spec.name);
+        for (const ValueEntry& spec : Values()) known.push_back(spec.name);
         args.Fail("there is no command or value \"" + what + "\"" + DidYouMean(what, known));
     }
-    for (const CommandSpec& command : session.Commands())
+    for (const CommandEntry& command : session.Commands())
         session.Show(std::string(command.usage) + "\n      " + command.summary);
     session.Show("values for print and expect (expect VALUE [ARGS] = TEXT):");
-    for (const ValueSpec& value : Values())
+    for (const ValueEntry& value : Values())
         session.Show("  " + std::string(value.name) + (*value.arguments ? " " : "") +
                      value.arguments + ": " + value.meaning);
 }
 
 }  // namespace
 
-std::vector<CommandSpec> ReportCommands() {
+std::vector<CommandEntry> ReportCommands() {
     return {
         {"print", "print markers|panel|host|drawing|settings | print VALUE [ARGS]",
          "show the markers, the panel, the host's state, the drawing objects, the settings or one "

@@ -17,7 +17,7 @@ namespace host_tool {
 Session::Session(SessionOptions options, std::FILE* transcript, std::FILE* notes)
     : options_(std::move(options)), transcript_(transcript), notes_(notes) {
     for (auto table : {HostCommands, MeshCommands, PanelCommands, ReportCommands, PictureCommands})
-        for (CommandSpec& command : table()) commands_.push_back(std::move(command));
+        for (CommandEntry& command : table()) commands_.push_back(std::move(command));
 }
 
 Session::~Session() = default;
@@ -177,13 +177,13 @@ MQObject Session::FindObject(const std::string& word) const {
 
 void Session::Execute(const std::vector<std::string>& words) {
     if (words.empty()) return;
-    const CommandSpec* found = nullptr;
-    for (const CommandSpec& command : commands_) {
+    const CommandEntry* found = nullptr;
+    for (const CommandEntry& command : commands_) {
         if (words[0] == command.name) found = &command;
     }
     if (found == nullptr) {
         std::vector<std::string> names;
-        for (const CommandSpec& command : commands_) names.push_back(command.name);
+        for (const CommandEntry& command : commands_) names.push_back(command.name);
         throw SessionError("unknown command \"" + words[0] + "\"" + DidYouMean(words[0], names) +
                            " (\"help\" lists them)");
     }

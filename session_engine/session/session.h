@@ -26,7 +26,7 @@ struct SessionOptions {
 class Session;
 
 // One command of the session language.
-struct CommandSpec {
+struct CommandEntry {
     const char* name;
     const char* usage;    // name and arguments, for help and error messages
     const char* summary;  // one line for help
@@ -63,7 +63,7 @@ public:
     void Restart();
 
     // Every command, in help order.
-    const std::vector<CommandSpec>& Commands() const { return commands_; }
+    const std::vector<CommandEntry>& Commands() const { return commands_; }
 
     // --- Output ---------------------------------------------------------------
     // A line of the transcript that reports what happened; left out when quiet.
@@ -137,7 +137,7 @@ private:
     SessionOptions options_;
     std::FILE* transcript_;
     std::FILE* notes_;
-    std::vector<CommandSpec> commands_;
+    std::vector<CommandEntry> commands_;
     sim::PluginModule plugin_;
     MQDocument document_ = nullptr;
     MQScene scene_ = nullptr;
