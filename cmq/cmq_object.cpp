@@ -20,32 +20,60 @@ std::size_t Wrap(std::int64_t k, std::size_t n) {
     return static_cast<std::size_t>(((k % size) + size) % size);
 }
 
-// Ascending order. The faces around a vertex are a handful, and hosts mostly
-// list them ascending already: a list in order is only checked; otherwise
-// insertion sort, and the general sort for the rare long list.
-inline void SortSmall(std::vector<int>& list) {
+// Ascending order of values[0] .. values[size-1]. The faces around a vertex
+// are a handful, and hosts mostly list them ascending already: a list in
+// order is only checked; otherwise insertion sort, and the general sort for
+// the rare long list.
+inline void SortSmall(int* values, std::size_t size) {
     constexpr std::size_t kShort = 16;
-    const int* const values = list.data();
-    const std::size_t size = list.size();
     bool ascending = true;
     for (std::size_t i = 1; i < size; ++i) ascending &= values[i - 1] <= values[i];
     if (ascending) return;
-    if (list.size() > kShort) {
-        std::sort(list.begin(), list.end());
+    if (size > kShort) {
+        std::sort(values, values + size);
         return;
     }
-    for (std::size_t i = 1; i < list.size(); ++i) {
-        const int value = list[i];
+    for (std::size_t i = 1; i < size; ++i) {
+        const int value = values[i];
         std::size_t j = i;
-        for (; j > 0 && list[j - 1] > value; --j) list[j] = list[j - 1];
-        list[j] = value;
+        for (; j > 0 && values[j - 1] > value; --j) values[j] = values[j - 1];
+        values[j] = value;
     }
 }
 
-Vec3 Minus(const Vec3& a, const Vec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+// Asks the host for a list of `count` values (count > 0) into `buffer`,
+// which only ever grows: a search over many lines resizes nothing once the
+// longest list has been met. Returns where the values are.
+template <typename Ask>
+int* ReadInto(std::vector<int>& buffer, int count, Ask ask) {
+    if (buffer.size() < static_cast<std::size_t>(count))
+        buffer.resize(static_cast<std::size_t>(count));
+    ask(buffer.data());
+    return buffer.data();
+}
 
-Vec3 Cross(const Vec3& a, const Vec3& b) {
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+// The lines of the face with points p[0] .. p[n-1] that join a and b (a != b),
+// appended ascending. Each corner holding a is looked at once: the line
+// arriving there and the line leaving it are the only ones that can join a to
+// b at that corner.
+void AppendLinesOfFace(int face, const int* p, std::size_t n, int a, int b,
+                       std::vector<LineKey>& lines) {
+    // The line arriving at corner 0 is the face's last line: it comes last.
+    const bool lastLine = p[0] == a && p[n - 1] == b;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (p[k] != a) continue;
+        if (k > 0 && p[k - 1] == b) lines.push_back(MakeLineKey(face, static_cast<int>(k - 1)));
+        if (p[k + 1 < n ? k + 1 : 0] == b) lines.push_back(MakeLineKey(face, static_cast<int>(k)));
+    }
+    if (lastLine) lines.push_back(MakeLineKey(face, static_cast<int>(n - 1)));
+}
+
+// The same for a == b: lines that start and end at a.
+void AppendLoopsOfFace(int face, const int* p, std::size_t n, int a, std::vector<LineKey>& lines) {
+    for (std::size_t k = 0; k < n; ++k) {
+        if (p[k] == a && p[k + 1 < n ? k + 1 : 0] == a)
+            lines.push_back(MakeLineKey(face, static_cast<int>(k)));
+    }
 }
 
 }  // namespace
@@ -80,44 +108,51 @@ Vec3 CMQObject::GetPosition(int v) const {
 void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k,
                                     CornerPositions& corner) const {
     const std::size_t n = points.size();
-    if (n == 0) return;
-    // The point list is read once; the corners around k are taken from it.
-    // Each position goes straight into its place.
-    const std::int64_t at = k;
-    ReadPosition(points[Wrap(at, n)], corner.here);
-    ReadPosition(points[Wrap(at + 1, n)], corner.next);
-    ReadPosition(points[Wrap(at - 1, n)], corner.previous);
+    if (n == 0 || object == nullptr) return;
+    // The point list is read once; the corners around k are taken from it,
+    // each one step from the last. Each position goes straight into its place.
+    const int* const p = points.data();
+    const std::size_t here = Wrap(k, n);
+    const std::size_t next = here + 1 == n ? 0 : here + 1;
+    const std::size_t previous = here == 0 ? n - 1 : here - 1;
+    const auto read = [&](std::size_t at, Vec3& position) {
+        if (p[at] >= 0) host::ObjGetVertex(object, p[at], position.data());
+    };
+    read(here, corner.here);
+    read(next, corner.next);
+    read(previous, corner.previous);
     corner.beyondTriangle = n > 3;
-    if (corner.beyondTriangle) ReadPosition(points[Wrap(at + 2, n)], corner.far);
-}
-
-Vec3 CMQObject::CornerNormal(const CornerPositions& corner) {
-    const Vec3 leaving = Minus(corner.next, corner.here);
-    const Vec3 arriving = Minus(corner.here, corner.previous);
-    Vec3 across = arriving;
-    if (corner.beyondTriangle) {
-        const Vec3 beyond = Minus(corner.far, corner.next);
-        across = {(arriving[0] - beyond[0]) * 0.5f, (arriving[1] - beyond[1]) * 0.5f,
-                  (arriving[2] - beyond[2]) * 0.5f};
-    }
-    return Cross(leaving, across);
+    if (corner.beyondTriangle) read(next + 1 == n ? 0 : next + 1, corner.far);
 }
 
 void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {
     search.lines.clear();
-    std::vector<int>& facesOfA = search.facesOfA;
-    std::vector<int>& facesOfB = search.facesOfB;
-    ReadVertexRelatedFaces(a, facesOfA);
-    ReadVertexRelatedFaces(b, facesOfB);
-    SortSmall(facesOfA);
-    SortSmall(facesOfB);
+    AppendLinesBetween(a, b, search);
+}
+
+void CMQObject::AppendLinesBetween(int a, int b, LineSearch& search) const {
+    if (object == nullptr || a < 0 || b < 0) return;
+    // Both ends' faces, sorted. The lists only grow, and the counts say how
+    // much of each is this search's.
+    const int countA = host::ObjGetVertexRelatedFaces(object, a, nullptr);
+    if (countA <= 0) return;
+    int* const facesOfA = ReadInto(search.facesOfA, countA, [&](int* into) {
+        host::ObjGetVertexRelatedFaces(object, a, into);
+    });
+    const int countB = host::ObjGetVertexRelatedFaces(object, b, nullptr);
+    if (countB <= 0) return;
+    int* const facesOfB = ReadInto(search.facesOfB, countB, [&](int* into) {
+        host::ObjGetVertexRelatedFaces(object, b, into);
+    });
+    SortSmall(facesOfA, static_cast<std::size_t>(countA));
+    SortSmall(facesOfB, static_cast<std::size_t>(countB));
 
     // Faces that use both ends, by a merge walk of the two sorted lists; each
     // is read as it is found.
-    const int* ia = facesOfA.data();
-    const int* const endA = ia + facesOfA.size();
-    const int* ib = facesOfB.data();
-    const int* const endB = ib + facesOfB.size();
+    const int* ia = facesOfA;
+    const int* const endA = ia + countA;
+    const int* ib = facesOfB;
+    const int* const endB = ib + countB;
     int lastFace = -1;
     while (ia != endA && ib != endB) {
         const int fa = *ia;
@@ -125,18 +160,17 @@ void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {
         ia += fa <= fb ? 1 : 0;
         ib += fb <= fa ? 1 : 0;
         if (fa != fb) continue;
-        ReadFacePoints(fa, search.points);
         // A face listed twice around both ends gives its lines once.
         if (fa == lastFace) continue;
         lastFace = fa;
-        const int* const p = search.points.data();
-        const std::size_t n = search.points.size();
-        for (std::size_t k = 0; k < n; ++k) {
-            const int start = p[k];
-            const int end = p[k + 1 < n ? k + 1 : 0];
-            if ((start == a && end == b) || (start == b && end == a))
-                search.lines.push_back(MakeLineKey(fa, static_cast<int>(k)));
-        }
+        const int n = host::ObjGetFacePointCount(object, fa);
+        if (n <= 0) continue;
+        const int* const p = ReadInto(
+            search.points, n, [&](int* into) { host::ObjGetFacePointArray(object, fa, into); });
+        if (a != b)
+            AppendLinesOfFace(fa, p, static_cast<std::size_t>(n), a, b, search.lines);
+        else
+            AppendLoopsOfFace(fa, p, static_cast<std::size_t>(n), a, search.lines);
     }
 }
 

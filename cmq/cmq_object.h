@@ -36,6 +36,8 @@ struct CornerPositions {
 // the next, so that a walk over many lines allocates nothing once they have
 // grown.
 struct LineSearch {
+    // The host's answers; longer than the current answer when an earlier one
+    // was longer.
     std::vector<int> facesOfA;
     std::vector<int> facesOfB;
     std::vector<int> points;
@@ -106,14 +108,33 @@ public:
     // corners before computing any let the arithmetic of one overlap the
     // questions of the next. The normal is E1 x T with E1 the line leaving
     // the corner and T the line arriving (triangles) or the mean of the
-    // arriving and the reversed far line (larger faces). [ui-thread;
+    // arriving and the reversed far line (larger faces). Inline: a refresh
+    // computes one per corner around every marked vertex. [ui-thread;
     // CornerNormal: any time]
     void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
-    static Vec3 CornerNormal(const CornerPositions& corner);
+    static Vec3 CornerNormal(const CornerPositions& corner) {
+        const auto minus = [](const Vec3& a, const Vec3& b) {
+            return Vec3{a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+        };
+        const Vec3 leaving = minus(corner.next, corner.here);
+        const Vec3 arriving = minus(corner.here, corner.previous);
+        Vec3 across = arriving;
+        if (corner.beyondTriangle) {
+            const Vec3 beyond = minus(corner.far, corner.next);
+            across = {(arriving[0] - beyond[0]) * 0.5f, (arriving[1] - beyond[1]) * 0.5f,
+                      (arriving[2] - beyond[2]) * 0.5f};
+        }
+        return {leaving[1] * across[2] - leaving[2] * across[1],
+                leaving[2] * across[0] - leaving[0] * across[2],
+                leaving[0] * across[1] - leaving[1] * across[0]};
+    }
     // Every face line whose end points are a and b, in either direction, one
     // key per face that holds such a line, answered into `search.lines`.
     // [ui-thread]
     void FindLinesBetween(int a, int b, LineSearch& search) const;
+    // The same, added after what `search.lines` already holds: a walk over
+    // many pairs gathers all their lines in one list. [ui-thread]
+    void AppendLinesBetween(int a, int b, LineSearch& search) const;
     // Adds the 2-point face (a, b), which shows as a line. Inline: every draw
     // pass adds lines by the hundred thousand, and no list is made for two
     // points.

@@ -35,17 +35,16 @@ void Tackpin::SelectMarker(MQDocument doc, int index, bool add) {
         const int v = host::ObjGetVertexIndexFromUniqueID(object.object, uniqueId);
         if (v >= 0) vertices.push_back(v);
     }
-    // Lines by their end points, in every face that still joins them. The
-    // search's lists serve every line in turn.
-    std::vector<cmq::LineKey> lines;
-    lines.reserve(2 * slot.edgeKeys.size());  // most edges lie between two faces
+    // Lines by their end points, in every face that still joins them, all
+    // gathered in the search's list; its other lists serve every line in turn.
     cmq::LineSearch search;
+    std::vector<cmq::LineKey>& lines = search.lines;
+    lines.reserve(2 * slot.edgeKeys.size());  // most edges lie between two faces
     for (EdgeKey key : slot.edgeKeys) {
         const int a = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyHigh(key));
         const int b = host::ObjGetVertexIndexFromUniqueID(object.object, EdgeKeyLow(key));
         if (a < 0 || b < 0) continue;
-        object.FindLinesBetween(a, b, search);
-        lines.insert(lines.end(), search.lines.begin(), search.lines.end());
+        object.AppendLinesBetween(a, b, search);
     }
 
     // From here on nothing allocates.

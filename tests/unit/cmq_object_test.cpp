@@ -158,6 +158,49 @@ TEST_F(MeshViewTest, OneLineSearchServesEveryPairInTurn) {
     EXPECT_TRUE(search.lines.empty());
 }
 
+// Every line of every face, tested against its two ends: the plain reading
+// of "the lines joining a and b", faces ascending, lines ascending in a face.
+std::vector<LineKey> LinesJoining(const std::vector<std::vector<int>>& faces, int a, int b) {
+    std::vector<LineKey> lines;
+    for (std::size_t f = 0; f < faces.size(); ++f) {
+        const std::vector<int>& p = faces[f];
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            const int start = p[k];
+            const int end = p[(k + 1) % p.size()];
+            if ((start == a && end == b) || (start == b && end == a))
+                lines.push_back(MakeLineKey(static_cast<int>(f), static_cast<int>(k)));
+        }
+    }
+    return lines;
+}
+
+TEST_F(MeshViewTest, LineSearchMatchesEveryLineOfOddFacesInOrder) {
+    StationUnderTest station(1, 2);
+    MQObject drawing = station.CreateDrawObject(doc, 2);
+    AddVertices(drawing, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}});
+    // Faces whose line joining two vertices is the last one (arriving at the
+    // first corner), a point met twice, a line from a point to itself, and
+    // 2-point faces both ways round.
+    const std::vector<std::vector<int>> faces{{1, 2, 3, 0}, {0, 1, 0, 2},    {2, 2, 4}, {4, 0},
+                                              {0, 4},       {3, 1, 2, 3, 0}, {2, 1}};
+    for (const std::vector<int>& points : faces) sim::Documents().AddFace(drawing, points);
+    const CMQObject odd(drawing, doc);
+    cmq::LineSearch search;
+    for (int a = 0; a < 5; ++a) {
+        for (int b = 0; b < 5; ++b) {
+            odd.FindLinesBetween(a, b, search);
+            EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
+        }
+    }
+    // Appending gathers the pairs' lines one after the other.
+    odd.FindLinesBetween(0, 1, search);
+    odd.AppendLinesBetween(2, 2, search);
+    std::vector<LineKey> both = LinesJoining(faces, 0, 1);
+    for (LineKey line : LinesJoining(faces, 2, 2)) both.push_back(line);
+    EXPECT_EQ(search.lines, both);
+    station.DeleteDrawObject(doc, drawing);
+}
+
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
     const int f = AddSquare();
     // Corner v = 1 with next neighbour u = 2 and previous w = 0.
