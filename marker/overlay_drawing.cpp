@@ -239,11 +239,16 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         object.ReadPosition(v, vertex.position);
         vertex.drawIndex = host::ObjAddVertex(drawObject, vertex.position.data());
     };
+    // Most ends were placed by an earlier line: a look-up finds them, and
+    // only a vertex met for the first time takes the longer way.
     const auto place = [&](int v, int uniqueId) {
-        const auto [entry, added] = placed.Place(v);
-        if (added) placeNew(v, uniqueId, entry);
-        return entry.drawIndex;
+        if (const PlacedVertex* found = placed.Find(v)) return found->drawIndex;
+        PlacedVertex& vertex = placed.Place(v).first;
+        placeNew(v, uniqueId, vertex);
+        return vertex.drawIndex;
     };
+    // Read once: nothing within the pass changes it.
+    const bool hideSelected = !overwriteMode;
 
     cmq::LineSearch search;
     for (EdgeKey key : slot.edgeKeys) {
@@ -252,7 +257,7 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         const int a = host::ObjGetVertexIndexFromUniqueID(object.object, first);
         const int b = host::ObjGetVertexIndexFromUniqueID(object.object, second);
         if (a < 0 || b < 0) continue;
-        const bool hidden = !overwriteMode && EdgeSelected(object, objectIndex, a, b, search);
+        const bool hidden = hideSelected && EdgeSelected(object, objectIndex, a, b, search);
         const int start = place(a, first);
         const int end = place(b, second);
         // The ends of a hidden edge stay without their line.
@@ -266,8 +271,7 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
         // placed (as an edge end) is skipped.
         const auto [point, added] = placed.Place(v);
         if (!added) continue;
-        const bool hidden =
-            !overwriteMode && host::DocIsSelectVertex(document, objectIndex, v) != 0;
+        const bool hidden = hideSelected && host::DocIsSelectVertex(document, objectIndex, v) != 0;
         placeNew(v, uniqueId, point);
         // A line of zero length makes the point show. A hidden vertex keeps
         // only its drawing vertex, which its normal line starts from, as the
