@@ -33,6 +33,8 @@ int RunPairedMode(int argc, char** argv) {
             options.plan.minSeconds = std::atof(value);
         } else if (const char* pairs = ValueOf(argv[i], "--min-pairs")) {
             options.plan.minPairs = std::atoi(pairs);
+        } else if (const char* rounds = ValueOf(argv[i], "--rounds")) {
+            options.rounds = std::atoi(rounds);
         } else if (const char* file = ValueOf(argv[i], "--instructions")) {
             options.instructionsFile = file;
         } else if (const char* within = ValueOf(argv[i], "--agree-within")) {
@@ -42,7 +44,8 @@ int RunPairedMode(int argc, char** argv) {
         } else {
             std::fprintf(stderr,
                          "%s: unknown argument; --paired takes --min-time=SECONDS, "
-                         "--min-pairs=N, --instructions=FILE, --agree-within=RATIO and --cold\n",
+                         "--min-pairs=N, --rounds=N, --instructions=FILE, --agree-within=RATIO and "
+                         "--cold\n",
                          argv[i]);
             return 2;
         }

@@ -39,7 +39,8 @@ Quartiles QuartilesOf(std::vector<double> values) {
     return {Interpolated(values, 0.25), Interpolated(values, 0.5), Interpolated(values, 0.75)};
 }
 
-PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan) {
+void AddPairs(const Body& operation, const Body& floor, const PairingPlan& plan,
+              PairSamples& samples) {
     // One execution of each, outside the figure, tells how many make a side.
     const double operationOnce = TimeOf(operation, 1);
     const double shorter = std::min(operationOnce, TimeOf(floor, 1));
@@ -47,37 +48,49 @@ PairedRatio MeasurePaired(const Body& operation, const Body& floor, const Pairin
         shorter >= plan.minSideSeconds
             ? 1
             : static_cast<int>(std::ceil(plan.minSideSeconds / std::max(shorter, 1e-9)));
+    samples.executionsPerSide = executions;
 
     const auto side = [&](const Body& body) {
         if (plan.warmSides) body();
         return TimeOf(body, executions);
     };
 
-    std::vector<double> ratios, operationTimes, floorTimes;
-    double total = 0.0;
-    while (static_cast<int>(ratios.size()) < plan.minPairs || total < plan.minSeconds) {
+    int pairs = 0;
+    double seconds = 0.0;
+    while (pairs < plan.minPairs || seconds < plan.minSeconds) {
         double operationTime = 0.0, floorTime = 0.0;
-        if (ratios.size() % 2 == 0) {
+        if (samples.ratios.size() % 2 == 0) {
             operationTime = side(operation);
             floorTime = side(floor);
         } else {
             floorTime = side(floor);
             operationTime = side(operation);
         }
-        total += operationTime + floorTime;
+        seconds += operationTime + floorTime;
         if (floorTime <= 0.0) continue;
-        ratios.push_back(operationTime / floorTime);
-        operationTimes.push_back(operationTime / executions * 1e9);
-        floorTimes.push_back(floorTime / executions * 1e9);
+        ++pairs;
+        samples.ratios.push_back(operationTime / floorTime);
+        samples.operationNs.push_back(operationTime / executions * 1e9);
+        samples.floorNs.push_back(floorTime / executions * 1e9);
     }
+    samples.seconds += seconds;
+}
+
+PairedRatio Summarize(const PairSamples& samples) {
     PairedRatio result;
-    result.ratio = QuartilesOf(ratios);
-    result.pairs = static_cast<int>(ratios.size());
-    result.executionsPerSide = executions;
-    result.operationNs = QuartilesOf(operationTimes).median;
-    result.floorNs = QuartilesOf(floorTimes).median;
-    result.seconds = total;
+    result.ratio = QuartilesOf(samples.ratios);
+    result.pairs = static_cast<int>(samples.ratios.size());
+    result.executionsPerSide = samples.executionsPerSide;
+    result.operationNs = QuartilesOf(samples.operationNs).median;
+    result.floorNs = QuartilesOf(samples.floorNs).median;
+    result.seconds = samples.seconds;
     return result;
+}
+
+PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan) {
+    PairSamples samples;
+    AddPairs(operation, floor, plan, samples);
+    return Summarize(samples);
 }
 
 }  // namespace bench

@@ -34,7 +34,7 @@ Quartiles QuartilesOf(std::vector<double> values);
 // the operation's own working memory out of the cache.
 struct PairingPlan {
     int minPairs = 15;
-    double minSeconds = 1.5;
+    double minSeconds = 3.0;
     double minSideSeconds = 0.002;
     bool warmSides = true;
 };
@@ -48,11 +48,29 @@ struct PairedRatio {
     double seconds = 0.0;       // CPU time the pairs took, both sides
 };
 
-// Runs `operation` and `floor` in pairs, the first pair operation first, the
-// next floor first, and so on, so that neither always follows the other.
+// The pairs measured so far for one operation and its floor. A run measures
+// each operation in several rounds, between which it measures the others,
+// and adds each round's pairs here: the figure then rests on moments spread
+// over the whole run, not on the few seconds one round takes.
+struct PairSamples {
+    std::vector<double> ratios;       // operation time over floor time, per pair
+    std::vector<double> operationNs;  // one execution of the operation, per pair
+    std::vector<double> floorNs;      // one execution of the floor, per pair
+    double seconds = 0.0;             // CPU time the pairs took, both sides
+    int executionsPerSide = 0;        // as the last round found it
+};
+
+// Runs `operation` and `floor` in pairs and adds them to `samples`, as many
+// as the plan asks for this round. Pairs take turns going first: operation
+// first when `samples` holds an even number of pairs, floor first otherwise.
 // One untimed execution of each, first, tells how many make a side.
 // Times are the thread's CPU time: time the machine gives to others is not
 // counted, though what they do to the caches is.
+void AddPairs(const Body& operation, const Body& floor, const PairingPlan& plan,
+              PairSamples& samples);
+// The figure of the pairs gathered.
+PairedRatio Summarize(const PairSamples& samples);
+// One round alone: AddPairs into empty samples, summarised.
 PairedRatio MeasurePaired(const Body& operation, const Body& floor, const PairingPlan& plan);
 
 }  // namespace bench

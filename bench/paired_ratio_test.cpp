@@ -77,6 +77,44 @@ TEST(PairedRatioTest, OperationAndFloorTakeTurnsGoingFirst) {
     EXPECT_EQ(order, "of|oo|ff|ff|oo");
 }
 
+TEST(PairedRatioTest, RoundsAddUpAndKeepTakingTurns) {
+    std::string order;
+    const bench::Body operation = [&] {
+        Spin();
+        order += 'o';
+    };
+    const bench::Body floor = [&] {
+        Spin();
+        order += 'f';
+    };
+    bench::PairingPlan plan;
+    plan.minPairs = 3;
+    plan.minSeconds = 0.0;
+    plan.minSideSeconds = 0.0;
+    plan.warmSides = false;
+    bench::PairSamples samples;
+    bench::AddPairs(operation, floor, plan, samples);
+    order += '|';
+    bench::AddPairs(operation, floor, plan, samples);
+    // Three pairs, then three more: the second round's first pair goes floor
+    // first, as the fourth pair of one round would.
+    EXPECT_EQ(order,
+              "of"
+              "of"
+              "fo"
+              "of"
+              "|"
+              "of"
+              "fo"
+              "of"
+              "fo");
+    const bench::PairedRatio both = bench::Summarize(samples);
+    EXPECT_EQ(both.pairs, 6);
+    EXPECT_EQ(samples.ratios.size(), 6u);
+    EXPECT_GT(both.seconds, 0.0);
+    EXPECT_LE(both.ratio.q1, both.ratio.median);
+}
+
 TEST(PairedRatioTest, ShortBodiesRunSeveralTimesPerSide) {
     int operations = 0;
     const bench::Body operation = [&] { ++operations; };

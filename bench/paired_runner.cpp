@@ -1,5 +1,9 @@
-// Measuring every case, size by size, smallest first.
+// Measuring every case, size by size, smallest first, each size in rounds.
 #include "bench/paired_runner.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
 
 #include "bench/bench_meshes.h"
 #include "bench/ratio_table.h"
@@ -14,13 +18,25 @@ constexpr long long kCheckedFaces = 1000000;
 int RunPaired(const PairedRunOptions& options) {
     RatioTable table(ReadInstructionCounts(options.instructionsFile), options.agreeWithin,
                      kCheckedFaces);
+    const int rounds = std::max(options.rounds, 1);
+    PairingPlan share = options.plan;
+    share.minPairs = (options.plan.minPairs + rounds - 1) / rounds;
+    share.minSeconds = options.plan.minSeconds / rounds;
+    const std::vector<BenchCase> cases = AllCases();
     table.PrintHeader();
     for (int faces : GridSizes()) {
-        for (const BenchCase& benchCase : AllCases()) {
-            const Body operation = benchCase.makeOperation(faces);
-            const Body floor = benchCase.makeFloor(faces);
-            table.PrintRow(benchCase.name, faces, MeasurePaired(operation, floor, options.plan));
+        std::vector<PairSamples> samples(cases.size());
+        for (int round = 1; round <= rounds; ++round) {
+            // The table's rows for a size come after its last round.
+            std::fprintf(stderr, "  %d faces: round %d of %d\n", faces, round, rounds);
+            for (std::size_t i = 0; i < cases.size(); ++i) {
+                const Body operation = cases[i].makeOperation(faces);
+                const Body floor = cases[i].makeFloor(faces);
+                AddPairs(operation, floor, share, samples[i]);
+            }
         }
+        for (std::size_t i = 0; i < cases.size(); ++i)
+            table.PrintRow(cases[i].name, faces, Summarize(samples[i]));
     }
     return table.PrintVerdict() ? 0 : 1;
 }

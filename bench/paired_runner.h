@@ -10,7 +10,13 @@
 namespace bench {
 
 struct PairedRunOptions {
+    // What each figure rests on in all: the pairs and time of `plan` are
+    // shared out over the rounds.
     PairingPlan plan;
+    // Each size's cases are measured in turn this many times over, each
+    // time for its share of the pairs, so that every figure samples the
+    // whole stretch of time the size takes rather than a few seconds of it.
+    int rounds = 3;
     // "label count" lines from the callgrind run; empty for none.
     std::string instructionsFile;
     // The largest accepted difference of the two ratios at a million faces.
