@@ -57,6 +57,7 @@ void AddPairs(const Body& operation, const Body& floor, const PairingPlan& plan,
 
     int pairs = 0;
     double seconds = 0.0;
+    const std::size_t first = samples.floorNs.size();
     while (pairs < plan.minPairs || seconds < plan.minSeconds) {
         double operationTime = 0.0, floorTime = 0.0;
         if (samples.ratios.size() % 2 == 0) {
@@ -74,6 +75,10 @@ void AddPairs(const Body& operation, const Body& floor, const PairingPlan& plan,
         samples.floorNs.push_back(floorTime / executions * 1e9);
     }
     samples.seconds += seconds;
+    samples.roundFloorNs.push_back(
+        QuartilesOf(
+            {samples.floorNs.begin() + static_cast<std::ptrdiff_t>(first), samples.floorNs.end()})
+            .median);
 }
 
 PairedRatio Summarize(const PairSamples& samples) {
@@ -84,6 +89,10 @@ PairedRatio Summarize(const PairSamples& samples) {
     result.operationNs = QuartilesOf(samples.operationNs).median;
     result.floorNs = QuartilesOf(samples.floorNs).median;
     result.seconds = samples.seconds;
+    const auto [fastest, slowest] =
+        std::minmax_element(samples.roundFloorNs.begin(), samples.roundFloorNs.end());
+    if (fastest != samples.roundFloorNs.end() && *fastest > 0.0)
+        result.floorDrift = *slowest / *fastest;
     return result;
 }
 

@@ -46,6 +46,10 @@ struct PairedRatio {
     double operationNs = 0.0;   // median time of one execution of the operation
     double floorNs = 0.0;       // median time of one execution of the floor
     double seconds = 0.0;       // CPU time the pairs took, both sides
+    // The floor's slowest round over its fastest (1 for one round): how far
+    // the machine's own speed moved while the figure was gathered. The
+    // floor's code is the same every round, so only the machine moves it.
+    double floorDrift = 1.0;
 };
 
 // The pairs measured so far for one operation and its floor. A run measures
@@ -53,11 +57,12 @@ struct PairedRatio {
 // and adds each round's pairs here: the figure then rests on moments spread
 // over the whole run, not on the few seconds one round takes.
 struct PairSamples {
-    std::vector<double> ratios;       // operation time over floor time, per pair
-    std::vector<double> operationNs;  // one execution of the operation, per pair
-    std::vector<double> floorNs;      // one execution of the floor, per pair
-    double seconds = 0.0;             // CPU time the pairs took, both sides
-    int executionsPerSide = 0;        // as the last round found it
+    std::vector<double> ratios;        // operation time over floor time, per pair
+    std::vector<double> operationNs;   // one execution of the operation, per pair
+    std::vector<double> floorNs;       // one execution of the floor, per pair
+    double seconds = 0.0;              // CPU time the pairs took, both sides
+    int executionsPerSide = 0;         // as the last round found it
+    std::vector<double> roundFloorNs;  // the floor's median time, per round
 };
 
 // Runs `operation` and `floor` in pairs and adds them to `samples`, as many

@@ -111,8 +111,17 @@ TEST(PairedRatioTest, RoundsAddUpAndKeepTakingTurns) {
     const bench::PairedRatio both = bench::Summarize(samples);
     EXPECT_EQ(both.pairs, 6);
     EXPECT_EQ(samples.ratios.size(), 6u);
+    EXPECT_EQ(samples.roundFloorNs.size(), 2u);
+    EXPECT_GE(both.floorDrift, 1.0);
     EXPECT_GT(both.seconds, 0.0);
     EXPECT_LE(both.ratio.q1, both.ratio.median);
+}
+
+TEST(PairedRatioTest, TheFloorsDriftIsItsSlowestRoundOverItsFastest) {
+    bench::PairSamples samples;
+    EXPECT_DOUBLE_EQ(bench::Summarize(samples).floorDrift, 1.0);
+    samples.roundFloorNs = {10.0, 12.5, 11.0};
+    EXPECT_DOUBLE_EQ(bench::Summarize(samples).floorDrift, 1.25);
 }
 
 TEST(PairedRatioTest, ShortBodiesRunSeveralTimesPerSide) {

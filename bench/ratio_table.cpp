@@ -13,6 +13,9 @@ namespace bench {
 namespace {
 // A spread wider than this share of the median makes the figure doubtful.
 constexpr double kWideSpread = 0.10;
+// A floor whose slowest round takes this much longer than its fastest shows
+// that the machine itself changed speed during the figure.
+constexpr double kMovedDrift = 1.15;
 }  // namespace
 
 std::map<std::string, double> ReadInstructionCounts(const std::string& path) {
@@ -50,15 +53,23 @@ void RatioTable::PrintRow(const std::string& name, long long faces, const Paired
     if (instructions > 0.0)
         std::snprintf(instructionText, sizeof instructionText, "%.2f", instructions);
     const bool wide = ratio.RelativeSpread() > kWideSpread;
+    const bool moved = measured.floorDrift > kMovedDrift;
     const bool disagrees = faces == checkedFaces_ && instructions > 0.0 &&
                            std::fabs(ratio.median - instructions) > agreeWithin_;
-    std::printf("%-24s %9lld %9.2f %9.2f %7.2f %6.2f-%-6.2f %6d %7.0f%% %9s%s%s\n", name.c_str(),
+    std::printf("%-24s %9lld %9.2f %9.2f %7.2f %6.2f-%-6.2f %6d %7.0f%% %9s%s%s%s\n", name.c_str(),
                 faces, measured.operationNs / perFace, measured.floorNs / perFace, ratio.median,
                 ratio.q1, ratio.q3, measured.pairs, 100.0 * ratio.RelativeSpread(), instructionText,
-                wide ? "  wide" : "", disagrees ? "  DISAGREE" : "");
+                wide ? "  wide" : "", moved ? "  moved" : "", disagrees ? "  DISAGREE" : "");
     std::fflush(stdout);
     const std::string row = name + " at " + std::to_string(faces) + " faces";
     if (wide) wide_.push_back(row);
+    if (moved) {
+        char drift[160];
+        std::snprintf(drift, sizeof drift,
+                      "%s: its floor took %.0f%% longer in its slowest round than in its fastest",
+                      row.c_str(), 100.0 * (measured.floorDrift - 1.0));
+        moved_.push_back(drift);
+    }
     if (disagrees) disagreeing_.push_back(row);
 }
 
@@ -73,6 +84,12 @@ bool RatioTable::PrintVerdict() const {
     for (const std::string& row : wide_) {
         std::printf("warning: %s the spread is wider than %.0f%%; the ratio is doubtful\n",
                     row.c_str(), 100.0 * kWideSpread);
+    }
+    for (const std::string& note : moved_) {
+        std::printf(
+            "warning: %s.\n  The machine's speed moved during the run, and so does the ratio to a "
+            "floor\n  that waits on memory: compare only with runs where it did not.\n",
+            note.c_str());
     }
     for (const std::string& row : disagreeing_) {
         std::printf("error: %s the time ratio and the instruction ratio differ by more than %.2f\n",

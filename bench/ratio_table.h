@@ -26,7 +26,7 @@ public:
 
     void PrintHeader() const;
     void PrintRow(const std::string& name, long long faces, const PairedRatio& measured);
-    // The notes on wide spreads and disagreements; false if any operation
+    // The notes on wide spreads, moved machines and disagreements; false if any operation
     // disagreed at the checked size.
     bool PrintVerdict() const;
 
@@ -38,6 +38,7 @@ private:
     double agreeWithin_;
     long long checkedFaces_;
     std::vector<std::string> wide_;
+    std::vector<std::string> moved_;
     std::vector<std::string> disagreeing_;
 };
 
