@@ -115,6 +115,8 @@ void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k,
     const std::size_t here = Wrap(k, n);
     const std::size_t next = here + 1 == n ? 0 : here + 1;
     const std::size_t previous = here == 0 ? n - 1 : here - 1;
+    // ReadPosition, but for the object, which is checked once above: a
+    // refresh reads four positions per corner around every marked vertex.
     const auto read = [&](std::size_t at, Vec3& position) {
         if (p[at] >= 0) host::ObjGetVertex(object, p[at], position.data());
     };

@@ -320,7 +320,7 @@ void Print(Session& session, Arguments& args) {
     const ValueEntry* value = FindValue(what);
     if (value == nullptr) {
         std::vector<std::string> known = {"markers", "panel", "host", "drawing", "settings"};
-        for (const ValueEntry& spec : Values()) known.push_back(spec.name);
+        for (const ValueEntry& entry : Values()) known.push_back(entry.name);
         args.Fail("\"" + what + "\" is not markers, panel, host, drawing, settings or a value (" +
                   ValueNames() + ")" + DidYouMean(what, known));
     }
@@ -381,7 +381,7 @@ void Help(Session& session, Arguments& args) {
                          (*value->arguments ? " " : "") + value->arguments + ": " + value->meaning);
             return;
         }
-        for (const ValueEntry& spec : Values()) known.push_back(spec.name);
+        for (const ValueEntry& entry : Values()) known.push_back(entry.name);
         args.Fail("there is no command or value \"" + what + "\"" + DidYouMean(what, known));
     }
     for (const CommandEntry& command : session.Commands())

@@ -263,8 +263,8 @@ std::optional<RgbValue> WidgetModel::RgbProperty(int id, const std::string& name
 bool WidgetModel::SetByUser(int id, const std::string& name, const PropertyValue& value) {
     Widget* widget = FindAlive(id);
     if (widget == nullptr) return false;
-    const PropertySpec* propertySpec = FindPropertySpec(widget->widgetClass, name);
-    if (propertySpec == nullptr || propertySpec->form != FormOf(value)) return false;
+    const PropertyInfo* propertyInfo = FindPropertyInfo(widget->widgetClass, name);
+    if (propertyInfo == nullptr || propertyInfo->form != FormOf(value)) return false;
     widget->properties[name] = value;
     return true;
 }

@@ -185,7 +185,7 @@ private:
     // but no widget: it is checked like any other, then ignored.
     struct PropertyCall {
         Widget* widget = nullptr;
-        const PropertySpec* propertySpec = nullptr;
+        const PropertyInfo* propertyInfo = nullptr;
         bool refused = false;
     };
     PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const std::string& where,

@@ -23,20 +23,20 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
     const std::string name = list[0].key;
     // The wrapper of a refused creation goes on with id 0, with the
     // properties of its class.
-    const PropertySpec* refusedProperty = nullptr;
+    const PropertyInfo* refusedProperty = nullptr;
     if (id == 0) {
         RefusedOne([&](const std::string& refused) {
-            refusedProperty = FindPropertySpec(refused, name);
+            refusedProperty = FindPropertyInfo(refused, name);
             return refusedProperty != nullptr;
         });
     }
     Widget* widget = nullptr;
-    const PropertySpec* propertySpec = refusedProperty;
+    const PropertyInfo* propertyInfo = refusedProperty;
     if (refusedProperty == nullptr) {
         widget = Addressed(id, where);
         if (widget == nullptr) return call;
-        propertySpec = FindPropertySpec(widget->widgetClass, name);
-        if (propertySpec == nullptr) {
+        propertyInfo = FindPropertyInfo(widget->widgetClass, name);
+        if (propertyInfo == nullptr) {
             ReportViolation(where + ": " + DescribeWidget(id, widget->widgetClass) +
                             " has no property \"" + name + "\"");
             return call;
@@ -47,17 +47,17 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
         return call;
     }
     call.widget = widget;
-    call.propertySpec = propertySpec;
+    call.propertyInfo = propertyInfo;
     call.refused = widget == nullptr;
     return call;
 }
 
 int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "read");
-    if (call.propertySpec == nullptr) return 0;
+    if (call.propertyInfo == nullptr) return 0;
     const std::string name = list[0].key;
-    if (!IsReadableForm(call.propertySpec->form)) {
-        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.propertySpec->form) +
+    if (!IsReadableForm(call.propertyInfo->form)) {
+        ReportViolation(where + ": \"" + name + "\" (" + FormName(call.propertyInfo->form) +
                         ") cannot be read through an out variable");
         return 0;
     }
@@ -69,13 +69,13 @@ int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& wher
 
 int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "set");
-    if (call.propertySpec == nullptr) return 0;
+    if (call.propertyInfo == nullptr) return 0;
     const std::string name = list[0].key;
     std::string problem;
-    std::optional<PropertyValue> value = ReadValue(*call.propertySpec, list[0].value, problem);
+    std::optional<PropertyValue> value = ReadValue(*call.propertyInfo, list[0].value, problem);
     if (!value) {
         ReportViolation(where + ": \"" + name + "\" is not in its form (" +
-                        FormName(call.propertySpec->form) + "): " + problem);
+                        FormName(call.propertyInfo->form) + "): " + problem);
         return 0;
     }
     if (call.refused) return Ignore();

@@ -10,28 +10,28 @@ namespace {
 
 using Form = PropertyForm;
 
-struct ClassSpec {
+struct ClassInfo {
     std::string_view name;
-    std::vector<PropertySpec> properties;
+    std::vector<PropertyInfo> properties;
 };
 
 // Every widget shows and enables; the rest is per class.
-const std::vector<PropertySpec>& CommonProperties() {
-    static const std::vector<PropertySpec> common = {
+const std::vector<PropertyInfo>& CommonProperties() {
+    static const std::vector<PropertyInfo> common = {
         {"visible", Form::Bool, {}},
         {"enabled", Form::Bool, {}},
     };
     return common;
 }
 
-const std::vector<ClassSpec>& Classes() {
-    static const std::vector<PropertySpec> window = {
+const std::vector<ClassInfo>& Classes() {
+    static const std::vector<PropertyInfo> window = {
         {"title", Form::WideText, {}},
         {"canresize", Form::Bool, {}},
         {"pos_x", Form::Int, {}},
         {"pos_y", Form::Int, {}},
     };
-    static const std::vector<ClassSpec> classes = {
+    static const std::vector<ClassInfo> classes = {
         {"frame",
          {{"alignment", Form::NarrowText, {"horz", "vert"}},
           {"inspace", Form::Double, {}},
@@ -57,9 +57,9 @@ const std::vector<ClassSpec>& Classes() {
     return classes;
 }
 
-const ClassSpec* FindClass(std::string_view widgetClass) {
-    for (const ClassSpec& propertySpec : Classes()) {
-        if (propertySpec.name == widgetClass) return &propertySpec;
+const ClassInfo* FindClass(std::string_view widgetClass) {
+    for (const ClassInfo& propertyInfo : Classes()) {
+        if (propertyInfo.name == widgetClass) return &propertyInfo;
     }
     return nullptr;
 }
@@ -76,13 +76,13 @@ bool IsWindowClass(std::string_view widgetClass) {
     return widgetClass == "window" || widgetClass == "dialog";
 }
 
-const PropertySpec* FindPropertySpec(std::string_view widgetClass, std::string_view name) {
-    const ClassSpec* propertySpec = FindClass(widgetClass);
-    if (propertySpec == nullptr) return nullptr;
-    for (const PropertySpec& property : CommonProperties()) {
+const PropertyInfo* FindPropertyInfo(std::string_view widgetClass, std::string_view name) {
+    const ClassInfo* propertyInfo = FindClass(widgetClass);
+    if (propertyInfo == nullptr) return nullptr;
+    for (const PropertyInfo& property : CommonProperties()) {
         if (property.name == name) return &property;
     }
-    for (const PropertySpec& property : propertySpec->properties) {
+    for (const PropertyInfo& property : propertyInfo->properties) {
         if (property.name == name) return &property;
     }
     return nullptr;
@@ -174,9 +174,9 @@ std::optional<std::string> ReadNarrowText(const void* pointer, std::size_t limit
     return std::nullopt;
 }
 
-std::optional<PropertyValue> ReadValue(const PropertySpec& propertySpec, const void* pointer,
+std::optional<PropertyValue> ReadValue(const PropertyInfo& propertyInfo, const void* pointer,
                                        std::string& problem) {
-    switch (propertySpec.form) {
+    switch (propertyInfo.form) {
     case Form::Bool: {
         unsigned char byte = *static_cast<const unsigned char*>(pointer);
         if (byte > 1) {
@@ -209,9 +209,9 @@ std::optional<PropertyValue> ReadValue(const PropertySpec& propertySpec, const v
             problem = "not NUL-terminated narrow text";
             return std::nullopt;
         }
-        if (!propertySpec.allowed.empty()) {
+        if (!propertyInfo.allowed.empty()) {
             bool known = false;
-            for (std::string_view allowed : propertySpec.allowed) known = known || allowed == *text;
+            for (std::string_view allowed : propertyInfo.allowed) known = known || allowed == *text;
             if (!known) {
                 problem = "\"" + *text + "\" is not one of its values";
                 return std::nullopt;

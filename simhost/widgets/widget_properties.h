@@ -26,7 +26,7 @@ enum class PropertyForm { Bool, Int, Double, WideText, NarrowText, Rgb };
 // A stored property value; the alternatives are in the order of PropertyForm.
 using PropertyValue = std::variant<bool, int, double, std::u16string, std::string, RgbValue>;
 
-struct PropertySpec {
+struct PropertyInfo {
     std::string_view name;
     PropertyForm form;
     // Narrow text properties with a fixed set of values ("horz", "vert").
@@ -40,7 +40,7 @@ bool IsKnownWidgetClass(std::string_view widgetClass);
 bool IsContainerClass(std::string_view widgetClass);
 bool IsWindowClass(std::string_view widgetClass);
 // The property `name` of `widgetClass`, or null when the class has none.
-const PropertySpec* FindPropertySpec(std::string_view widgetClass, std::string_view name);
+const PropertyInfo* FindPropertyInfo(std::string_view widgetClass, std::string_view name);
 // Every property of a new widget of `widgetClass`, with its first value.
 std::vector<std::pair<std::string, PropertyValue>> InitialProperties(std::string_view widgetClass);
 
@@ -54,7 +54,7 @@ bool IsReadableForm(PropertyForm form);
 // that is not of the form (a bool byte other than 0 or 1, a number that is
 // not finite, text without an end, a value outside the allowed ones) returns
 // nothing and says why in `problem`.
-std::optional<PropertyValue> ReadValue(const PropertySpec& propertySpec, const void* pointer,
+std::optional<PropertyValue> ReadValue(const PropertyInfo& propertyInfo, const void* pointer,
                                        std::string& problem);
 // Writes `value` into the plug-in's out variable (bool, int, double, rgb).
 void WriteValue(const PropertyValue& value, void* pointer);
