@@ -20,8 +20,8 @@ void ObserveHostChanges(HostChangeObserver observer) {
 
 bool HostChangesObserved() { return static_cast<bool>(Observer()); }
 
-void TellHostChange(const std::function<std::string()>& line) {
-    if (Observer()) Observer()(line());
+void TellHostChangeLine(const std::string& line) {
+    if (Observer()) Observer()(line);
 }
 
 void CountSelectionCall(SelectionCall call) {

@@ -15,8 +15,15 @@ using HostChangeObserver = std::function<void(const std::string& line)>;
 // Installs the observer; an empty one stops watching.
 void ObserveHostChanges(HostChangeObserver observer);
 bool HostChangesObserved();
-// Tells one change; `line` is built only when someone watches.
-void TellHostChange(const std::function<std::string()>& line);
+// Tells one line to the watcher.
+void TellHostChangeLine(const std::string& line);
+// Tells one change; `line()` is called only when someone watches. A template,
+// not a std::function: the plug-in's every widget and settings call passes
+// here, and wrapping a lambda of many captures would allocate each time.
+template <typename MakeLine>
+void TellHostChange(MakeLine&& line) {
+    if (HostChangesObserved()) TellHostChangeLine(line());
+}
 
 // Selection calls come by the thousand when the plug-in recalls a marker:
 // they are counted, and the watcher asks for the counts when it wants them.

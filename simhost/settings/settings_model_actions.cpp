@@ -28,6 +28,25 @@ bool CheckText(const char* text, const std::string& what, const std::string& whe
     return true;
 }
 
+// The call's name in reports, "MQXmlElem_Value(257)", for one of the five
+// actions. Made once, not per call: the plug-in reads and writes its
+// settings through here element by element, and almost nothing is reported.
+const std::string& KnownActionPlace(int action) {
+    static const std::string places[] = {
+        "MQXmlElem_Value(" + std::to_string(kAddChildElement) + ")",
+        "MQXmlElem_Value(" + std::to_string(kRemoveChildElement) + ")",
+        "MQXmlElem_Value(" + std::to_string(kFindChildElement) + ")",
+        "MQXmlElem_Value(" + std::to_string(kGetElementText) + ")",
+        "MQXmlElem_Value(" + std::to_string(kSetElementText) + ")"};
+    switch (action) {
+    case kAddChildElement: return places[0];
+    case kRemoveChildElement: return places[1];
+    case kFindChildElement: return places[2];
+    case kGetElementText: return places[3];
+    default: return places[4];
+    }
+}
+
 bool CheckOutStartsNull(void* field, const std::string& where) {
     if (field == nullptr) return true;
     ReportViolation(where + ": out field does not start null");
@@ -36,12 +55,12 @@ bool CheckOutStartsNull(void* field, const std::string& where) {
 }  // namespace
 
 void SettingsModel::ElementValue(MQXmlElement handle, int action, void* record) {
-    const std::string where = "MQXmlElem_Value(" + std::to_string(action) + ")";
     if (action != kAddChildElement && action != kRemoveChildElement &&
         action != kFindChildElement && action != kGetElementText && action != kSetElementText) {
-        ReportViolation(where + ": unknown action");
+        ReportViolation("MQXmlElem_Value(" + std::to_string(action) + "): unknown action");
         return;
     }
+    const std::string& where = KnownActionPlace(action);
     if (record == nullptr) {
         ReportViolation(where + ": null record");
         return;

@@ -33,21 +33,6 @@ namespace {
 // does not land on a widget by chance.
 constexpr int kMainWindowId = 100;
 
-std::string MessageName(int message) {
-    switch (message) {
-    case widget_msg::kRun: return "run 0x001";
-    case widget_msg::kSystemLookup: return "system lookup 0x100";
-    case widget_msg::kCreate: return "create 0x101";
-    case widget_msg::kDestroy: return "destroy 0x102";
-    case widget_msg::kAddChild: return "add child 0x201";
-    case widget_msg::kAddChildWindow: return "add child window 0x203";
-    case widget_msg::kGetProperty: return "get property 0x301";
-    case widget_msg::kSetProperty: return "set property 0x302";
-    case widget_msg::kAddEvent: return "add event 0x304";
-    }
-    return "message " + std::to_string(message);
-}
-
 }  // namespace
 
 void WidgetModel::Reset() {
@@ -70,11 +55,11 @@ void WidgetModel::Reset() {
 // ---- the plug-in's calls --------------------------------------------------
 
 int WidgetModel::HandleMessage(int id, int message, KeyValuePair* list) {
-    const std::string where =
-        "MQWidget_Value(" + MessageName(message) + ", widget " + std::to_string(id) + ")";
+    const MessagePlace where(message, id);
     WidgetMessage logged;
     logged.id = id;
     logged.message = message;
+    logged.keys.reserve(static_cast<std::size_t>(CountPairs(list)));
     for (const KeyValuePair* pair = list; pair != nullptr && pair->key != nullptr; ++pair)
         logged.keys.emplace_back(pair->key);
     if (message == widget_msg::kGetProperty || message == widget_msg::kSetProperty) {
@@ -96,7 +81,7 @@ int WidgetModel::HandleMessage(int id, int message, KeyValuePair* list) {
         return 0;
     }
     switch (message) {
-    case widget_msg::kCreate: return Create(list, where + " of \"" + log_.back().name + "\"");
+    case widget_msg::kCreate: return Create(list, where.Creating(log_.back().name));
     case widget_msg::kDestroy: return DestroyMessage(id, list, where);
     case widget_msg::kAddChild: return AddChild(id, list, where);
     case widget_msg::kAddChildWindow: return AddChildWindow(id, list, where);
@@ -120,7 +105,7 @@ WidgetModel::Widget* WidgetModel::FindAlive(int id) {
     return found != widgets_.end() && found->second.alive ? &found->second : nullptr;
 }
 
-WidgetModel::Widget* WidgetModel::Addressed(int id, const std::string& where) {
+WidgetModel::Widget* WidgetModel::Addressed(int id, const MessagePlace& where) {
     auto found = widgets_.find(id);
     if (found == widgets_.end()) {
         std::string why;
@@ -213,15 +198,39 @@ std::vector<int> WidgetModel::LiveWidgetsOfPlugin() const {
 
 std::vector<int> WidgetModel::FindByText(const std::string& widgetClass, const std::u16string& text,
                                          int within) const {
+    auto matches = [&](const Widget& widget) {
+        if (widget.createdAs == 0 || !widget.alive || widget.widgetClass != widgetClass)
+            return false;
+        auto caption = widget.properties.find("text");
+        if (caption == widget.properties.end()) return false;
+        const auto* captionText = std::get_if<std::u16string>(&caption->second);
+        return captionText != nullptr && *captionText == text;
+    };
     std::vector<int> found;
-    for (int id : creationOrder_) {
-        const Widget* widget = Find(id);
-        if (widget == nullptr || !widget->alive || widget->widgetClass != widgetClass) continue;
-        if (within != 0 && !Contains(within, id)) continue;
-        auto caption = widget->properties.find("text");
-        if (caption != widget->properties.end() && caption->second == PropertyValue(text))
-            found.push_back(id);
+    if (within == 0) {
+        for (int id : creationOrder_) {
+            const Widget* widget = Find(id);
+            if (widget != nullptr && matches(*widget)) found.push_back(id);
+        }
+        return found;
     }
+    // Only the window's own tree is walked: a long session has made far more
+    // widgets than one window holds, and tests look up a panel's controls
+    // after every step.
+    std::vector<const Widget*> inside;
+    std::vector<int> pending{within};
+    while (!pending.empty()) {
+        const Widget* widget = Find(pending.back());
+        pending.pop_back();
+        if (widget == nullptr) continue;
+        if (matches(*widget)) inside.push_back(widget);
+        pending.insert(pending.end(), widget->children.begin(), widget->children.end());
+        pending.insert(pending.end(), widget->childWindows.begin(), widget->childWindows.end());
+    }
+    std::sort(inside.begin(), inside.end(),
+              [](const Widget* a, const Widget* b) { return a->createdAs < b->createdAs; });
+    inside.erase(std::unique(inside.begin(), inside.end()), inside.end());
+    for (const Widget* widget : inside) found.push_back(widget->id);
     return found;
 }
 

@@ -14,6 +14,7 @@
 
 #include "host/host_abi.h"
 #include "simhost/contract/host_contract.h"
+#include "simhost/widgets/widget_calls.h"
 #include "simhost/widgets/widget_properties.h"
 
 namespace sim {
@@ -131,6 +132,7 @@ private:
     struct Widget {
         int id = 0;
         std::string widgetClass;
+        int createdAs = 0;  // 1 for the first widget made, and so on; 0: the main window
         bool alive = true;
         bool ofPlugin = true;  // created by the plug-in (not the main window)
         bool inModalRun = false;
@@ -148,7 +150,7 @@ private:
     Widget* FindAlive(int id);
     // The live widget `id` or null after reporting why a message cannot
     // address it.
-    Widget* Addressed(int id, const std::string& where);
+    Widget* Addressed(int id, const MessagePlace& where);
     // True when a creation of a class that `accepts` was refused: a call on
     // id 0 may then come from that class's wrapper.
     template <typename Accepts>
@@ -168,17 +170,17 @@ private:
     void ReportLiveAfterExit(const std::vector<int>* ids = nullptr);
     void DumpWidget(const Widget& widget, int depth, std::string& out) const;
 
-    int Create(KeyValuePair* list, const std::string& where);
-    int DestroyMessage(int id, KeyValuePair* list, const std::string& where);
+    int Create(KeyValuePair* list, const MessagePlace& where);
+    int DestroyMessage(int id, KeyValuePair* list, const MessagePlace& where);
     // One side of an add child or add child window: the live widget `id`
     // when `fits(class, made by the plug-in)` holds for it (else reported);
     // null when `id` is 0 as the wrapper of a refused creation that fits;
     // nothing when the call ends here.
     template <typename Fits>
-    std::optional<Widget*> TreeSide(int id, const std::string& where, Fits fits,
+    std::optional<Widget*> TreeSide(int id, const MessagePlace& where, Fits fits,
                                     const char* misfit);
-    int AddChild(int id, KeyValuePair* list, const std::string& where);
-    int AddChildWindow(int id, KeyValuePair* list, const std::string& where);
+    int AddChild(int id, KeyValuePair* list, const MessagePlace& where);
+    int AddChildWindow(int id, KeyValuePair* list, const MessagePlace& where);
     // The widget and property a one-property read or set addresses, after the
     // checks both share; no property when the call ends there (reported). A
     // call on id 0 from the wrapper of a refused creation has the property
@@ -188,16 +190,17 @@ private:
         const PropertyInfo* propertyInfo = nullptr;
         bool refused = false;
     };
-    PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const std::string& where,
+    PropertyCall CheckPropertyCall(int id, KeyValuePair* list, const MessagePlace& where,
                                    const char* verb);
-    int GetProperty(int id, KeyValuePair* list, const std::string& where);
-    int SetProperty(int id, KeyValuePair* list, const std::string& where);
-    int AddEvent(int id, KeyValuePair* list, const std::string& where);
-    int Run(int id, KeyValuePair* list, const std::string& where);
-    int SystemLookup(int id, KeyValuePair* list, const std::string& where);
+    int GetProperty(int id, KeyValuePair* list, const MessagePlace& where);
+    int SetProperty(int id, KeyValuePair* list, const MessagePlace& where);
+    int AddEvent(int id, KeyValuePair* list, const MessagePlace& where);
+    int Run(int id, KeyValuePair* list, const MessagePlace& where);
+    int SystemLookup(int id, KeyValuePair* list, const MessagePlace& where);
 
     std::map<int, Widget> widgets_;
     std::vector<int> creationOrder_;
+    int creations_ = 0;  // widgets made since the reset
     std::vector<WidgetMessage> log_;
     int mainWindow_ = 0;
     int nextId_ = 0;

@@ -12,7 +12,7 @@
 namespace sim {
 
 WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* list,
-                                                         const std::string& where,
+                                                         const MessagePlace& where,
                                                          const char* verb) {
     PropertyCall call;
     if (CountPairs(list) != 1) {
@@ -52,7 +52,7 @@ WidgetModel::PropertyCall WidgetModel::CheckPropertyCall(int id, KeyValuePair* l
     return call;
 }
 
-int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::GetProperty(int id, KeyValuePair* list, const MessagePlace& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "read");
     if (call.propertyInfo == nullptr) return 0;
     const std::string name = list[0].key;
@@ -67,7 +67,7 @@ int WidgetModel::GetProperty(int id, KeyValuePair* list, const std::string& wher
     return 1;
 }
 
-int WidgetModel::SetProperty(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::SetProperty(int id, KeyValuePair* list, const MessagePlace& where) {
     PropertyCall call = CheckPropertyCall(id, list, where, "set");
     if (call.propertyInfo == nullptr) return 0;
     const std::string name = list[0].key;

@@ -30,7 +30,7 @@ bool IsKnownEvent(const std::string& type) {
 
 }  // namespace
 
-int WidgetModel::AddEvent(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::AddEvent(int id, KeyValuePair* list, const MessagePlace& where) {
     auto* type = RequiredValue(list, "type", where);
     auto* proc = RequiredValue(list, "proc", where);
     auto* pointer = RequiredValue(list, "pointer", where);
@@ -58,7 +58,7 @@ int WidgetModel::AddEvent(int id, KeyValuePair* list, const std::string& where) 
     return 1;
 }
 
-int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::Run(int id, KeyValuePair* list, const MessagePlace& where) {
     auto* type = RequiredValue(list, "type", where);
     auto* result = static_cast<int*>(RequiredValue(list, "result", where));
     if (type == nullptr || result == nullptr) return 0;
@@ -80,7 +80,7 @@ int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
             return 0;
         }
         if (*parent != 0) {
-            const Widget* window = Addressed(*parent, where + " parent");
+            const Widget* window = Addressed(*parent, where.Side("parent"));
             if (window == nullptr) return 0;
             if (!IsWindowClass(window->widgetClass)) {
                 ReportViolation(where + ": the parent " +
@@ -136,7 +136,7 @@ int WidgetModel::Run(int id, KeyValuePair* list, const std::string& where) {
     return 0;
 }
 
-int WidgetModel::SystemLookup(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::SystemLookup(int id, KeyValuePair* list, const MessagePlace& where) {
     auto* system = RequiredValue(list, "system", where);
     auto* result = static_cast<int*>(RequiredValue(list, "result", where));
     if (system == nullptr || result == nullptr) return 0;

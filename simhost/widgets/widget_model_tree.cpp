@@ -22,7 +22,7 @@ bool IsControlClass(std::string_view widgetClass) {
 
 }  // namespace
 
-int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
+int WidgetModel::Create(KeyValuePair* list, const MessagePlace& where) {
     auto* type = RequiredValue(list, "type", where);
     auto* out = static_cast<int*>(RequiredValue(list, "id", where));
     if (type == nullptr || out == nullptr) return 0;
@@ -47,6 +47,7 @@ int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
     Widget widget;
     widget.id = newId;
     widget.widgetClass = widgetClass;
+    widget.createdAs = ++creations_;
     for (auto& [name, value] : InitialProperties(widgetClass)) widget.properties[name] = value;
     widgets_[newId] = std::move(widget);
     creationOrder_.erase(std::remove(creationOrder_.begin(), creationOrder_.end(), newId),
@@ -57,7 +58,7 @@ int WidgetModel::Create(KeyValuePair* list, const std::string& where) {
     return 1;
 }
 
-int WidgetModel::DestroyMessage(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::DestroyMessage(int id, KeyValuePair* list, const MessagePlace& where) {
     Widget* widget = Addressed(id, where);
     if (widget == nullptr) return 0;
     if (!widget->ofPlugin) {
@@ -123,7 +124,7 @@ bool WidgetModel::Contains(int root, int id) const {
 }
 
 template <typename Fits>
-std::optional<WidgetModel::Widget*> WidgetModel::TreeSide(int id, const std::string& where,
+std::optional<WidgetModel::Widget*> WidgetModel::TreeSide(int id, const MessagePlace& where,
                                                           Fits fits, const char* misfit) {
     // After the host refused a creation, the plug-in goes on with id 0 as
     // that wrapper: a refused frame or window as a parent, a refused control
@@ -139,7 +140,7 @@ std::optional<WidgetModel::Widget*> WidgetModel::TreeSide(int id, const std::str
     return widget;
 }
 
-int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::AddChild(int id, KeyValuePair* list, const MessagePlace& where) {
     auto* child = static_cast<int*>(RequiredValue(list, "child", where));
     auto* result = static_cast<int*>(RequiredValue(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
@@ -148,7 +149,7 @@ int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) 
         " takes no children");
     if (!parent) return 0;
     const std::optional<Widget*> added = TreeSide(
-        *child, where + " child",
+        *child, where.Side("child"),
         [](std::string_view widgetClass, bool ofPlugin) {
             return IsControlClass(widgetClass) && ofPlugin;
         },
@@ -168,7 +169,7 @@ int WidgetModel::AddChild(int id, KeyValuePair* list, const std::string& where) 
     return 1;
 }
 
-int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const std::string& where) {
+int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const MessagePlace& where) {
     auto* child = static_cast<int*>(RequiredValue(list, "child", where));
     auto* result = static_cast<int*>(RequiredValue(list, "result", where));
     if (child == nullptr || result == nullptr) return 0;
@@ -177,7 +178,7 @@ int WidgetModel::AddChildWindow(int id, KeyValuePair* list, const std::string& w
         " is not a window");
     if (!owner) return 0;
     const std::optional<Widget*> window = TreeSide(
-        *child, where + " child",
+        *child, where.Side("child"),
         [](std::string_view widgetClass, bool ofPlugin) {
             return IsWindowClass(widgetClass) && ofPlugin;
         },

@@ -189,6 +189,52 @@ TEST_F(WidgetModel, MalformedListsAreBreaches) {
     });
 }
 
+TEST_F(WidgetModel, AReportNamesTheCallTheWidgetAndTheSideAtFault) {
+    const int window = Create("window");
+    const int frame = Create("frame");
+    ExpectBreach("MQWidget_Value(add child 0x201, widget " + std::to_string(window) +
+                     ") child: widget 9999 does not exist",
+                 [&] { AddChild(window, 9999); });
+    ExpectBreach("MQWidget_Value(add child window 0x203, widget " + std::to_string(frame) +
+                     "): widget " + std::to_string(frame) + " (frame) is not a window",
+                 [&] { AddChild(frame, window, 0x203); });
+    ExpectBreach(
+        "MQWidget_Value(create 0x101, widget 0) of \"gadget\": the host has no widget "
+        "class \"gadget\"",
+        [&] { Create("gadget"); });
+    ExpectBreach("MQWidget_Value(message 4660, widget " + std::to_string(frame) +
+                     "): unknown message number",
+                 [&] { AddChild(frame, window, 0x1234); });
+}
+
+TEST_F(WidgetModel, TextsAreFoundInsideAWindowInTheOrderTheyWereMade) {
+    const int window = Create("window");
+    const int frame = Create("frame");
+    AddChildWindow(host.MainWindowId(), window);
+    AddChild(window, frame);
+    auto button = [&](const char16_t* text) {
+        const int id = Create("button");
+        Set(id, "text", text);
+        AddChild(frame, id);
+        return id;
+    };
+    const int gone = button(u"Set");
+    const int first = button(u"Set");
+    const int outside = Create("button");
+    Set(outside, "text", u"Set");
+    Destroy(gone);
+    // Made last under the lower id of a destroyed one: found last all the same.
+    host.ReuseIdForNextCreation(gone);
+    const int last = button(u"Set");
+    ASSERT_EQ(last, gone);
+    button(u"Clr");
+
+    EXPECT_EQ(host.FindByText("button", u"Set", window), (std::vector<int>{first, last}));
+    EXPECT_EQ(host.FindByText("button", u"Set", 0), (std::vector<int>{first, outside, last}));
+    EXPECT_TRUE(host.FindByText("checkbox", u"Set", window).empty());
+    EXPECT_EQ(host.FindByText("button", u"Set", outside), std::vector<int>{outside});
+}
+
 TEST_F(WidgetModel, CallsOutsideTheProtocolAreBreaches) {
     int button = Create("button");
     int frame = Create("frame");
