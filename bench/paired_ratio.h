@@ -33,7 +33,7 @@ Quartiles QuartilesOf(std::vector<double> values);
 // the other body left: at a million faces its walk over the mesh has pushed
 // the operation's own working memory out of the cache.
 struct PairingPlan {
-    int minPairs = 45;
+    int minPairs = 135;
     double minSeconds = 3.0;
     double minSideSeconds = 0.002;
     bool warmSides = true;
