@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 #include "platform/utf8.h"
 
@@ -39,32 +38,59 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes UTF-16 into code points; lone surrogates become U+FFFD.
-std::vector<char32_t> DecodeUtf16(const char16_t* s, std::size_t n) {
-    std::vector<char32_t> out;
-    out.reserve(n);
+// Calls `emit` with each code point of UTF-16 text; lone surrogates become
+// U+FFFD.
+template <typename Emit>
+void ForEachUtf16CodePoint(const char16_t* s, std::size_t n, Emit emit) {
     for (std::size_t i = 0; i < n; ++i) {
         char32_t c = s[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-            out.push_back(0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00));
+            emit(0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00));
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
-            out.push_back(kReplacement);
+            emit(kReplacement);
         } else {
-            out.push_back(c);
+            emit(c);
         }
     }
-    return out;
 }
 
-// Copies `units` into `out` with the Windows size protocol.
-template <typename Unit>
-int Deliver(const std::vector<Unit>& units, Unit* out, int capacity) {
-    int needed = static_cast<int>(units.size());
-    if (capacity == 0) return needed;
-    if (out == nullptr || capacity < needed) return 0;
-    for (int i = 0; i < needed; ++i) out[i] = units[i];
-    return needed;
+// Calls `emit` with each code point of UTF-8 text; malformed sequences
+// become U+FFFD.
+template <typename Emit>
+void ForEachUtf8CodePoint(std::string_view text, Emit emit) {
+    while (!text.empty()) {
+        const Utf8Sequence sequence = DecodeUtf8Sequence(text);
+        emit(sequence.codePoint);
+        text.remove_prefix(sequence.length);
+    }
+}
+
+int Utf16Length(char32_t cp) { return cp >= 0x10000 ? 2 : 1; }
+
+int Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+
+// Writes `cp` at `at`; returns the units written.
+int PutUtf16(char32_t cp, char16_t* at) {
+    if (cp < 0x10000) {
+        at[0] = static_cast<char16_t>(cp);
+        return 1;
+    }
+    at[0] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+    at[1] = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    return 2;
+}
+
+int PutUtf8(char32_t cp, char* at) {
+    const int length = Utf8Length(cp);
+    if (length == 1) {
+        at[0] = static_cast<char>(cp);
+        return 1;
+    }
+    constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (int k = length - 1; k > 0; --k, cp >>= 6) at[k] = static_cast<char>(0x80 | (cp & 0x3F));
+    at[0] = static_cast<char>(kLead[length] | cp);
+    return length;
 }
 
 bool KnownCodePage(unsigned codePage) {
@@ -73,45 +99,33 @@ bool KnownCodePage(unsigned codePage) {
 
 }  // namespace
 
+// Both conversions measure first and then write straight into `out`: they
+// run for every settings key and text, and a buffer of their own would be an
+// allocation per call.
 int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out, int capacity) {
     if (!KnownCodePage(codePage) || text == nullptr || capacity < 0 || length == 0) return 0;
-    std::size_t n =
-        length < 0 ? std::char_traits<char>::length(text) + 1 : static_cast<std::size_t>(length);
-    std::vector<char16_t> units;
-    for (char32_t cp : DecodeUtf8(std::string_view(text, n))) {
-        if (cp >= 0x10000) {
-            units.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            units.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        } else {
-            units.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return Deliver(units, out, capacity);
+    const std::string_view bytes(
+        text, length < 0 ? std::char_traits<char>::length(text) + 1 : static_cast<std::size_t>(length));
+    int needed = 0;
+    ForEachUtf8CodePoint(bytes, [&](char32_t cp) { needed += Utf16Length(cp); });
+    if (capacity == 0) return needed;
+    if (out == nullptr || capacity < needed) return 0;
+    int written = 0;
+    ForEachUtf8CodePoint(bytes, [&](char32_t cp) { written += PutUtf16(cp, out + written); });
+    return written;
 }
 
 int WideToMultiByte(unsigned codePage, const char16_t* text, int length, char* out, int capacity) {
     if (!KnownCodePage(codePage) || text == nullptr || capacity < 0 || length == 0) return 0;
-    std::size_t n = length < 0 ? std::char_traits<char16_t>::length(text) + 1
-                               : static_cast<std::size_t>(length);
-    std::vector<char> bytes;
-    for (char32_t cp : DecodeUtf16(text, n)) {
-        if (cp < 0x80) {
-            bytes.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            bytes.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            bytes.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            bytes.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            bytes.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            bytes.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    }
-    return Deliver(bytes, out, capacity);
+    const std::size_t n = length < 0 ? std::char_traits<char16_t>::length(text) + 1
+                                     : static_cast<std::size_t>(length);
+    int needed = 0;
+    ForEachUtf16CodePoint(text, n, [&](char32_t cp) { needed += Utf8Length(cp); });
+    if (capacity == 0) return needed;
+    if (out == nullptr || capacity < needed) return 0;
+    int written = 0;
+    ForEachUtf16CodePoint(text, n, [&](char32_t cp) { written += PutUtf8(cp, out + written); });
+    return written;
 }
 
 int FormatWideInt(char16_t* out, const char16_t* format, int value) {
