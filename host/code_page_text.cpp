@@ -1,9 +1,11 @@
 // Each conversion asks the system for the length first (terminator
-// included), then converts into a buffer one unit longer, so the result is
-// terminated even if the system wrote no terminator of its own.
+// included), then converts into the result itself, one unit longer, so the
+// text is terminated even if the system wrote no terminator of its own; the
+// result ends at the first terminator. Settings keys go through here on
+// every load and save, hence no buffer besides the result.
 #include "host/code_page_text.h"
 
-#include <vector>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -13,18 +15,20 @@ std::u16string ToWide(unsigned codePage, const char* text) {
     if (text == nullptr) return {};
     int length = platform::MultiByteToWide(codePage, text, -1, nullptr, 0);
     if (length <= 0) return {};
-    std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
-    platform::MultiByteToWide(codePage, text, -1, buffer.data(), length);
-    return std::u16string(buffer.data());
+    std::u16string result(static_cast<std::size_t>(length) + 1, u'\0');
+    platform::MultiByteToWide(codePage, text, -1, result.data(), length);
+    result.resize(std::char_traits<char16_t>::length(result.data()));
+    return result;
 }
 
 std::string FromWide(unsigned codePage, const char16_t* text) {
     if (text == nullptr) return {};
     int length = platform::WideToMultiByte(codePage, text, -1, nullptr, 0);
     if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    platform::WideToMultiByte(codePage, text, -1, buffer.data(), length);
-    return std::string(buffer.data());
+    std::string result(static_cast<std::size_t>(length) + 1, '\0');
+    platform::WideToMultiByte(codePage, text, -1, result.data(), length);
+    result.resize(std::char_traits<char>::length(result.data()));
+    return result;
 }
 
 std::string AnsiKeyToUtf8(const char* key) {
