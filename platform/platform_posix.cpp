@@ -104,8 +104,8 @@ bool KnownCodePage(unsigned codePage) {
 // allocation per call.
 int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* out, int capacity) {
     if (!KnownCodePage(codePage) || text == nullptr || capacity < 0 || length == 0) return 0;
-    const std::string_view bytes(
-        text, length < 0 ? std::char_traits<char>::length(text) + 1 : static_cast<std::size_t>(length));
+    const std::string_view bytes(text, length < 0 ? std::char_traits<char>::length(text) + 1
+                                                  : static_cast<std::size_t>(length));
     int needed = 0;
     ForEachUtf8CodePoint(bytes, [&](char32_t cp) { needed += Utf16Length(cp); });
     if (capacity == 0) return needed;

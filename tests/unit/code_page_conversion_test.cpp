@@ -16,7 +16,8 @@ std::string ToUtf8(const std::u16string& text) {
     const int length = static_cast<int>(text.size());
     const int needed = platform::WideToMultiByte(kUtf8CodePage, text.data(), length, nullptr, 0);
     std::string out(static_cast<std::size_t>(needed), '?');
-    const int written = platform::WideToMultiByte(kUtf8CodePage, text.data(), length, out.data(), needed);
+    const int written =
+        platform::WideToMultiByte(kUtf8CodePage, text.data(), length, out.data(), needed);
     EXPECT_EQ(written, needed);
     return out;
 }
@@ -25,7 +26,8 @@ std::u16string ToUtf16(const std::string& text) {
     const int length = static_cast<int>(text.size());
     const int needed = platform::MultiByteToWide(kUtf8CodePage, text.data(), length, nullptr, 0);
     std::u16string out(static_cast<std::size_t>(needed), u'?');
-    const int written = platform::MultiByteToWide(kUtf8CodePage, text.data(), length, out.data(), needed);
+    const int written =
+        platform::MultiByteToWide(kUtf8CodePage, text.data(), length, out.data(), needed);
     EXPECT_EQ(written, needed);
     return out;
 }
