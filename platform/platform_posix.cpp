@@ -55,17 +55,6 @@ void ForEachUtf16CodePoint(const char16_t* s, std::size_t n, Emit emit) {
     }
 }
 
-// Calls `emit` with each code point of UTF-8 text; malformed sequences
-// become U+FFFD.
-template <typename Emit>
-void ForEachUtf8CodePoint(std::string_view text, Emit emit) {
-    while (!text.empty()) {
-        const Utf8Sequence sequence = DecodeUtf8Sequence(text);
-        emit(sequence.codePoint);
-        text.remove_prefix(sequence.length);
-    }
-}
-
 int Utf16Length(char32_t cp) { return cp >= 0x10000 ? 2 : 1; }
 
 int Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
@@ -107,11 +96,12 @@ int MultiByteToWide(unsigned codePage, const char* text, int length, char16_t* o
     const std::string_view bytes(text, length < 0 ? std::char_traits<char>::length(text) + 1
                                                   : static_cast<std::size_t>(length));
     int needed = 0;
-    ForEachUtf8CodePoint(bytes, [&](char32_t cp) { needed += Utf16Length(cp); });
+    ForEachUtf8Sequence(bytes, [&](const Utf8Sequence& s) { needed += Utf16Length(s.codePoint); });
     if (capacity == 0) return needed;
     if (out == nullptr || capacity < needed) return 0;
     int written = 0;
-    ForEachUtf8CodePoint(bytes, [&](char32_t cp) { written += PutUtf16(cp, out + written); });
+    ForEachUtf8Sequence(
+        bytes, [&](const Utf8Sequence& s) { written += PutUtf16(s.codePoint, out + written); });
     return written;
 }
 

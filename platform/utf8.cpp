@@ -33,21 +33,16 @@ Utf8Sequence DecodeUtf8Sequence(std::string_view text) {
 std::vector<char32_t> DecodeUtf8(std::string_view text) {
     std::vector<char32_t> codePoints;
     codePoints.reserve(text.size());
-    while (!text.empty()) {
-        const Utf8Sequence sequence = DecodeUtf8Sequence(text);
-        codePoints.push_back(sequence.codePoint);
-        text.remove_prefix(sequence.length);
-    }
+    ForEachUtf8Sequence(
+        text, [&](const Utf8Sequence& sequence) { codePoints.push_back(sequence.codePoint); });
     return codePoints;
 }
 
 bool IsUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const Utf8Sequence sequence = DecodeUtf8Sequence(text);
-        if (!sequence.valid) return false;
-        text.remove_prefix(sequence.length);
-    }
-    return true;
+    bool valid = true;
+    ForEachUtf8Sequence(text,
+                        [&](const Utf8Sequence& sequence) { valid = valid && sequence.valid; });
+    return valid;
 }
 
 }  // namespace platform

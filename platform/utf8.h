@@ -21,6 +21,16 @@ struct Utf8Sequence {
 };
 Utf8Sequence DecodeUtf8Sequence(std::string_view text);
 
+// Calls `emit` with each sequence of `text`, front to back.
+template <typename Emit>
+void ForEachUtf8Sequence(std::string_view text, Emit emit) {
+    while (!text.empty()) {
+        const Utf8Sequence sequence = DecodeUtf8Sequence(text);
+        emit(sequence);
+        text.remove_prefix(sequence.length);
+    }
+}
+
 // The code points of `text`; each malformed sequence becomes U+FFFD.
 std::vector<char32_t> DecodeUtf8(std::string_view text);
 // True when `text` holds no malformed sequence.
