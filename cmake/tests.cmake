@@ -211,6 +211,13 @@ add_test(NAME readme_commands
   COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -DTOOL=$<TARGET_FILE:tackpin-host>
           "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${PROJECT_SOURCE_DIR}/tests/check_readme.cmake)
 
+# The Wine prefix is made again after a failed try (a stand-in for Wine).
+if(NOT WIN32)
+  add_test(NAME wine_prefix_retry
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} -DWORK=${CMAKE_BINARY_DIR}/wine-prefix-retry
+            -P ${PROJECT_SOURCE_DIR}/tests/check_wine_prefix_retry.cmake)
+endif()
+
 include(cmake/session_tests.cmake)
 
 # tackpin-serve (Linux only, as the program): its parts, the host loop with

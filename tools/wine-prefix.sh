@@ -9,13 +9,28 @@ set -euo pipefail
 prefix=${WINEPREFIX:?WINEPREFIX names the prefix to make}
 log=$prefix.log
 
+# One try at making the prefix; its messages go to the log.
+make_prefix() {
+  { wineboot --init && wineserver --wait; } >>"$log" 2>&1
+}
+
+# Wine now and then fails to make a fresh prefix (on a busy machine its
+# first program could not load kernel32.dll from the half-made prefix), and
+# a second try from nothing succeeds. So a failed try ends its session and
+# goes, and the prefix is made once more; the log keeps both tries.
 if [[ ! -f $prefix/system.reg ]]; then
   echo "preparing the Wine prefix $prefix (the first run only; about half a minute)"
   mkdir -p "$(dirname "$prefix")"
-  if ! { wineboot --init && wineserver --wait; } >"$log" 2>&1; then
-    echo "tools/wine-prefix.sh: Wine could not make the prefix; its messages:" >&2
-    cat "$log" >&2
-    exit 1
+  : >"$log"
+  if ! make_prefix; then
+    echo "--- the first try failed; making the prefix again" >>"$log"
+    wineserver --kill >>"$log" 2>&1 || true
+    rm -rf "$prefix"
+    if ! make_prefix; then
+      echo "tools/wine-prefix.sh: Wine could not make the prefix, twice; its messages:" >&2
+      cat "$log" >&2
+      exit 1
+    fi
   fi
 fi
 
