@@ -14,10 +14,10 @@ make_prefix() {
   { wineboot --init && wineserver --wait; } >>"$log" 2>&1
 }
 
-# Wine now and then fails to make a fresh prefix (on a busy machine its
-# first program could not load kernel32.dll from the half-made prefix), and
-# a second try from nothing succeeds. So a failed try ends its session and
-# goes, and the prefix is made once more; the log keeps both tries.
+# Wine has once failed to make a fresh prefix (its first program could not
+# load kernel32.dll from the half-made prefix) where the same machine had
+# just made another. So a failed try ends its session and goes, and the
+# prefix is made once more; the log keeps both tries.
 if [[ ! -f $prefix/system.reg ]]; then
   echo "preparing the Wine prefix $prefix (the first run only; about half a minute)"
   mkdir -p "$(dirname "$prefix")"
