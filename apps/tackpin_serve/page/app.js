@@ -17,9 +17,13 @@ class App {
   constructor() {
     this.state = null;
     this.busy = 0;
-    // Requests are answered in the order the host thread took them, which is
-    // the order they were sent: an answer to an older request never
-    // replaces a newer one.
+    // The host thread takes requests in the order they reach the server, and
+    // two requests in flight at once can reach it in either order (each on a
+    // connection of its own): a Shift-click sent right after a click could
+    // be carried out first. So the page sends one action at a time, each
+    // when the one before it is answered, and an answer to an older request
+    // never replaces a newer one.
+    this.sending = Promise.resolve();
     this.tickets = 0;
     this.appliedTicket = 0;
     this.listeners = [];
@@ -51,9 +55,15 @@ class App {
                      'text/plain');
   }
 
-  async post(url, body, type) {
+  post(url, body, type) {
     this.busy++;
-    const ticket = ++this.tickets;
+    const sent = this.sending.then(() => this.send(url, body, type, ++this.tickets));
+    this.sending = sent;
+    return sent;
+  }
+
+  // Resolves, never rejects: the queue of actions goes on after a failure.
+  async send(url, body, type, ticket) {
     try {
       const response = await fetch(url, { method: 'POST', headers: { 'Content-Type': type }, body });
       const answer = await response.json().catch(() => ({ error: `${response.status} ${response.statusText}` }));
