@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,18 @@ namespace {
 const char* ValueOf(const char* arg, const char* name) {
     const std::size_t length = std::strlen(name);
     return std::strncmp(arg, name, length) == 0 && arg[length] == '=' ? arg + length + 1 : nullptr;
+}
+
+// "a,b,c" as {"a", "b", "c"}.
+std::vector<std::string> SplitNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start) names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
 }
 
 int RunPairedMode(int argc, char** argv) {
@@ -49,13 +62,15 @@ int RunPairedMode(int argc, char** argv) {
             options.instructionsFile = file;
         } else if (const char* within = ValueOf(argv[i], "--agree-within")) {
             options.agreeWithin = std::atof(within);
+        } else if (const char* names = ValueOf(argv[i], "--only")) {
+            options.only = SplitNames(names);
         } else if (std::strcmp(argv[i], "--cold") == 0) {
             options.plan.warmSides = false;
         } else {
             std::fprintf(stderr,
                          "%s: unknown argument; --paired takes --min-time=SECONDS, "
-                         "--min-pairs=N, --rounds=N, --instructions=FILE, --agree-within=RATIO and "
-                         "--cold\n",
+                         "--min-pairs=N, --rounds=N, --instructions=FILE, --agree-within=RATIO, "
+                         "--only=NAME,... and --cold\n",
                          argv[i]);
             return 2;
         }

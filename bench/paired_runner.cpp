@@ -22,7 +22,13 @@ int RunPaired(const PairedRunOptions& options) {
     PairingPlan share = options.plan;
     share.minPairs = (options.plan.minPairs + rounds - 1) / rounds;
     share.minSeconds = options.plan.minSeconds / rounds;
-    const std::vector<BenchCase> cases = AllCases();
+    std::vector<BenchCase> cases = AllCases();
+    if (!options.only.empty()) {
+        std::erase_if(cases, [&](const BenchCase& c) {
+            return std::find(options.only.begin(), options.only.end(), c.name) ==
+                   options.only.end();
+        });
+    }
     table.PrintHeader();
     for (int faces : GridSizes()) {
         std::vector<PairSamples> samples(cases.size());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "bench/paired_ratio.h"
 
@@ -21,6 +22,8 @@ struct PairedRunOptions {
     std::string instructionsFile;
     // The largest accepted difference of the two ratios at a million faces.
     double agreeWithin = 0.35;
+    // Only the cases of these names; every case when empty.
+    std::vector<std::string> only;
 };
 
 // Returns the process's exit status: 1 when the ratios disagree.

@@ -78,11 +78,6 @@ void AppendLoopsOfFace(int face, const int* p, std::size_t n, int a, std::vector
 
 }  // namespace
 
-CMQObject::~CMQObject() {
-    object = nullptr;
-    document = nullptr;
-}
-
 CMQObject CMQObject::FromCurrentObject(MQDocument doc) {
     if (doc == nullptr) return {};
     const int index = host::DocGetCurrentObjectIndex(doc);

@@ -53,7 +53,13 @@ public:
     CMQObject(const CMQObject&) = default;
     CMQObject& operator=(const CMQObject&) = default;
     // Forgets both handles; the host side is not touched.
-    virtual ~CMQObject();
+    // Inline: a view that is a local of a draw pass then never has its
+    // address handed to another function, and its handles stay in registers
+    // across the host calls of the pass's loops.
+    virtual ~CMQObject() {
+        object = nullptr;
+        document = nullptr;
+    }
 
     // The document's current object; none when the document has no current
     // object (or no document is given). [ui-thread]

@@ -250,19 +250,27 @@ void Tackpin::RebuildOverlay(MarkerSlot& slot, const cmq::CMQObject& object, int
     // Read once: nothing within the pass changes it.
     const bool hideSelected = !overwriteMode;
 
+    // The edges' loop is made twice, with and without the selected-edge
+    // test, so that the usual pass (Overwrite on) carries none of it.
     cmq::LineSearch search;
-    for (EdgeKey key : slot.edgeKeys) {
-        const int first = EdgeKeyHigh(key);
-        const int second = EdgeKeyLow(key);
-        const int a = host::ObjGetVertexIndexFromUniqueID(object.object, first);
-        const int b = host::ObjGetVertexIndexFromUniqueID(object.object, second);
-        if (a < 0 || b < 0) continue;
-        const bool hidden = hideSelected && EdgeSelected(object, objectIndex, a, b, search);
-        const int start = place(a, first);
-        const int end = place(b, second);
-        // The ends of a hidden edge stay without their line.
-        if (!hidden) drawing.AddLine(start, end);
-    }
+    const auto drawEdges = [&]<bool kHideSelected>() {
+        for (EdgeKey key : slot.edgeKeys) {
+            const int first = EdgeKeyHigh(key);
+            const int second = EdgeKeyLow(key);
+            const int a = host::ObjGetVertexIndexFromUniqueID(object.object, first);
+            const int b = host::ObjGetVertexIndexFromUniqueID(object.object, second);
+            if (a < 0 || b < 0) continue;
+            const bool hidden = kHideSelected && EdgeSelected(object, objectIndex, a, b, search);
+            const int start = place(a, first);
+            const int end = place(b, second);
+            // The ends of a hidden edge stay without their line.
+            if (!hidden) drawing.AddLine(start, end);
+        }
+    };
+    if (hideSelected)
+        drawEdges.template operator()<true>();
+    else
+        drawEdges.template operator()<false>();
 
     for (int uniqueId : slot.vertexUniqueIds) {
         const int v = host::ObjGetVertexIndexFromUniqueID(object.object, uniqueId);

@@ -34,6 +34,7 @@ std::pair<PlacedVertex&, bool> VertexMap::PlaceBeyondArray(int vertex) {
         // it some tens of times, to at most a quarter more than it needs.
         const std::size_t grown = std::max({index + 1, at_.size() + at_.size() / 4, kFirstArray});
         at_.resize(std::min(reach_, grown));
+        arraySize_ = at_.size();
         return Place(vertex);
     }
     const auto [entry, added] =

@@ -42,7 +42,7 @@ public:
     // next Place. Inline: a pass places every marked vertex. [draw pass]
     std::pair<PlacedVertex&, bool> Place(int vertex) {
         const auto index = static_cast<std::size_t>(vertex);
-        if (index >= at_.size()) return PlaceBeyondArray(vertex);
+        if (index >= arraySize_) return PlaceBeyondArray(vertex);
         Entry& entry = at_[index];
         if (entry.rebuild == rebuild_) return {placed_[entry.place], false};
         entry = {rebuild_, static_cast<std::uint32_t>(placed_.size())};
@@ -52,7 +52,7 @@ public:
     // The vertex's entry, or null when it is not placed. [draw pass]
     const PlacedVertex* Find(int vertex) const {
         const auto index = static_cast<std::size_t>(vertex);
-        if (index < at_.size())
+        if (index < arraySize_)
             return at_[index].rebuild == rebuild_ ? &placed_[at_[index].place] : nullptr;
         return FindBeyondArray(vertex);
     }
@@ -83,7 +83,10 @@ private:
     const PlacedVertex* FindBeyondArray(int vertex) const;
 
     std::vector<PlacedVertex> placed_;
-    std::vector<Entry> at_;                 // by vertex index
+    std::vector<Entry> at_;  // by vertex index
+    // at_.size(), kept apart: every look-up tests it, and a vector's size is
+    // two loads and a division.
+    std::size_t arraySize_ = 0;
     DenseHashMap<int, std::uint32_t> far_;  // the same, beyond the array's reach
     std::size_t reach_ = 0;                 // the array may grow to this size
     std::uint32_t rebuild_ = 0;             // number of the current rebuild, from 1

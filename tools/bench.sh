@@ -16,7 +16,8 @@
 # --min-pairs=N (135), --rounds=N (3: each size's cases measured in turn N
 # times over, each time for its share of the pairs and time),
 # --agree-within=RATIO (0.35), --cold (no untimed execution of each body right
-# before its timed side of a pair).
+# before its timed side of a pair), --only=NAME,... (these operations alone,
+# e.g. --only=SelectMarker,DrawPass).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
