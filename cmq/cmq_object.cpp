@@ -10,16 +10,6 @@ namespace cmq {
 
 namespace {
 
-// Corner k of an n-point face (n >= 1), wrapping in both directions.
-std::size_t Wrap(std::int64_t k, std::size_t n) {
-    const auto size = static_cast<std::int64_t>(n);
-    // Corners next to a given one are within one turn: no division for them.
-    if (k >= 0 && k < size) return static_cast<std::size_t>(k);
-    if (k < 0 && k >= -size) return static_cast<std::size_t>(k + size);
-    if (k >= size && k < 2 * size) return static_cast<std::size_t>(k - size);
-    return static_cast<std::size_t>(((k % size) + size) % size);
-}
-
 // Ascending order of values[0] .. values[size-1]. The faces around a vertex
 // are a handful, and hosts mostly list them ascending already: a list in
 // order is only checked; otherwise insertion sort, and the general sort for
@@ -100,26 +90,13 @@ Vec3 CMQObject::GetPosition(int v) const {
     return position;
 }
 
-void CMQObject::ReadCornerPositions(const std::vector<int>& points, int k,
-                                    CornerPositions& corner) const {
-    const std::size_t n = points.size();
-    if (n == 0 || object == nullptr) return;
-    // The point list is read once; the corners around k are taken from it,
-    // each one step from the last. Each position goes straight into its place.
-    const int* const p = points.data();
-    const std::size_t here = Wrap(k, n);
-    const std::size_t next = here + 1 == n ? 0 : here + 1;
-    const std::size_t previous = here == 0 ? n - 1 : here - 1;
-    // ReadPosition, but for the object, which is checked once above: a
-    // refresh reads four positions per corner around every marked vertex.
-    const auto read = [&](std::size_t at, Vec3& position) {
-        if (p[at] >= 0) host::ObjGetVertex(object, p[at], position.data());
-    };
-    read(here, corner.here);
-    read(next, corner.next);
-    read(previous, corner.previous);
-    corner.beyondTriangle = n > 3;
-    if (corner.beyondTriangle) read(next + 1 == n ? 0 : next + 1, corner.far);
+std::size_t CMQObject::Wrap(std::int64_t k, std::size_t n) {
+    const auto size = static_cast<std::int64_t>(n);
+    // Corners next to a given one are within one turn: no division for them.
+    if (k >= 0 && k < size) return static_cast<std::size_t>(k);
+    if (k < 0 && k >= -size) return static_cast<std::size_t>(k + size);
+    if (k >= size && k < 2 * size) return static_cast<std::size_t>(k - size);
+    return static_cast<std::size_t>(((k % size) + size) % size);
 }
 
 void CMQObject::FindLinesBetween(int a, int b, LineSearch& search) const {

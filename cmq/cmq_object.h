@@ -117,7 +117,28 @@ public:
     // arriving and the reversed far line (larger faces). Inline: a refresh
     // computes one per corner around every marked vertex. [ui-thread;
     // CornerNormal: any time]
-    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const;
+    void ReadCornerPositions(const std::vector<int>& points, int k, CornerPositions& corner) const {
+        const std::size_t n = points.size();
+        if (n == 0 || object == nullptr) return;
+        // The point list is read once; the corners around k are taken from
+        // it, each one step from the last, and each position goes straight
+        // into its place.
+        const int* const p = points.data();
+        // A negative k is a large unsigned one: one test for both ends.
+        const std::size_t here =
+            static_cast<std::size_t>(k) < n ? static_cast<std::size_t>(k) : Wrap(k, n);
+        const std::size_t next = here + 1 == n ? 0 : here + 1;
+        const std::size_t previous = here == 0 ? n - 1 : here - 1;
+        // ReadPosition, but for the object, which is tested once above.
+        const auto read = [&](std::size_t at, Vec3& position) {
+            if (p[at] >= 0) host::ObjGetVertex(object, p[at], position.data());
+        };
+        read(here, corner.here);
+        read(next, corner.next);
+        read(previous, corner.previous);
+        corner.beyondTriangle = n > 3;
+        if (corner.beyondTriangle) read(next + 1 == n ? 0 : next + 1, corner.far);
+    }
     static Vec3 CornerNormal(const CornerPositions& corner) {
         const auto minus = [](const Vec3& a, const Vec3& b) {
             return Vec3{a[0] - b[0], a[1] - b[1], a[2] - b[2]};
@@ -155,6 +176,10 @@ public:
 
     MQObject object = nullptr;
     MQDocument document = nullptr;
+
+private:
+    // Corner k of an n-point face (n >= 1), wrapping in both directions.
+    static std::size_t Wrap(std::int64_t k, std::size_t n);
 };
 
 }  // namespace cmq

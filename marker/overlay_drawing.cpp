@@ -141,11 +141,14 @@ std::optional<cmq::Vec3> MeanCornerNormal(const cmq::CMQObject& object, int v,
     object.ReadVertexRelatedFaces(v, scratch.faces);
     for (int face : scratch.faces) {
         object.ReadFacePoints(face, scratch.points);
-        const auto corner = std::find(scratch.points.begin(), scratch.points.end(), v);
-        if (corner == scratch.points.end()) continue;
+        // The first corner that holds v. A plain loop: a face has a handful
+        // of points, too few for std::find's unrolled search to pay off.
+        const std::size_t n = scratch.points.size();
+        std::size_t corner = 0;
+        while (corner < n && scratch.points[corner] != v) ++corner;
+        if (corner == n) continue;
         // Read straight into the list: the host's answers are not copied again.
-        object.ReadCornerPositions(scratch.points,
-                                   static_cast<int>(corner - scratch.points.begin()),
+        object.ReadCornerPositions(scratch.points, static_cast<int>(corner),
                                    scratch.corners.emplace_back());
     }
     if (scratch.corners.empty()) return std::nullopt;

@@ -107,6 +107,20 @@ TEST_F(MeshViewTest, CornerNormalOfAQuadIsNotNormalised) {
     EXPECT_EQ(cmq::GetCornerNormal(view, f, 0), (cmq::Vec3{0, 0, -4}));
 }
 
+TEST_F(MeshViewTest, CornerNormalWrapsInBothDirections) {
+    // An uneven quad: every corner has a normal of its own.
+    auto v = AddVertices(obj, {{0, 0, 0}, {3, 0, 0}, {2, 2, 0}, {0, 1, 0}});
+    const int f = sim::Documents().AddFace(obj, v);
+    for (int k = 0; k < 4; ++k) {
+        const cmq::Vec3 normal = cmq::GetCornerNormal(view, f, k);
+        EXPECT_EQ(cmq::GetCornerNormal(view, f, k - 4), normal) << k;
+        EXPECT_EQ(cmq::GetCornerNormal(view, f, k + 4), normal) << k;
+        EXPECT_EQ(cmq::GetCornerNormal(view, f, k - 12), normal) << k;
+        EXPECT_EQ(cmq::GetCornerNormal(view, f, k + 9 * 4), normal) << k;
+    }
+    EXPECT_NE(cmq::GetCornerNormal(view, f, 0), cmq::GetCornerNormal(view, f, 1));
+}
+
 TEST_F(MeshViewTest, FaceWithoutPointsHasNoLineAndAZeroNormal) {
     const int f = AddSquare();
     sim::Documents().DeleteFace(obj, f);
