@@ -16,9 +16,9 @@ namespace {
 // the rare long list.
 inline void SortSmall(int* values, std::size_t size) {
     constexpr std::size_t kShort = 16;
-    bool ascending = true;
-    for (std::size_t i = 1; i < size; ++i) ascending &= values[i - 1] <= values[i];
-    if (ascending) return;
+    std::size_t inOrder = 1;
+    while (inOrder < size && values[inOrder - 1] <= values[inOrder]) ++inOrder;
+    if (inOrder >= size) return;
     if (size > kShort) {
         std::sort(values, values + size);
         return;
@@ -121,22 +121,25 @@ void CMQObject::AppendLinesBetween(int a, int b, LineSearch& search) const {
     SortSmall(facesOfA, static_cast<std::size_t>(countA));
     SortSmall(facesOfB, static_cast<std::size_t>(countB));
 
-    // Faces that use both ends, by a merge walk of the two sorted lists; each
-    // is read as it is found.
+    // Faces that use both ends, by a merge walk of the two sorted lists,
+    // written over the front of A's list (never ahead of the walk). The walk
+    // asks the host nothing, so that its pointers stay in registers; the
+    // faces are read after it.
     const int* ia = facesOfA;
     const int* const endA = ia + countA;
     const int* ib = facesOfB;
     const int* const endB = ib + countB;
-    int lastFace = -1;
+    int* shared = facesOfA;
     while (ia != endA && ib != endB) {
         const int fa = *ia;
         const int fb = *ib;
         ia += fa <= fb ? 1 : 0;
         ib += fb <= fa ? 1 : 0;
-        if (fa != fb) continue;
         // A face listed twice around both ends gives its lines once.
-        if (fa == lastFace) continue;
-        lastFace = fa;
+        if (fa == fb && (shared == facesOfA || shared[-1] != fa)) *shared++ = fa;
+    }
+    for (const int* face = facesOfA; face != shared; ++face) {
+        const int fa = *face;
         const int n = host::ObjGetFacePointCount(object, fa);
         if (n <= 0) continue;
         const int* const p = ReadInto(

@@ -2,6 +2,7 @@
 // corner normals, and the line look-ups the markers rely on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "cmq/cmq_object.h"
@@ -213,6 +214,41 @@ TEST_F(MeshViewTest, LineSearchMatchesEveryLineOfOddFacesInOrder) {
     for (LineKey line : LinesJoining(faces, 2, 2)) both.push_back(line);
     EXPECT_EQ(search.lines, both);
     station.DeleteDrawObject(doc, drawing);
+}
+
+// The simulated host's MQObj_GetVertexRelatedFaces, answering each list in
+// reverse: a host need not list a vertex's faces in any order.
+using RelatedFaces = int (*)(MQObject, int, int*);
+RelatedFaces g_hostRelatedFaces = nullptr;
+int ReversedRelatedFaces(MQObject object, int vertex, int* faces) {
+    const int count = g_hostRelatedFaces(object, vertex, faces);
+    if (faces != nullptr) std::reverse(faces, faces + count);
+    return count;
+}
+
+TEST_F(MeshViewTest, LineSearchSortsFacesAHostListsInAnyOrder) {
+    // A fan of four triangles around vertex 0, and a quad that uses the
+    // fan's line 0-1 again, with its points listed twice around vertex 1.
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}});
+    const std::vector<std::vector<int>> faces{
+        {0, 1, 2}, {0, 2, 3}, {0, 3, 4}, {0, 4, 1}, {1, 0, 2, 1, 3}};
+    for (const std::vector<int>& points : faces) {
+        std::vector<int> mapped;
+        for (int p : points) mapped.push_back(v[static_cast<std::size_t>(p)]);
+        sim::Documents().AddFace(obj, mapped);
+    }
+    auto& entry = host::g_functions[static_cast<int>(host::Fn::MQObj_GetVertexRelatedFaces)];
+    g_hostRelatedFaces = reinterpret_cast<RelatedFaces>(entry);
+    entry = reinterpret_cast<host::HostProc>(&ReversedRelatedFaces);
+    cmq::LineSearch search;
+    for (int a = 0; a < 5; ++a) {
+        for (int b = 0; b < 5; ++b) {
+            view.FindLinesBetween(v[static_cast<std::size_t>(a)], v[static_cast<std::size_t>(b)],
+                                  search);
+            EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
+        }
+    }
+    entry = reinterpret_cast<host::HostProc>(g_hostRelatedFaces);
 }
 
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
