@@ -110,14 +110,19 @@ void SelectMarker(benchmark::State& state) {
 // the loop: per marked line, the end look-ups, both ends' related faces, the
 // points of the faces they share and one selection per line found.
 bench::Body SelectMarkerFloorBody(const bench::BenchMesh& mesh) {
+    // The plan lies in three flat lists read front to back, as the
+    // operation reads its slot: a list of its own per marked line would put
+    // the floor's reading of its plan wherever the heap happened to place
+    // each one, and the floor's time with it.
     struct Planned {
         int uidA, uidB;
-        std::vector<int> sharedFaces;
-        std::vector<cmq::LineKey> lines;
+        int sharedCount, lineCount;  // this many of sharedFaces and lines, in order
     };
     struct Recall {
         Tackpin plugin;
         std::vector<Planned> plan;
+        std::vector<int> sharedFaces;
+        std::vector<cmq::LineKey> lines;
         std::vector<int> buffer = std::vector<int>(64);
     };
     const auto state = std::make_shared<Recall>();
@@ -125,17 +130,25 @@ bench::Body SelectMarkerFloorBody(const bench::BenchMesh& mesh) {
     const MarkerSlot& slot = state->plugin.slots[0];
     const cmq::CMQObject view(mesh.object, mesh.doc);
 
+    cmq::LineSearch search;
     for (EdgeKey key : slot.edgeKeys) {
-        Planned item{EdgeKeyHigh(key), EdgeKeyLow(key), {}, {}};
+        Planned item{EdgeKeyHigh(key), EdgeKeyLow(key), 0, 0};
         const int a = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidA);
         const int b = host::ObjGetVertexIndexFromUniqueID(mesh.object, item.uidB);
         for (int fa : cmq::GetVertexRelatedFaces(view, a)) {
             for (int fb : cmq::GetVertexRelatedFaces(view, b)) {
-                if (fa == fb) item.sharedFaces.push_back(fa);
+                if (fa != fb) continue;
+                state->sharedFaces.push_back(fa);
+                ++item.sharedCount;
             }
         }
-        for (cmq::LineKey line : cmq::FindLinesBetween(view, a, b)) item.lines.push_back(line);
-        state->plan.push_back(std::move(item));
+        // In the operation's order: faces ascending, lines ascending in a face.
+        view.FindLinesBetween(a, b, search);
+        for (cmq::LineKey line : search.lines) {
+            state->lines.push_back(line);
+            ++item.lineCount;
+        }
+        state->plan.push_back(item);
     }
 
     // Not inlined, so that a profiler can count the floor's calls apart.
@@ -149,6 +162,8 @@ bench::Body SelectMarkerFloorBody(const bench::BenchMesh& mesh) {
             host::DocAddSelectVertex(doc, objectIndex,
                                      host::ObjGetVertexIndexFromUniqueID(object, uid));
         }
+        const int* sharedFace = state->sharedFaces.data();
+        const cmq::LineKey* line = state->lines.data();
         for (const Planned& item : state->plan) {
             const int a = host::ObjGetVertexIndexFromUniqueID(object, item.uidA);
             const int b = host::ObjGetVertexIndexFromUniqueID(object, item.uidB);
@@ -158,15 +173,15 @@ bench::Body SelectMarkerFloorBody(const bench::BenchMesh& mesh) {
                     buffer.resize(static_cast<std::size_t>(count));
                 host::ObjGetVertexRelatedFaces(object, v, buffer.data());
             }
-            for (int face : item.sharedFaces) {
-                const int count = host::ObjGetFacePointCount(object, face);
+            for (int i = 0; i < item.sharedCount; ++i, ++sharedFace) {
+                const int count = host::ObjGetFacePointCount(object, *sharedFace);
                 if (count > static_cast<int>(buffer.size()))
                     buffer.resize(static_cast<std::size_t>(count));
-                host::ObjGetFacePointArray(object, face, buffer.data());
+                host::ObjGetFacePointArray(object, *sharedFace, buffer.data());
             }
-            for (cmq::LineKey line : item.lines) {
-                host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(line),
-                                       cmq::LineKeyLine(line));
+            for (int i = 0; i < item.lineCount; ++i, ++line) {
+                host::DocAddSelectLine(doc, objectIndex, cmq::LineKeyFace(*line),
+                                       cmq::LineKeyLine(*line));
             }
         }
     };
