@@ -1,15 +1,19 @@
 // The paired runner's arithmetic and bookkeeping, without timing anything:
-// the quartiles, the alternation of operation and floor, the verdict on the
-// two ratios, and reading callgrind's dumps into counts.
+// the quartiles, the alternation of operation and floor, a round measured in
+// a child process, the verdict on the two ratios, and reading callgrind's
+// dumps into counts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bench/instruction_count.h"
+#include "bench/isolated_round.h"
 #include "bench/paired_ratio.h"
 #include "bench/ratio_table.h"
 
@@ -40,6 +44,42 @@ TEST(PairedRatioTest, QuartilesInterpolateBetweenRanks) {
 void Spin() {
     volatile double sink = 0.0;
     for (int i = 0; i < 20000; ++i) sink = sink + i;
+}
+
+TEST(PairedRatioTest, ARoundInAChildHandsBackItsPairsAndMakesNothingHere) {
+    int made = 0;  // counted in whichever process makes the bodies
+    const bench::BenchCase spin{"Spin",
+                                [&](int) {
+                                    ++made;
+                                    return bench::Body(Spin);
+                                },
+                                [&](int) { return bench::Body(Spin); }};
+    bench::PairingPlan plan;
+    plan.minPairs = 5;
+    plan.minSeconds = 0.0;
+    plan.minSideSeconds = 0.0;
+    bench::PairSamples samples;
+    ASSERT_TRUE(bench::AddPairsInChild(spin, 1000, plan, samples));
+    ASSERT_TRUE(bench::AddPairsInChild(spin, 1000, plan, samples));
+    EXPECT_EQ(made, 0) << "the bodies were made in this process";
+    EXPECT_EQ(samples.ratios.size(), 10u);
+    EXPECT_EQ(samples.operationNs.size(), 10u);
+    EXPECT_EQ(samples.floorNs.size(), 10u);
+    EXPECT_EQ(samples.roundFloorNs.size(), 2u);
+    EXPECT_EQ(samples.executionsPerSide, 1);
+    EXPECT_GT(samples.seconds, 0.0);
+    for (double ratio : samples.ratios) EXPECT_GT(ratio, 0.0);
+
+    // A case whose making fails, or whose child dies, adds nothing.
+    const bench::BenchCase failing{"Failing",
+                                   [](int) -> bench::Body { throw std::runtime_error("no grid"); },
+                                   [](int) { return bench::Body(Spin); }};
+    EXPECT_FALSE(bench::AddPairsInChild(failing, 1000, plan, samples));
+    const bench::BenchCase dying{"Dying", [](int) { return bench::Body([] { std::abort(); }); },
+                                 [](int) { return bench::Body(Spin); }};
+    EXPECT_FALSE(bench::AddPairsInChild(dying, 1000, plan, samples));
+    EXPECT_EQ(samples.ratios.size(), 10u);
+    EXPECT_EQ(samples.roundFloorNs.size(), 2u);
 }
 
 TEST(PairedRatioTest, OperationAndFloorTakeTurnsGoingFirst) {

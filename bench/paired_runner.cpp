@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/bench_meshes.h"
+#include "bench/isolated_round.h"
 #include "bench/ratio_table.h"
 
 namespace bench {
@@ -35,10 +36,9 @@ int RunPaired(const PairedRunOptions& options) {
         for (int round = 1; round <= rounds; ++round) {
             // The table's rows for a size come after its last round.
             std::fprintf(stderr, "  %d faces: round %d of %d\n", faces, round, rounds);
+            // Each case's round in a process of its own (isolated_round.h).
             for (std::size_t i = 0; i < cases.size(); ++i) {
-                const Body operation = cases[i].makeOperation(faces);
-                const Body floor = cases[i].makeFloor(faces);
-                AddPairs(operation, floor, share, samples[i]);
+                if (!AddPairsInChild(cases[i], faces, share, samples[i])) return 2;
             }
         }
         for (std::size_t i = 0; i < cases.size(); ++i)

@@ -26,7 +26,8 @@ struct PairedRunOptions {
     std::vector<std::string> only;
 };
 
-// Returns the process's exit status: 1 when the ratios disagree.
+// Returns the process's exit status: 1 when the ratios disagree, 2 when a
+// case's child process failed.
 int RunPaired(const PairedRunOptions& options);
 
 }  // namespace bench

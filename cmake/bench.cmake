@@ -25,7 +25,7 @@ target_include_directories(tackpin_bench PRIVATE ${VALGRIND_INCLUDE_DIR})
 if(TACKPIN_TESTS)
   find_package(GTest REQUIRED)
   add_executable(bench_tests bench/paired_ratio_test.cpp bench/paired_ratio.cpp
-                             bench/ratio_table.cpp)
+                             bench/ratio_table.cpp bench/isolated_round.cpp)
   target_include_directories(bench_tests PRIVATE ${PROJECT_SOURCE_DIR} ${VALGRIND_INCLUDE_DIR})
   target_compile_definitions(bench_tests PRIVATE TACKPIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(bench_tests PRIVATE GTest::gtest GTest::gtest_main)
