@@ -17,7 +17,9 @@ struct PairedRunOptions {
     // Each size's cases are measured in turn this many times over, each
     // time for its share of the pairs, so that every figure samples the
     // whole stretch of time the size takes rather than a few seconds of it.
-    int rounds = 3;
+    // Each round is a child process of its own: nine of them average over
+    // nine processes' places in memory as well.
+    int rounds = 9;
     // "label count" lines from the callgrind run; empty for none.
     std::string instructionsFile;
     // The largest accepted difference of the two ratios at a million faces.

@@ -13,7 +13,7 @@
 #                     arguments go to Google Benchmark. Any --benchmark_...
 #                     argument (--benchmark_filter=...) implies it.
 # Other arguments go to the paired runner: --min-time=SECONDS (3),
-# --min-pairs=N (135), --rounds=N (3: each size's cases measured in turn N
+# --min-pairs=N (135), --rounds=N (9: each size's cases measured in turn N
 # times over, each time for its share of the pairs and time),
 # --agree-within=RATIO (0.35), --cold (no untimed execution of each body right
 # before its timed side of a pair), --only=NAME,... (these operations alone,
