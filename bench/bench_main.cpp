@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,12 +31,9 @@ const char* ValueOf(const char* arg, const char* name) {
 // "a,b,c" as {"a", "b", "c"}.
 std::vector<std::string> SplitNames(const std::string& list) {
     std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        if (comma > start) names.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
+    std::istringstream in(list);
+    for (std::string name; std::getline(in, name, ',');)
+        if (!name.empty()) names.push_back(name);
     return names;
 }
 

@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace bench {
@@ -81,15 +81,13 @@ bool AddRound(const std::string& bytes, PairSamples& samples) {
     if (bytes.size() < sizeof header) return false;
     std::memcpy(&header, bytes.data(), sizeof header);
     if (bytes.size() != sizeof header + 3 * header.pairs * sizeof(double)) return false;
-    const auto* values = reinterpret_cast<const double*>(bytes.data() + sizeof header);
-    const auto list = [&](int k) {
-        const double* start = values + k * header.pairs;
-        return std::vector<double>(start, start + header.pairs);
-    };
-    for (auto [into, k] :
-         {std::pair{&samples.ratios, 0}, {&samples.operationNs, 1}, {&samples.floorNs, 2}}) {
-        const std::vector<double> added = list(k);
-        into->insert(into->end(), added.begin(), added.end());
+    std::vector<double> values(3 * header.pairs);
+    std::memcpy(values.data(), bytes.data() + sizeof header, values.size() * sizeof(double));
+    const auto pairs = static_cast<std::ptrdiff_t>(header.pairs);
+    auto from = values.begin();
+    for (std::vector<double>* into : {&samples.ratios, &samples.operationNs, &samples.floorNs}) {
+        into->insert(into->end(), from, from + pairs);
+        from += pairs;
     }
     samples.executionsPerSide = header.executionsPerSide;
     samples.seconds += header.seconds;

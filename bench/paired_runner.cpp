@@ -29,6 +29,13 @@ int RunPaired(const PairedRunOptions& options) {
             return std::find(options.only.begin(), options.only.end(), c.name) ==
                    options.only.end();
         });
+        if (cases.empty()) {
+            std::fprintf(stderr,
+                         "--only names no operation; the operations are StoreMarker, "
+                         "SelectMarker, DrawPass, DrawNormals, DrawNoOverwrite, "
+                         "DrawNormalsNoOverwrite and NormalCaches\n");
+            return 2;
+        }
     }
     table.PrintHeader();
     for (int faces : GridSizes()) {

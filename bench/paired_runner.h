@@ -28,7 +28,8 @@ struct PairedRunOptions {
     std::vector<std::string> only;
 };
 
-// Returns the process's exit status: 1 when the ratios disagree, 2 when a
+// Returns the process's exit status: 1 when the ratios disagree, 2 when --only
+// names no case or a
 // case's child process failed.
 int RunPaired(const PairedRunOptions& options);
 
