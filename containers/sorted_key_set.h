@@ -58,10 +58,14 @@ std::vector<Digit> PlanDigits(Key varying) {
 // all buckets in step, and every write lands in the same few cache sets.
 constexpr std::size_t kBucketGap = 64 / sizeof(std::uint64_t);
 
-// More keys than this are first split by their most significant digit, and
+// More keys than this (a megabyte of 8-byte keys, half an L2 cache of
+// today's machines) are first split by their most significant digit, and
 // each part is sorted on its own: a part stays in the cache, where a pass
 // over all of them writes to thousands of pages at once and misses the TLB.
-constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+// Keys that come nearly in order, as a face walk gives a mesh's lines, also
+// go to the same part one after the other, so the split itself writes
+// almost in order.
+constexpr std::size_t kSplitFrom = std::size_t{1} << 17;
 
 // Runs of keys with the same high word longer than this are put in order by
 // radix passes over the low word; shorter ones by insertion.
@@ -119,14 +123,15 @@ void MoveToBuckets(const Key* first, const Key* last, DigitOf<Key> digit, Place*
 }
 
 // Sorts the `n` keys at `keys` by `digits`, least significant first, with
-// `room` for as many keys; the result ends at `keys`. For parts that fit the
-// cache: no gaps between buckets.
+// `room` for as many keys, and returns where the sorted keys are: at `keys`
+// or in `room`, whichever the last pass wrote. For parts that fit the cache:
+// no gaps between buckets.
 template <typename Key>
-void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& digits,
-              std::vector<std::uint32_t>& counts) {
+Key* SortPartSomewhere(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& digits,
+                       std::vector<std::uint32_t>& counts) {
     if (n < kRadixFrom) {
         std::sort(keys, keys + n);
-        return;
+        return keys;
     }
     Key* from = keys;
     Key* to = room;
@@ -144,7 +149,15 @@ void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& dig
         MoveToBuckets(from, from + n, DigitOf<Key>(digit), next, to);
         std::swap(from, to);
     }
-    if (from != keys) std::copy(from, from + n, keys);
+    return from;
+}
+
+// The same, with the result always at `keys`.
+template <typename Key>
+void SortPart(Key* keys, Key* room, std::size_t n, const std::vector<Digit>& digits,
+              std::vector<std::uint32_t>& counts) {
+    const Key* const sorted = SortPartSomewhere(keys, room, n, digits, counts);
+    if (sorted != keys) std::copy(sorted, sorted + n, keys);
 }
 
 // Puts keys that are in order by their high word alone in order by their
@@ -179,6 +192,25 @@ void FinishRuns(Key* keys, std::size_t n, const std::vector<Digit>& low) {
     }
 }
 
+// Copies the sorted keys of [first, last) to `out`, each once, and returns
+// the end of the copy. `out` may lie at or before `first` in the same array:
+// no key is written ahead of the one being read. Writing every key and
+// advancing only past new ones keeps the loop free of a branch that
+// repeats, common among a mesh's lines, would mispredict.
+template <typename Key>
+Key* CopyWithoutRepeats(const Key* first, const Key* last, Key* out) {
+    if (first == last) return out;
+    Key previous = *first;
+    *out++ = previous;
+    for (++first; first != last; ++first) {
+        const Key key = *first;
+        *out = key;
+        out += key != previous ? 1 : 0;
+        previous = key;
+    }
+    return out;
+}
+
 // Takes the digits of the low word off `digits` when the keys are of two
 // words and both differ: the passes then sort by the high word alone, and
 // FinishRuns orders each run of keys with the same high word. For lines
@@ -199,7 +231,7 @@ std::vector<Digit> TakeLowWord(std::vector<Digit>& digits) {
 
 // Sorts many keys: split by the last (most significant) of `digits` into
 // parts with a gap before each, then each part by the others and its runs,
-// back into `keys`.
+// back into `keys` without repeats (a key's repeats share its part).
 template <typename Key>
 void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits,
                   const std::vector<Digit>& low) {
@@ -227,21 +259,23 @@ void SplitAndSort(std::vector<Key>& keys, const std::vector<Digit>& digits,
     const auto room = std::make_unique_for_overwrite<Key[]>(largest);
     Key* out = keys.data();
     for (std::size_t b = 0; b < buckets; ++b) {
-        Key* const part = parts.get() + begins[b];
         const std::size_t size = next[b] - begins[b];
-        SortPart(part, room.get(), size, rest, counts);
+        Key* const part =
+            SortPartSomewhere(parts.get() + begins[b], room.get(), size, rest, counts);
         if (!low.empty()) FinishRuns(part, size, low);
-        out = std::copy(part, part + size, out);
+        out = CopyWithoutRepeats(part, part + size, out);
     }
+    keys.resize(static_cast<std::size_t>(out - keys.data()));
 }
 
-// Sorts `keys` ascending, least significant digit first.
+// Sorts `keys` ascending, least significant digit first, and drops repeats.
 template <typename Key>
-void RadixSort(std::vector<Key>& keys) {
+void SortWithoutRepeats(std::vector<Key>& keys) {
     static_assert(std::is_unsigned_v<Key>, "radix passes take unsigned keys");
     const std::size_t n = keys.size();
     if (n < kRadixFrom) {
         std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
         return;
     }
     Key common = static_cast<Key>(~Key{0});
@@ -251,7 +285,10 @@ void RadixSort(std::vector<Key>& keys) {
         any |= key;
     }
     std::vector<Digit> digits = PlanDigits(static_cast<Key>(common ^ any));
-    if (digits.empty()) return;  // every key is the same
+    if (digits.empty()) {  // every key is the same
+        keys.resize(1);
+        return;
+    }
     const std::vector<Digit> low = TakeLowWord<Key>(digits);
     if (n >= kSplitFrom && digits.size() > 1) {
         SplitAndSort(keys, digits, low);
@@ -280,7 +317,7 @@ void RadixSort(std::vector<Key>& keys) {
             spare = second.get();
         }
     }
-    const Key* from = keys.data();
+    Key* from = keys.data();
     Key* to = own.get();
     std::vector<std::size_t> begins{0};
     std::vector<std::size_t> ends{n};
@@ -310,13 +347,19 @@ void RadixSort(std::vector<Key>& keys) {
         spare = written;
         from = written;
     }
-    // The buckets of the last pass, back to back at the start of the keys;
-    // within the keys' own room each moves only towards the start.
+    // The buckets of the last pass, back to back at the start of the keys,
+    // each once; within the keys' own room each moves only towards the
+    // start. Keys with the same high word share a bucket of the last pass
+    // (the high word's top digit), so their runs are finished bucket by
+    // bucket, while the bucket is still in the cache, and so are repeats.
     Key* out = keys.data();
-    for (std::size_t s = 0; s < begins.size(); ++s)
-        out = std::copy(from + begins[s], from + ends[s], out);
-    keys.resize(n);
-    if (!low.empty()) FinishRuns(keys.data(), n, low);
+    for (std::size_t s = 0; s < begins.size(); ++s) {
+        Key* const bucket = from + begins[s];
+        const std::size_t size = ends[s] - begins[s];
+        if (!low.empty()) FinishRuns(bucket, size, low);
+        out = CopyWithoutRepeats(bucket, bucket + size, out);
+    }
+    keys.resize(static_cast<std::size_t>(out - keys.data()));
 }
 
 }  // namespace sorted_keys
@@ -365,8 +408,7 @@ public:
     // spare room. [any time]
     void InsertAll(std::vector<Key>& batch) {
         if (batch.empty()) return;
-        sorted_keys::RadixSort(batch);
-        batch.erase(std::unique(batch.begin(), batch.end()), batch.end());
+        sorted_keys::SortWithoutRepeats(batch);
         if (keys_.empty()) {
             keys_.assign(batch.begin(), batch.end());
             return;
