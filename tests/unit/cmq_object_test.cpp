@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "cmq/cmq_object.h"
@@ -243,6 +244,37 @@ TEST_F(MeshViewTest, LineSearchSortsFacesAHostListsInAnyOrder) {
     cmq::LineSearch search;
     for (int a = 0; a < 5; ++a) {
         for (int b = 0; b < 5; ++b) {
+            view.FindLinesBetween(v[static_cast<std::size_t>(a)], v[static_cast<std::size_t>(b)],
+                                  search);
+            EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
+        }
+    }
+    entry = reinterpret_cast<host::HostProc>(g_hostRelatedFaces);
+}
+
+TEST_F(MeshViewTest, LineSearchAroundAHubOfManyFacesListedInAnyOrder) {
+    // A closed fan of 20 triangles around vertex 0, more faces than a vertex
+    // mostly has, and one quad that uses the hub's line to vertex 1 again.
+    constexpr int kRim = 20;
+    std::vector<sim::Vec3> positions{{0, 0, 0}};
+    for (int i = 0; i < kRim; ++i)
+        positions.push_back(
+            {std::cos(0.3f * static_cast<float>(i)), std::sin(0.3f * static_cast<float>(i)), 0});
+    auto v = AddVertices(obj, positions);
+    std::vector<std::vector<int>> faces;
+    for (int i = 1; i <= kRim; ++i) faces.push_back({0, i, i % kRim + 1});
+    faces.push_back({1, 0, 3, 2});
+    for (const std::vector<int>& points : faces) {
+        std::vector<int> mapped;
+        for (int p : points) mapped.push_back(v[static_cast<std::size_t>(p)]);
+        sim::Documents().AddFace(obj, mapped);
+    }
+    auto& entry = host::g_functions[static_cast<int>(host::Fn::MQObj_GetVertexRelatedFaces)];
+    g_hostRelatedFaces = reinterpret_cast<RelatedFaces>(entry);
+    entry = reinterpret_cast<host::HostProc>(&ReversedRelatedFaces);
+    cmq::LineSearch search;
+    for (int a : {0, 1, 2, 3, kRim}) {
+        for (int b = 0; b <= kRim; ++b) {
             view.FindLinesBetween(v[static_cast<std::size_t>(a)], v[static_cast<std::size_t>(b)],
                                   search);
             EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
