@@ -227,29 +227,37 @@ int ReversedRelatedFaces(MQObject object, int vertex, int* faces) {
     return count;
 }
 
-TEST_F(MeshViewTest, LineSearchSortsFacesAHostListsInAnyOrder) {
-    // A fan of four triangles around vertex 0, and a quad that uses the
-    // fan's line 0-1 again, with its points listed twice around vertex 1.
-    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}});
-    const std::vector<std::vector<int>> faces{
-        {0, 1, 2}, {0, 2, 3}, {0, 3, 4}, {0, 4, 1}, {1, 0, 2, 1, 3}};
+// Adds `faces` (their points as places in `v`) to the view's object, and
+// checks the line search between every two vertices of `v` while the host
+// lists each vertex's faces in reverse.
+void ExpectEveryLineWithFacesReversed(const CMQObject& view, const std::vector<int>& v,
+                                      const std::vector<std::vector<int>>& faces) {
     for (const std::vector<int>& points : faces) {
         std::vector<int> mapped;
         for (int p : points) mapped.push_back(v[static_cast<std::size_t>(p)]);
-        sim::Documents().AddFace(obj, mapped);
+        sim::Documents().AddFace(view.object, mapped);
     }
     auto& entry = host::g_functions[static_cast<int>(host::Fn::MQObj_GetVertexRelatedFaces)];
     g_hostRelatedFaces = reinterpret_cast<RelatedFaces>(entry);
     entry = reinterpret_cast<host::HostProc>(&ReversedRelatedFaces);
     cmq::LineSearch search;
-    for (int a = 0; a < 5; ++a) {
-        for (int b = 0; b < 5; ++b) {
+    const int count = static_cast<int>(v.size());
+    for (int a = 0; a < count; ++a) {
+        for (int b = 0; b < count; ++b) {
             view.FindLinesBetween(v[static_cast<std::size_t>(a)], v[static_cast<std::size_t>(b)],
                                   search);
             EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
         }
     }
     entry = reinterpret_cast<host::HostProc>(g_hostRelatedFaces);
+}
+
+TEST_F(MeshViewTest, LineSearchSortsFacesAHostListsInAnyOrder) {
+    // A fan of four triangles around vertex 0, and a quad that uses the
+    // fan's line 0-1 again, with its points listed twice around vertex 1.
+    auto v = AddVertices(obj, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}});
+    ExpectEveryLineWithFacesReversed(view, v,
+                                     {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}, {0, 4, 1}, {1, 0, 2, 1, 3}});
 }
 
 TEST_F(MeshViewTest, LineSearchAroundAHubOfManyFacesListedInAnyOrder) {
@@ -260,27 +268,10 @@ TEST_F(MeshViewTest, LineSearchAroundAHubOfManyFacesListedInAnyOrder) {
     for (int i = 0; i < kRim; ++i)
         positions.push_back(
             {std::cos(0.3f * static_cast<float>(i)), std::sin(0.3f * static_cast<float>(i)), 0});
-    auto v = AddVertices(obj, positions);
     std::vector<std::vector<int>> faces;
     for (int i = 1; i <= kRim; ++i) faces.push_back({0, i, i % kRim + 1});
     faces.push_back({1, 0, 3, 2});
-    for (const std::vector<int>& points : faces) {
-        std::vector<int> mapped;
-        for (int p : points) mapped.push_back(v[static_cast<std::size_t>(p)]);
-        sim::Documents().AddFace(obj, mapped);
-    }
-    auto& entry = host::g_functions[static_cast<int>(host::Fn::MQObj_GetVertexRelatedFaces)];
-    g_hostRelatedFaces = reinterpret_cast<RelatedFaces>(entry);
-    entry = reinterpret_cast<host::HostProc>(&ReversedRelatedFaces);
-    cmq::LineSearch search;
-    for (int a : {0, 1, 2, 3, kRim}) {
-        for (int b = 0; b <= kRim; ++b) {
-            view.FindLinesBetween(v[static_cast<std::size_t>(a)], v[static_cast<std::size_t>(b)],
-                                  search);
-            EXPECT_EQ(search.lines, LinesJoining(faces, a, b)) << "between " << a << " and " << b;
-        }
-    }
-    entry = reinterpret_cast<host::HostProc>(g_hostRelatedFaces);
+    ExpectEveryLineWithFacesReversed(view, AddVertices(obj, positions), faces);
 }
 
 TEST_F(MeshViewTest, LinesAtAVertexLeaveOutTheOnesToTheNamedNeighbour) {
